@@ -1,0 +1,101 @@
+#include "app/application_win.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+namespace {
+
+// Detail windows whose contents come with their own features; until then they exist with their
+// captions and designed sizes, hidden.
+std::unique_ptr<ui::Form> MakeDetailForm(const char* className, const char* caption, int width, int height,
+                                         bool clientSize, ui::FormBorder border) {
+    ui::FormSpec spec;
+    spec.className = className;
+    spec.caption = caption;
+    spec.width = width;
+    spec.height = height;
+    spec.clientSize = clientSize;
+    spec.border = border;
+    spec.maximizeBox = border == ui::FormBorder::Sizeable;
+    return std::make_unique<ui::Form>(spec);
+}
+
+// COM for the user-interface thread, as a single-threaded apartment, for the run's lifetime.
+class ComScope {
+public:
+    ComScope() : initialised_(SUCCEEDED(CoInitialize(nullptr))) {}
+    ~ComScope() {
+        if (initialised_) CoUninitialize();
+    }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+
+private:
+    bool initialised_;
+};
+
+}  // namespace
+
+Application::Application(LaunchOptions options) : options_(std::move(options)) {}
+
+Application::~Application() = default;
+
+int Application::Run() {
+    using ui::FormBorder;
+    main_ = std::make_unique<MainForm>(*this);
+    main_->Create(nullptr);
+    if (!main_->Handle()) return 0;
+    if (main_->RefusedToRun()) return MessageLoop();  // ends at its first turn
+
+    about_ = MakeDetailForm("TAboutBox", "About", 298, 226, true, FormBorder::Dialog);
+    personal_ = MakeDetailForm("TfrmPersonal", "Personal network and system information", 605, 375, false,
+                               FormBorder::Single);
+    memory_ = MakeDetailForm("TfrmMemory", "Memory", 498, 419, true, FormBorder::Single);
+    cpu_ = MakeDetailForm("TfrmCPU", "CPU Info", 624, 753, false, FormBorder::Sizeable);
+    display_ = MakeDetailForm("TfrmDisplay", "Display", 497, 489, true, FormBorder::Single);
+    disk_ = MakeDetailForm("TfrmDisk", "Drive Info", 506, 642, false, FormBorder::Sizeable);
+    devices_ = MakeDetailForm("TfrmDevices", "Device Info", 526, 453, false, FormBorder::Sizeable);
+    uninstall_ = MakeDetailForm("TfrmUnistall", "Application Install / Uninstall Information", 624, 472, false,
+                                FormBorder::Sizeable);
+    sound_ = MakeDetailForm("TfrmSound", "Sound", 364, 380, true, FormBorder::Single);
+    startup_ = MakeDetailForm("TfrmStartup", "Startup", 674, 563, false, FormBorder::Sizeable);
+    help_ = MakeDetailForm("TfrmHelp", "Help", 499, 400, true, FormBorder::Single);
+    for (ui::Form* form : {about_.get(), personal_.get(), memory_.get(), cpu_.get(), display_.get(), disk_.get(),
+                           devices_.get(), uninstall_.get(), sound_.get(), startup_.get(), help_.get()}) {
+        form->Create(main_.get());
+    }
+
+    main_->ShowForm(SW_SHOWMAXIMIZED);
+    return MessageLoop();
+}
+
+int Application::MessageLoop() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+        ui::Form* form = ui::Form::FromHandle(root);
+        if (form && form->Accelerators() && TranslateAcceleratorA(root, form->Accelerators(), &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}
+
+}  // namespace orvane
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+    orvane::ComScope com;
+    // The parameters as the runtime splits them, the program name not counted.
+    std::vector<std::string> parameters;
+    for (int i = 1; i < __argc; ++i) parameters.emplace_back(__argv[i]);
+    orvane::Application app(orvane::ParseLaunchOptions(parameters));
+    return app.Run();
+}

@@ -1,0 +1,14 @@
+#include "app/batch.h"
+
+#include "app/report_formats.h"
+#include "core/error.h"
+
+namespace orvane {
+
+std::string CannotCreateFileMessage(const std::string& path) { return "Cannot create file " + path; }
+
+void WriteTextReport(platform::Files& files, const std::string& path, const ReportLines& lines) {
+    if (!files.ReplaceFileContents(path, BuildTextReport(lines))) throw UserError(CannotCreateFileMessage(path));
+}
+
+}  // namespace orvane

@@ -1,0 +1,113 @@
+#include "app/summary.h"
+
+#include "probes/os_probes.h"
+
+namespace orvane {
+
+namespace {
+
+using enum ErrorGroup;
+
+}  // namespace
+
+// Columns: label, probe, fallback, error group, serial ports.
+const SummaryRow kSummaryRows[kSummaryRowCount] = {
+    {"Windows",           GetWindowsVersion,     nullptr, None, false},
+    {"Internet Explorer", GetIEVersion,          nullptr, None, false},
+    {"Memory (RAM)",      nullptr,               nullptr, None, false},
+    {"CPU Info",          nullptr,               nullptr, None, false},
+    {"CPU Speed",         nullptr,               nullptr, None, false},
+    {"Sound card",        nullptr,               nullptr, None, false},
+    {"Display Adapters",  nullptr,               nullptr, None, false},
+    {"Screen Resolution", nullptr,               nullptr, A,    false},
+    {"Network",           nullptr,               nullptr, A,    false},
+    {"Network Adapters",  nullptr,               nullptr, A,    false},
+    {"CD / DVD Drives",   nullptr,               nullptr, A,    false},
+    {"Default Printer",   GetDefaultPrinterName, nullptr, A,    false},
+    {"COM Ports",         nullptr,               nullptr, A,    true },
+    {"LPT Ports",         nullptr,               nullptr, A,    false},
+    {"Mouse",             nullptr,               nullptr, A,    false},
+    {"Hard Disks",        nullptr,               nullptr, A,    false},
+    {"Hard Disks - Free", nullptr,               nullptr, A,    false},
+    {"USB Controllers",   nullptr,               nullptr, A,    false},
+    {"Firewire (1394)",   nullptr,               nullptr, A,    false},
+    {"PCMCIA (Laptops)",  nullptr,               nullptr, A,    false},
+    {"Manufacturer",      nullptr,               nullptr, B,    false},
+    {"Product Make",      nullptr,               nullptr, B,    false},
+    {"Serial Number",     nullptr,               nullptr, B,    false},
+    {"AC Power Status",   nullptr,               nullptr, None, false},
+    {"BIOS Info",         nullptr,               nullptr, None, false},
+    {"Time Zone",         GetTimeZoneName,       nullptr, None, false},
+    {"Battery",           nullptr,               nullptr, None, false},
+    {"Motherboard",       nullptr,               nullptr, None, false},
+    {"Modems",            nullptr,               nullptr, None, false},
+};
+
+// Columns: row, label, label control, value control, probe.
+const PersonalRowSpec kPersonalRefreshRows[6] = {
+    {PersonalRow::ComputerName, "Computer Name",    "Desc1",  "Info1",  nullptr     },
+    {PersonalRow::UserName,     "Username",         "Desc2",  "Info2",  nullptr     },
+    {PersonalRow::IpAddresses,  "IP Addresses",     "Desc3",  "Info3",  nullptr     },
+    {PersonalRow::MacAddress,   "MAC Address",      "Desc4",  "Info4",  nullptr     },
+    {PersonalRow::ProductId,    "Product ID",       "Desc6",  "Info6",  GetProductID},
+    {PersonalRow::HddSerial,    "HD Serial Number", "Desc21", "Info21", nullptr     },
+};
+
+std::string SummaryValueName(int row) { return (row == 29 ? "info" : "Info") + std::to_string(row); }
+
+std::string SummaryLabelName(int row) { return "Desc" + std::to_string(row); }
+
+namespace {
+
+void RefreshRow(System& sys, SummaryView& view, const LaunchOptions& options, std::span<const SummaryRow> rows,
+                int row) {
+    const SummaryRow& spec = rows[static_cast<std::size_t>(row - 1)];
+    if (spec.serialPorts && options.noCom) {
+        view.ShowValue(row, std::string());
+        return;
+    }
+    view.ShowValue(row, spec.probe ? spec.probe(sys) : std::string());
+    if (spec.fallback && view.Value(row).empty()) view.ShowValue(row, spec.fallback(sys));
+}
+
+}  // namespace
+
+void RunSummaryRefresh(System& sys, SummaryView& view, const LaunchOptions& options, std::span<const SummaryRow> rows,
+                       std::span<const PersonalRowSpec> personalRows) {
+    const int count = static_cast<int>(rows.size());
+    auto groupOf = [&](int row) { return rows[static_cast<std::size_t>(row - 1)].group; };
+    int row = 1;
+    while (row <= count) {
+        const ErrorGroup group = groupOf(row);
+        if (group == None) {
+            RefreshRow(sys, view, options, rows, row);
+            ++row;
+            continue;
+        }
+        int end = row;
+        while (end <= count && groupOf(end) == group) ++end;
+        try {
+            for (int r = row; r < end; ++r) RefreshRow(sys, view, options, rows, r);
+        } catch (...) {
+            // The rest of the group keeps what it showed before this refresh.
+        }
+        row = end;
+    }
+    for (const PersonalRowSpec& spec : personalRows) {
+        view.ShowPersonalValue(spec.row, spec.probe ? spec.probe(sys) : std::string());
+    }
+}
+
+ReportLines ReadSummaryRows(ControlTexts& controls) {
+    ReportLines lines;
+    lines.reserve(kSummaryRowCount);
+    for (int row = 1; row <= kSummaryRowCount; ++row) {
+        // The names are looked up as "Info<n>" for every row; the lookup ignores case, which is how
+        // the control named "info29" is found.
+        lines.push_back({controls.TextOf(SummaryLabelName(row)).value_or(std::string()),
+                         controls.TextOf("Info" + std::to_string(row)).value_or(std::string())});
+    }
+    return lines;
+}
+
+}  // namespace orvane

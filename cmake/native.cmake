@@ -1,0 +1,36 @@
+# Native build: the portable core and its unit tests under AddressSanitizer and UBSan, and the
+# registration of the end-to-end suite, which runs the Windows build under Wine.
+enable_testing()
+
+option(ORVANE_SANITIZE "Build the unit tests with AddressSanitizer and UBSan" ON)
+if(ORVANE_SANITIZE)
+    set(ORVANE_SANITIZER_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    target_compile_options(orvane_core PUBLIC ${ORVANE_SANITIZER_FLAGS})
+    target_link_options(orvane_core PUBLIC ${ORVANE_SANITIZER_FLAGS})
+endif()
+
+find_package(GTest QUIET)
+if(NOT GTest_FOUND)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    add_library(GTest::gtest_main ALIAS gtest_main)
+endif()
+
+file(GLOB ORVANE_UNIT_TESTS CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/core/*_test.cpp
+    ${CMAKE_SOURCE_DIR}/probes/*_test.cpp
+    ${CMAKE_SOURCE_DIR}/app/*_test.cpp
+    ${CMAKE_SOURCE_DIR}/cpu/*_test.cpp
+    ${CMAKE_SOURCE_DIR}/ui/*_test.cpp
+    ${CMAKE_SOURCE_DIR}/windows/*_test.cpp)
+add_executable(orvane_unit ${ORVANE_UNIT_TESTS} platform/testing/test_machine.cpp)
+target_compile_options(orvane_unit PRIVATE ${ORVANE_WARNINGS})
+target_compile_definitions(orvane_unit PRIVATE ORVANE_SHARED_DIR="${CMAKE_SOURCE_DIR}/../shared")
+target_link_libraries(orvane_unit PRIVATE orvane_core GTest::gtest_main)
+include(GoogleTest)
+gtest_discover_tests(orvane_unit DISCOVERY_TIMEOUT 60)
+
+# End-to-end: the driver and the exe come from the Windows build tree named here.
+set(ORVANE_WINDOWS_BUILD_DIR "" CACHE PATH "Windows build tree whose orvane.exe the end-to-end suite runs")
+if(ORVANE_WINDOWS_BUILD_DIR)
+    include(${CMAKE_SOURCE_DIR}/tests/e2e/e2e_tests.cmake)
+endif()

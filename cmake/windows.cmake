@@ -1,0 +1,57 @@
+# Windows build: orvane.exe (static, one file with its resources) and the end-to-end test driver.
+enable_language(RC)
+
+set(ORVANE_STATIC_LINK -static -static-libgcc -static-libstdc++)
+
+add_library(orvane_res_core STATIC res/picture.cpp)
+target_include_directories(orvane_res_core PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_options(orvane_res_core PRIVATE ${ORVANE_WARNINGS})
+
+# The icon is drawn from its shape description at build time by a tool that runs on the build machine.
+set(ORVANE_ICON ${CMAKE_BINARY_DIR}/res/orvane.ico)
+if(CMAKE_CROSSCOMPILING)
+    find_program(ORVANE_HOST_CXX NAMES c++ g++ clang++ REQUIRED)
+    set(ORVANE_MAKE_ICON ${CMAKE_BINARY_DIR}/tools/make_icon_host)
+    add_custom_command(OUTPUT ${ORVANE_MAKE_ICON}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/tools
+        COMMAND ${ORVANE_HOST_CXX} -std=c++20 -O2 -I${CMAKE_SOURCE_DIR}
+                ${CMAKE_SOURCE_DIR}/tools/make_icon.cpp ${CMAKE_SOURCE_DIR}/res/picture.cpp -o ${ORVANE_MAKE_ICON}
+        DEPENDS tools/make_icon.cpp res/picture.cpp res/picture.h
+        COMMENT "Building the icon tool for the build machine")
+    set(ORVANE_MAKE_ICON_COMMAND ${ORVANE_MAKE_ICON})
+    set(ORVANE_MAKE_ICON_DEPENDS ${ORVANE_MAKE_ICON})
+else()
+    add_executable(make_icon tools/make_icon.cpp)
+    target_link_libraries(make_icon PRIVATE orvane_res_core)
+    set(ORVANE_MAKE_ICON_COMMAND $<TARGET_FILE:make_icon>)
+    set(ORVANE_MAKE_ICON_DEPENDS make_icon)
+endif()
+add_custom_command(OUTPUT ${ORVANE_ICON}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/res
+    COMMAND ${ORVANE_MAKE_ICON_COMMAND} ${ORVANE_ICON}
+    DEPENDS ${ORVANE_MAKE_ICON_DEPENDS}
+    COMMENT "Drawing orvane.ico")
+add_custom_target(orvane_icon DEPENDS ${ORVANE_ICON})
+
+add_library(orvane_win STATIC
+    platform/win32/win32_system.cpp
+    ui/form_win.cpp
+    app/main_window_win.cpp
+)
+target_link_libraries(orvane_win PUBLIC orvane_core orvane_res_core)
+target_compile_options(orvane_win PRIVATE ${ORVANE_WARNINGS})
+target_compile_definitions(orvane_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX WINVER=0x0601 _WIN32_WINNT=0x0601)
+target_compile_definitions(orvane_core PUBLIC NOMINMAX)
+
+add_executable(orvane WIN32 app/application_win.cpp res/orvane.rc)
+add_dependencies(orvane orvane_icon)
+set_source_files_properties(res/orvane.rc PROPERTIES OBJECT_DEPENDS "${ORVANE_ICON};${CMAKE_SOURCE_DIR}/res/orvane.manifest")
+target_include_directories(orvane PRIVATE ${CMAKE_BINARY_DIR}/res ${CMAKE_SOURCE_DIR}/res)
+target_compile_options(orvane PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${ORVANE_WARNINGS}>)
+target_link_libraries(orvane PRIVATE orvane_win ole32 oleaut32 uuid comctl32 gdi32 user32 advapi32 winspool)
+target_link_options(orvane PRIVATE ${ORVANE_STATIC_LINK} -s)
+
+option(ORVANE_BUILD_E2E "Build the end-to-end test driver" ON)
+if(ORVANE_BUILD_E2E)
+    include(tests/e2e/driver.cmake)
+endif()

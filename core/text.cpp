@@ -1,0 +1,65 @@
+#include "core/text.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace orvane {
+
+namespace {
+bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= 32; }
+char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+}  // namespace
+
+std::string Trim(std::string_view text) {
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && IsTrimmed(text[first])) ++first;
+    while (last > first && IsTrimmed(text[last - 1])) --last;
+    return std::string(text.substr(first, last - first));
+}
+
+std::string ToUpperAscii(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = UpperAscii(c);
+    return out;
+}
+
+std::string ToLowerAscii(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = LowerAscii(c);
+    return out;
+}
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
+    }
+    return true;
+}
+
+std::string TextUpToNul(const std::uint8_t* bytes, std::size_t count) {
+    std::size_t length = 0;
+    while (length < count && bytes[length] != 0) ++length;
+    return std::string(reinterpret_cast<const char*>(bytes), length);
+}
+
+std::string Format(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    va_list copy;
+    va_copy(copy, args);
+    const int length = std::vsnprintf(nullptr, 0, format, copy);
+    va_end(copy);
+    std::string out;
+    if (length > 0) {
+        out.resize(static_cast<std::size_t>(length) + 1);
+        std::vsnprintf(out.data(), out.size(), format, args);
+        out.resize(static_cast<std::size_t>(length));
+    }
+    va_end(args);
+    return out;
+}
+
+}  // namespace orvane

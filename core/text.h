@@ -1,0 +1,38 @@
+#pragma once
+// Small text helpers shared by the probes and the outputs. Text is 8-bit, in the ANSI code page.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane {
+
+// Removes leading and trailing characters with codes up to and including 32 (spaces, control
+// characters and zero bytes alike).
+std::string Trim(std::string_view text);
+
+std::string ToUpperAscii(std::string_view text);
+std::string ToLowerAscii(std::string_view text);
+bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+
+// The bytes up to the first zero byte, or all of them.
+std::string TextUpToNul(const std::uint8_t* bytes, std::size_t count);
+inline std::string TextUpToNul(const std::vector<std::uint8_t>& bytes) {
+    return TextUpToNul(bytes.data(), bytes.size());
+}
+
+// printf-style formatting into a std::string.
+std::string Format(const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 1, 2)))
+#endif
+    ;
+
+// Appends one item of a list result: the item followed by " | ".
+inline void AppendListItem(std::string& list, std::string_view item) {
+    list.append(item);
+    list.append(" | ");
+}
+
+}  // namespace orvane

@@ -1,0 +1,13 @@
+#pragma once
+// The one object through which the portable core reaches the operating system. Each base is a thin
+// interface whose functions make one platform call and return its raw answer.
+
+#include "platform/files.h"
+#include "platform/os_info.h"
+#include "platform/registry.h"
+
+namespace orvane::platform {
+
+class System : public Registry, public OsInfo, public Files {};
+
+}  // namespace orvane::platform

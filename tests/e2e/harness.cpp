@@ -1,0 +1,273 @@
+#include "tests/e2e/harness.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace e2e {
+
+namespace {
+
+constexpr REGSAM kView = KEY_WOW64_64KEY;
+
+std::string Upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    });
+    return text;
+}
+
+std::string ClassOf(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+// Sets or clears the Windows version that Wine reports to orvane.exe.
+void SetVersionMode(const std::string& mode) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\orvane.exe", 0, nullptr, 0,
+                        KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        return;
+    }
+    if (mode.empty()) {
+        RegDeleteValueA(key, "Version");
+    } else {
+        RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(mode.c_str()),
+                       static_cast<DWORD>(mode.size() + 1));
+    }
+    RegCloseKey(key);
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, Duration timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (true) {
+        if (condition()) return true;
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(50ms);
+    }
+}
+
+std::string OrvaneExe() {
+    char path[MAX_PATH] = {};
+    GetEnvironmentVariableA("ORVANE_EXE", path, sizeof path);
+    return path;
+}
+
+std::string MakeTempDir() {
+    char base[MAX_PATH] = {};
+    GetTempPathA(sizeof base, base);
+    static int counter = 0;
+    for (;;) {
+        std::ostringstream name;
+        name << base << "orvane-e2e-" << GetCurrentProcessId() << "-" << ++counter;
+        if (CreateDirectoryA(name.str().c_str(), nullptr)) return name.str();
+    }
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+Orvane::Orvane(const std::string& parameters, const std::string& versionMode) {
+    SetVersionMode(versionMode);
+    std::string commandLine(1, '"');
+    commandLine += OrvaneExe();
+    commandLine += '"';
+    if (!parameters.empty()) commandLine += " " + parameters;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process_)) {
+        process_ = {};
+    }
+}
+
+Orvane::~Orvane() {
+    if (process_.hProcess) {
+        if (Running()) {
+            TerminateProcess(process_.hProcess, 1);
+            WaitForSingleObject(process_.hProcess, 10000);
+        }
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+    SetVersionMode("");
+}
+
+bool Orvane::Running() const {
+    return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> Orvane::WaitForExit(Duration timeout) {
+    if (!process_.hProcess) return std::nullopt;
+    if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
+        return std::nullopt;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
+HWND Orvane::FindWindowOfClass(const std::string& className, bool mustBeVisible) const {
+    struct Search {
+        DWORD pid;
+        const std::string* className;
+        bool visible;
+        HWND found;
+    } search{process_.dwProcessId, &className, mustBeVisible, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(window, &pid);
+            if (pid == s->pid && ClassOf(window) == *s->className && (!s->visible || IsWindowVisible(window))) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND Orvane::WaitForWindow(const std::string& className, Duration timeout) const {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindWindowOfClass(className)) != nullptr; }, timeout);
+    return found;
+}
+
+HWND FindControl(HWND window, const std::string& name) {
+    struct Search {
+        std::string name;
+        HWND found;
+    } search{Upper(name), nullptr};
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            const auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(child, "OrvaneControlName")));
+            char text[256] = {};
+            if (atom && GlobalGetAtomNameA(atom, text, sizeof text) && Upper(text) == s->name) {
+                s->found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string WindowText(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
+    std::string text(length + 1, '\0');
+    DWORD_PTR got = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                        5000, &got);
+    text.resize(got);
+    return text;
+}
+
+std::string ControlText(HWND window, const std::string& name) {
+    HWND control = FindControl(window, name);
+    return control ? WindowText(control) : "<no control " + name + ">";
+}
+
+std::optional<MessageBoxInfo> WaitForMessageBox(DWORD pid, Duration timeout) {
+    MessageBoxInfo info;
+    const bool found = WaitUntil(
+        [&] {
+            struct Search {
+                DWORD pid;
+                HWND found;
+            } search{pid, nullptr};
+            EnumWindows(
+                [](HWND window, LPARAM param) -> BOOL {
+                    auto* s = reinterpret_cast<Search*>(param);
+                    DWORD owner = 0;
+                    GetWindowThreadProcessId(window, &owner);
+                    if (owner == s->pid && ClassOf(window) == "#32770" && IsWindowVisible(window)) {
+                        s->found = window;
+                        return FALSE;
+                    }
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&search));
+            info.box = search.found;
+            return info.box != nullptr;
+        },
+        timeout);
+    if (!found) return std::nullopt;
+    info.caption = WindowText(info.box);
+    // The message text is the static control with id 0xFFFF.
+    if (HWND text = GetDlgItem(info.box, 0xFFFF)) info.text = WindowText(text);
+    return info;
+}
+
+void PressOk(const MessageBoxInfo& box) { PostMessageA(box.box, WM_COMMAND, IDOK, 0); }
+
+void PressKey(HWND window, WORD virtualKey, bool control) {
+    SetForegroundWindow(window);
+    WaitUntil([&] { return GetForegroundWindow() == window; }, 2s);
+    if (control) keybd_event(VK_CONTROL, 0, 0, 0);
+    keybd_event(static_cast<BYTE>(virtualKey), 0, 0, 0);
+    keybd_event(static_cast<BYTE>(virtualKey), 0, KEYEVENTF_KEYUP, 0);
+    if (control) keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+}
+
+PlantedValue::PlantedValue(HKEY hive, const std::string& path, const std::string& name, DWORD type,
+                           const std::vector<BYTE>& data)
+    : hive_(hive), path_(path), name_(name) {
+    HKEY key = nullptr;
+    DWORD disposition = 0;
+    if (RegCreateKeyExA(hive, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | kView, nullptr, &key, &disposition) !=
+        ERROR_SUCCESS) {
+        return;
+    }
+    keyExisted_ = disposition == REG_OPENED_EXISTING_KEY;
+    DWORD oldType = 0;
+    DWORD size = 0;
+    if (RegQueryValueExA(key, name.c_str(), nullptr, &oldType, nullptr, &size) == ERROR_SUCCESS) {
+        std::vector<BYTE> old(size);
+        RegQueryValueExA(key, name.c_str(), nullptr, &oldType, old.data(), &size);
+        original_ = std::make_pair(oldType, old);
+    }
+    RegSetValueExA(key, name.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
+    RegCloseKey(key);
+}
+
+PlantedValue::~PlantedValue() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(hive_, path_.c_str(), 0, KEY_ALL_ACCESS | kView, &key) != ERROR_SUCCESS) return;
+    if (original_) {
+        RegSetValueExA(key, name_.c_str(), 0, original_->first, original_->second.data(),
+                       static_cast<DWORD>(original_->second.size()));
+    } else {
+        RegDeleteValueA(key, name_.c_str());
+    }
+    RegCloseKey(key);
+    if (!keyExisted_) RegDeleteKeyExA(hive_, path_.c_str(), kView, 0);
+}
+
+std::vector<std::string> SplitCrLfLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", start)) {
+        lines.push_back(text.substr(start, at - start));
+        start = at + 2;
+    }
+    if (start < text.size()) lines.push_back(text.substr(start));  // a last line without CR LF
+    return lines;
+}
+
+}  // namespace e2e

@@ -1,0 +1,90 @@
+#pragma once
+// The end-to-end harness: starts the real orvane.exe, finds its windows and controls, reads what a
+// user would see, and cleans up what it started or planted. Every wait polls with a deadline.
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+using namespace std::chrono_literals;
+using Duration = std::chrono::milliseconds;
+
+bool WaitUntil(const std::function<bool()>& condition, Duration timeout = 20s);
+
+// The exe under test, from the ORVANE_EXE environment variable.
+std::string OrvaneExe();
+// A fresh, empty folder for the test's files.
+std::string MakeTempDir();
+std::optional<std::string> ReadFileBytes(const std::string& path);
+bool FileExists(const std::string& path);
+
+// A running orvane.exe; terminated when the object goes, if it is still running.
+class Orvane {
+public:
+    // Starts orvane.exe with the parameters (quoted as given) in the Windows version mode named, e.g.
+    // "win98"; an empty mode leaves Wine's default.
+    explicit Orvane(const std::string& parameters, const std::string& versionMode = "");
+    ~Orvane();
+    Orvane(const Orvane&) = delete;
+    Orvane& operator=(const Orvane&) = delete;
+
+    DWORD Pid() const { return process_.dwProcessId; }
+    bool Running() const;
+    // Waits for the process to end; its exit code, or nullopt on a time-out.
+    std::optional<DWORD> WaitForExit(Duration timeout = 30s);
+
+    // A top-level window of this process of the given class, visible or not.
+    HWND FindWindowOfClass(const std::string& className, bool mustBeVisible = true) const;
+    HWND WaitForWindow(const std::string& className, Duration timeout = 20s) const;
+    // The main window, shown.
+    HWND Main(Duration timeout = 20s) const { return WaitForWindow("TForm1", timeout); }
+
+private:
+    PROCESS_INFORMATION process_{};
+};
+
+// A control of the window found by the name the program gave it (case ignored).
+HWND FindControl(HWND window, const std::string& name);
+std::string WindowText(HWND window);
+// The text of the named control, or a marker when it does not exist.
+std::string ControlText(HWND window, const std::string& name);
+
+struct MessageBoxInfo {
+    HWND box = nullptr;
+    std::string caption;
+    std::string text;
+};
+// Waits for a message box of the process.
+std::optional<MessageBoxInfo> WaitForMessageBox(DWORD pid, Duration timeout = 20s);
+void PressOk(const MessageBoxInfo& box);
+
+// Gives the window the keyboard and types one key (with Ctrl when asked).
+void PressKey(HWND window, WORD virtualKey, bool control = false);
+
+// A registry value planted for one test and put back as it was afterwards.
+class PlantedValue {
+public:
+    // hive/path/name in the 64-bit view that the program reads.
+    PlantedValue(HKEY hive, const std::string& path, const std::string& name, DWORD type,
+                 const std::vector<BYTE>& data);
+    ~PlantedValue();
+    PlantedValue(const PlantedValue&) = delete;
+    PlantedValue& operator=(const PlantedValue&) = delete;
+
+private:
+    HKEY hive_;
+    std::string path_;
+    std::string name_;
+    bool keyExisted_ = false;
+    std::optional<std::pair<DWORD, std::vector<BYTE>>> original_;
+};
+
+std::vector<std::string> SplitCrLfLines(const std::string& text);
+
+}  // namespace e2e

@@ -1,0 +1,179 @@
+// Start-up, batch mode, the version gate and the refresh, driven through the real exe.
+#include <gtest/gtest.h>
+
+#include "app/summary.h"
+#include "tests/e2e/harness.h"
+
+namespace e2e {
+namespace {
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+// Runs a batch report and returns its lines; the exit code must be 0.
+std::vector<std::string> RunBatch(const std::string& versionMode = "", const std::string& autoSwitch = "/AUTO") {
+    const std::string path = MakeTempDir() + "\\report.txt";
+    Orvane orvane(autoSwitch + " " + Quoted(path), versionMode);
+    const auto code = orvane.WaitForExit(60s);
+    EXPECT_EQ(code, std::optional<DWORD>(0)) << "batch run did not end by itself";
+    const auto bytes = ReadFileBytes(path);
+    EXPECT_TRUE(bytes.has_value()) << path;
+    if (!bytes) return {};
+    EXPECT_EQ(bytes->substr(bytes->size() - 2), "\r\n");
+    return SplitCrLfLines(*bytes);
+}
+
+TEST(BatchMode, WritesTwentyNineLinesInRowOrder) {
+    const std::vector<std::string> lines = RunBatch();
+    ASSERT_EQ(lines.size(), 29u);
+    for (int row = 1; row <= orvane::kSummaryRowCount; ++row) {
+        const std::string label = std::string(orvane::kSummaryRows[row - 1].label) + ": ";
+        EXPECT_EQ(lines[row - 1].substr(0, label.size()), label) << "row " << row;
+    }
+    EXPECT_EQ(lines[0].substr(0, 17), "Windows: Windows ") << lines[0];
+    EXPECT_NE(lines[1], "Internet Explorer: ") << "Wine has a browser version";
+    EXPECT_NE(lines[25], "Time Zone: ");
+}
+
+TEST(BatchMode, TheSwitchIgnoresCase) {
+    for (const char* autoSwitch : {"/auto", "/Auto"}) {
+        EXPECT_EQ(RunBatch("", autoSwitch).size(), 29u) << autoSwitch;
+    }
+}
+
+TEST(BatchMode, OtherCommandLinesStartInteractivelyAndWriteNothing) {
+    const std::string dir = MakeTempDir();
+    const std::string path = dir + "\\report.txt";
+    const std::string cases[] = {
+        "/AUTO",
+        "/AUTO \"\"",
+        "/AUTO " + dir + "\\my report.txt",  // unquoted: three parameters
+        "/nocom " + Quoted(path),
+    };
+    for (const std::string& parameters : cases) {
+        Orvane orvane(parameters);
+        HWND main = orvane.Main();
+        ASSERT_TRUE(main) << parameters;
+        EXPECT_EQ(ControlText(main, "Info1"), "") << parameters;
+        EXPECT_EQ(ControlText(main, "info29"), "") << parameters;
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        EXPECT_EQ(orvane.WaitForExit(), std::optional<DWORD>(0)) << parameters;
+        EXPECT_FALSE(FileExists(path)) << parameters;
+        EXPECT_FALSE(FileExists(dir + "\\my")) << parameters;
+    }
+}
+
+TEST(BatchMode, AFileThatCannotBeCreatedIsReportedAndTheProgramGoesOn) {
+    const std::string path = MakeTempDir() + "\\no such folder\\report.txt";
+    Orvane orvane("/AUTO " + Quoted(path));
+    const auto box = WaitForMessageBox(orvane.Pid(), 60s);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text, "Cannot create file " + path);
+    PressOk(*box);
+    HWND main = orvane.Main();
+    ASSERT_TRUE(main);
+    EXPECT_TRUE(orvane.Running());
+    EXPECT_NE(ControlText(main, "Info1"), "") << "the rows stay filled";
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(orvane.WaitForExit(), std::optional<DWORD>(0));
+}
+
+TEST(BatchMode, AFailedWriteLeavesTheOldReportWhole) {
+    // The old report is held open without sharing (as an editor that locks it would): it cannot be
+    // replaced, the error box says so, and the old file stays whole, with no stray file beside it.
+    const std::string dir = MakeTempDir();
+    const std::string path = dir + "\\report.txt";
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, "old report\r\n", 12, &written, nullptr);
+    Orvane orvane("/AUTO " + Quoted(path));
+    const auto box = WaitForMessageBox(orvane.Pid(), 60s);
+    CloseHandle(file);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text, "Cannot create file " + path);
+    PressOk(*box);
+    EXPECT_EQ(ReadFileBytes(path), std::optional<std::string>("old report\r\n"));
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((dir + "\\*").c_str(), &entry);
+    int files = 0;
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++files;
+        } while (FindNextFileA(search, &entry));
+        FindClose(search);
+    }
+    EXPECT_EQ(files, 1) << "only the old report is in its folder";
+}
+
+TEST(VersionModes, TheWindowsRowNamesTheRelease) {
+    struct Case {
+        const char* mode;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"win98", "Windows: Windows 98SE4.10 (Build 2222) "},
+        {"winme", "Windows: Windows ME4.90 (Build 3000) "},
+        {"win2k", "Windows: Windows 2000 5.0 (Build 2195) Service Pack 4"},
+        {"winxp", "Windows: Windows XP5.1 (Build 2600) Service Pack 3"},
+        {"win2003", "Windows: Windows Server 20035.2 (Build 3790) Service Pack 2"},
+        {"win7", "Windows: Windows NT6.1 (Build 7601) Service Pack 1"},
+        // Only the manifest's supportedOS entries make the version call tell the truth here.
+        {"win10", "Windows: Windows NT10.0 (Build 18362) "},
+    };
+    for (const Case& c : cases) {
+        const std::vector<std::string> lines = RunBatch(c.mode);
+        ASSERT_EQ(lines.size(), 29u) << c.mode;
+        EXPECT_EQ(lines[0], c.line) << c.mode;
+    }
+}
+
+TEST(VersionGate, Windows95IsRefusedWithAWarningAndNothingElseRuns) {
+    const std::string path = MakeTempDir() + "\\report.txt";
+    Orvane orvane("/AUTO " + Quoted(path), "win95");
+    const auto box = WaitForMessageBox(orvane.Pid());
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->caption, "Warning");
+    EXPECT_EQ(box->text, "Orvane will not run on Windows 95.");
+    EXPECT_FALSE(orvane.FindWindowOfClass("TForm1")) << "the main window is not shown";
+    PressOk(*box);
+    EXPECT_EQ(orvane.WaitForExit(), std::optional<DWORD>(0));
+    EXPECT_FALSE(FileExists(path));
+}
+
+TEST(RefreshErrors, ABrowserVersionOfBinaryTypeShowsTheErrorAndWritesNoFile) {
+    PlantedValue binary(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Internet Explorer", "Version", REG_BINARY,
+                        {0x09, 0x00, 0x01});
+    const std::string path = MakeTempDir() + "\\report.txt";
+    Orvane orvane("/AUTO " + Quoted(path));
+    const auto box = WaitForMessageBox(orvane.Pid(), 60s);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text, "Invalid data type for 'Version'");
+    PressOk(*box);
+    HWND main = orvane.Main();
+    ASSERT_TRUE(main);
+    EXPECT_NE(ControlText(main, "Info1"), "") << "row 1 was written before the error";
+    for (const char* later : {"Info2", "Info3", "Info26", "info29"}) {
+        EXPECT_EQ(ControlText(main, later), "") << later;
+    }
+    EXPECT_TRUE(orvane.Running());
+    EXPECT_FALSE(FileExists(path));
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(orvane.WaitForExit(), std::optional<DWORD>(0));
+}
+
+TEST(Interactive, F5FillsTheRowsThatAreEmptyAtStart) {
+    Orvane orvane("");
+    HWND main = orvane.Main();
+    ASSERT_TRUE(main);
+    EXPECT_EQ(ControlText(main, "Desc1"), "Windows");
+    EXPECT_EQ(ControlText(main, "Desc29"), "Modems");
+    EXPECT_EQ(ControlText(main, "Info1"), "");
+    PressKey(main, VK_F5);
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(main, "Info26") != ""; })) << "the time-zone row";
+    EXPECT_EQ(ControlText(main, "Info1").substr(0, 10), "Windows NT");
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(orvane.WaitForExit(), std::optional<DWORD>(0));
+}
+
+}  // namespace
+}  // namespace e2e

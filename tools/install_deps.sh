@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what building and testing need, once, on a Debian machine (as root, or with sudo).
+set -euo pipefail
+
+need=()
+have() { command -v "$1" >/dev/null 2>&1; }
+have cmake || need+=(cmake)
+have g++ || need+=(g++)
+have x86_64-w64-mingw32-g++-posix || need+=(mingw-w64)
+have i686-w64-mingw32-g++-posix || need+=(mingw-w64)
+[ -x /usr/lib/wine/wine64 ] || have wine64 || need+=(wine wine64)
+have Xvfb || need+=(xvfb)
+have xvfb-run || need+=(xvfb xauth)
+have xauth || need+=(xauth)
+[ -d /usr/src/googletest/googletest ] || need+=(googletest)
+[ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
+# The windows name Arial, Arial Narrow and Times New Roman; the test prefix maps them to these.
+[ -d /usr/share/fonts/truetype/liberation ] || need+=(fonts-liberation)
+[ -d /usr/share/fonts/truetype/dejavu ] || need+=(fonts-dejavu-core)
+
+if [ ${#need[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    echo "Installing: ${need[*]}"
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${need[@]}"
+fi
