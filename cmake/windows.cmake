@@ -36,6 +36,7 @@ add_custom_target(orvane_icon DEPENDS ${ORVANE_ICON})
 add_library(orvane_win STATIC
     platform/win32/win32_system.cpp
     ui/form_win.cpp
+    ui/menu_win.cpp
     app/main_window_win.cpp
 )
 target_link_libraries(orvane_win PUBLIC orvane_core orvane_res_core)

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "core/text.h"
+#include "ui/menu_win.h"
 
 namespace orvane::ui {
 
@@ -279,7 +280,9 @@ void Form::Create(Form* owner) {
     if (spec_.minimizeBox && spec_.border != FormBorder::Dialog) style |= WS_MINIMIZEBOX;
     if (spec_.maximizeBox && spec_.border != FormBorder::Dialog) style |= WS_MAXIMIZEBOX;
 
-    HMENU menu = BuildMenu();
+    menu_ = MenuModel(BuildMenuBar());
+    HMENU menu = BuildMenuBarHandle(menu_);
+    menuHandle_ = menu;
     RECT rect{0, 0, Scale(spec_.width), Scale(spec_.height)};
     if (spec_.clientSize) AdjustWindowRectEx(&rect, style, menu != nullptr, exStyle);
     const int width = rect.right - rect.left;
@@ -290,6 +293,7 @@ void Form::Create(Form* owner) {
     hwnd_ = CreateWindowExA(exStyle, spec_.className, spec_.caption, style, origin.x, origin.y, width, height,
                             ownerWindow, menu, instance, this);
     if (!hwnd_) return;
+    SetAccelerators({});
     CreateControls();
     LayoutFillControls();
     OnCreate();
@@ -446,9 +450,17 @@ bool Form::Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
 
 void Form::SetAccelerators(const std::vector<ACCEL>& keys) {
     if (accelerators_) DestroyAcceleratorTable(accelerators_);
-    std::vector<ACCEL> copy(keys);
+    std::vector<ACCEL> copy = MenuAccelerators(menu_);
+    copy.insert(copy.end(), keys.begin(), keys.end());
     accelerators_ = copy.empty() ? nullptr : CreateAcceleratorTableA(copy.data(), static_cast<int>(copy.size()));
 }
+
+void Form::ActivateMenuCommand(int id) {
+    RunCommand(hwnd_, [&] { menu_.Activate(id); });
+    SyncCheckMarks(menuHandle_, menu_);
+}
+
+void Form::InvokeMenu(const std::string& name) { ActivateMenuCommand(menu_.IdOf(name)); }
 
 void Form::SetFillInsets(int top, int bottom) {
     fillTop_ = top;
@@ -536,7 +548,11 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_COMMAND:
             if (lParam == 0) {
-                OnCommand(LOWORD(wParam));
+                if (menu_.Find(LOWORD(wParam))) {
+                    ActivateMenuCommand(LOWORD(wParam));
+                } else {
+                    OnCommand(LOWORD(wParam));
+                }
                 return 0;
             }
             break;

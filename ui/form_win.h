@@ -14,6 +14,7 @@
 
 #include "platform/win32/handles.h"
 #include "ui/layout.h"
+#include "ui/menu.h"
 
 namespace orvane::ui {
 
@@ -84,12 +85,17 @@ public:
 
     HACCEL Accelerators() const { return accelerators_; }
 
+    // Runs a menu item of this window by its name, as a second control for the same command does.
+    void InvokeMenu(const std::string& name);
+    bool MenuChecked(const std::string& name) const { return menu_.Checked(name); }
+
     // Messages that the scroll box and other containers pass up to the form.
     LRESULT RouteFromChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
 
 protected:
     virtual Layout BuildLayout() { return {}; }
-    virtual HMENU BuildMenu() { return nullptr; }
+    // The window's main menu, as data; its shortcuts become the window's accelerators.
+    virtual MenuBar BuildMenuBar() { return {}; }
     virtual void OnCreate() {}
     virtual void OnShow() {}
     // The close box and Alt+F4. Detail windows only hide; the main window overrides this.
@@ -104,7 +110,11 @@ protected:
     // A mouse press on the background of a container (not on a control).
     virtual void OnBackgroundMouseDown(HWND /*container*/) {}
 
+    // Keys beyond the menu's own shortcuts.
     void SetAccelerators(const std::vector<ACCEL>& keys);
+    const MenuModel& Menu() const { return menu_; }
+    // Runs a menu command with the program's error handling and shows the new check marks.
+    void ActivateMenuCommand(int id);
     // Space kept free above and below the controls that fill the client area (tool bar, status bar).
     void SetFillInsets(int top, int bottom);
     void LayoutFillControls();
@@ -132,6 +142,8 @@ private:
     Form* owner_ = nullptr;
     HWND hwnd_ = nullptr;
     HACCEL accelerators_ = nullptr;
+    MenuModel menu_;
+    HMENU menuHandle_ = nullptr;
     int fillTop_ = 0;
     int fillBottom_ = 0;
     std::vector<ControlEntry> controls_;
