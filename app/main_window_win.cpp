@@ -10,10 +10,6 @@ namespace orvane {
 
 namespace {
 
-enum Command : int {
-    kRefresh = 101,
-};
-
 constexpr int kMinimumHeight = 450;
 
 ui::FormSpec MainFormSpec() {
@@ -32,8 +28,27 @@ MainForm::MainForm(Application& app) : ui::Form(MainFormSpec()), app_(app) {}
 
 ui::Layout MainForm::BuildLayout() { return BuildMainWindowLayout(kAuthorSite); }
 
+ui::MenuBar MainForm::BuildMenuBar() {
+    using ui::Key;
+    return {
+        {"", "&View", {}, {}, false, true, {
+            {"Refresh1", "System Info", Key(ui::kKeyF5), [this] { Refresh1Click(); }, false, true, {}},
+            {"PersonalInfo1", "Personal Info", Key(ui::kKeyF6), [this] { PersonalInfo1Click(); }, false, true, {}},
+        }},
+    };
+}
+
+void MainForm::PersonalInfo1Click() {
+    // The full refresh runs only until the computer name is first known.
+    ui::Form& personal = app_.Personal();
+    if (personal.Text("Info1").empty()) {
+        Refresh1Click();
+        personal.InvokeMenu("Refresh1");
+    }
+    personal.ShowForm();
+}
+
 void MainForm::OnCreate() {
-    SetAccelerators({{FVIRTKEY, VK_F5, kRefresh}});
     // The version gate: Windows 95 and Win32s are refused before any other window exists.
     if (RefusesToRun(app_.System().Version())) {
         MessageBoxA(nullptr, kRefusalText, kRefusalTitle, MB_OK | MB_ICONWARNING);
@@ -73,16 +88,6 @@ void MainForm::Refresh1Click() {
 void MainForm::OnCloseRequest() {
     HideForm();
     PostQuitMessage(0);
-}
-
-void MainForm::OnCommand(int id) {
-    switch (id) {
-        case kRefresh:
-            ui::RunCommand(Handle(), [this] { Refresh1Click(); });
-            break;
-        default:
-            break;
-    }
 }
 
 bool MainForm::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM lParam, LRESULT& result) {

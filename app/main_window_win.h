@@ -15,6 +15,8 @@ public:
 
     // View > System Info (F5): the summary refresh. Errors that escape it reach the caller.
     void Refresh1Click();
+    // View > Personal Info (F6) and the Personal button.
+    void PersonalInfo1Click();
 
     bool RefusedToRun() const { return refused_; }
 
@@ -30,7 +32,7 @@ protected:
     void OnCreate() override;
     void OnShow() override;
     void OnCloseRequest() override;
-    void OnCommand(int id) override;
+    ui::MenuBar BuildMenuBar() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
