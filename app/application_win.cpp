@@ -1,5 +1,9 @@
 #include "app/application_win.h"
 
+#include "app/help_window_win.h"
+
+#include <windows.h>
+
 #include <commctrl.h>
 #include <objbase.h>
 
@@ -53,7 +57,7 @@ int Application::Run() {
     if (!main_->Handle()) return 0;
     if (main_->RefusedToRun()) return MessageLoop();  // ends at its first turn
 
-    about_ = MakeDetailForm("TAboutBox", "About", 298, 226, true, FormBorder::Dialog);
+    about_ = std::make_unique<AboutBox>();
     personal_ = MakeDetailForm("TfrmPersonal", "Personal network and system information", 605, 375, false,
                                FormBorder::Single);
     memory_ = MakeDetailForm("TfrmMemory", "Memory", 498, 419, true, FormBorder::Single);
@@ -65,8 +69,8 @@ int Application::Run() {
                                 FormBorder::Sizeable);
     sound_ = MakeDetailForm("TfrmSound", "Sound", 364, 380, true, FormBorder::Single);
     startup_ = MakeDetailForm("TfrmStartup", "Startup", 674, 563, false, FormBorder::Sizeable);
-    help_ = MakeDetailForm("TfrmHelp", "Help", 499, 400, true, FormBorder::Single);
-    for (ui::Form* form : {about_.get(), personal_.get(), memory_.get(), cpu_.get(), display_.get(), disk_.get(),
+    help_ = std::make_unique<HelpForm>();
+    for (ui::Form* form : std::initializer_list<ui::Form*>{about_.get(), personal_.get(), memory_.get(), cpu_.get(), display_.get(), disk_.get(),
                            devices_.get(), uninstall_.get(), sound_.get(), startup_.get(), help_.get()}) {
         form->Create(main_.get());
     }
@@ -81,6 +85,7 @@ int Application::MessageLoop() {
         HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
         ui::Form* form = ui::Form::FromHandle(root);
         if (form && form->Accelerators() && TranslateAcceleratorA(root, form->Accelerators(), &message)) continue;
+        if (form && form->UsesDialogKeys() && IsDialogMessageA(root, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "app/about_box_win.h"
 #include "app/command_line.h"
 #include "app/main_window_win.h"
 #include "platform/win32/win32_system.h"
@@ -24,6 +25,16 @@ public:
 
     MainForm& Main() { return *main_; }
     ui::Form& Personal() { return *personal_; }
+    ui::Form& Memory() { return *memory_; }
+    ui::Form& Cpu() { return *cpu_; }
+    ui::Form& Display() { return *display_; }
+    ui::Form& Disk() { return *disk_; }
+    ui::Form& Devices() { return *devices_; }
+    ui::Form& Uninstall() { return *uninstall_; }
+    ui::Form& Sound() { return *sound_; }
+    ui::Form& Startup() { return *startup_; }
+    ui::Form& Help() { return *help_; }
+    AboutBox& About() { return *about_; }
 
 private:
     int MessageLoop();
@@ -32,7 +43,7 @@ private:
     LaunchOptions options_;
     // In creation order.
     std::unique_ptr<MainForm> main_;
-    std::unique_ptr<ui::Form> about_;
+    std::unique_ptr<AboutBox> about_;
     std::unique_ptr<ui::Form> personal_;
     std::unique_ptr<ui::Form> memory_;
     std::unique_ptr<ui::Form> cpu_;

@@ -1,5 +1,10 @@
 #pragma once
-// TForm1, the main window: the summary rows, the version gate, batch mode and the refresh.
+// TForm1, the main window: the summary rows, the menu bar, the tool bar and its output menu, the
+// status bar with its ticker, the version gate, batch mode and the refresh.
+
+#include <windows.h>
+
+#include <commctrl.h>
 
 #include "app/command_line.h"
 #include "app/summary.h"
@@ -12,6 +17,7 @@ class Application;
 class MainForm : public ui::Form, public SummaryView, public ControlTexts {
 public:
     explicit MainForm(Application& app);
+    ~MainForm() override;
 
     // View > System Info (F5): the summary refresh. Errors that escape it reach the caller.
     void Refresh1Click();
@@ -27,19 +33,41 @@ public:
     // ControlTexts
     std::optional<std::string> TextOf(std::string_view name) override;
 
+    HWND ToolBar() const { return toolBar_; }
+    HWND StatusBar() const { return statusBar_; }
+
 protected:
     ui::Layout BuildLayout() override;
+    ui::MenuBar BuildMenuBar() override;
     void OnCreate() override;
     void OnShow() override;
     void OnCloseRequest() override;
-    ui::MenuBar BuildMenuBar() override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void OnCommand(int id) override;
+    void OnResize() override;
+    void OnLinkClick(const std::string& name) override;
+    void OnBackgroundMouseDown(HWND container) override;
+    bool OnMessage(HWND source, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     void RunBatchMode(const std::string& path);
+    void CreateToolBar();
+    void CreateStatusBar();
+    void Timer1Timer();
+    void ScrollSummary(int request);
+    void ShowOutputMenu(const RECT& button);
+    void ransparentBackground1Click();
+    void Exit1Click();
+    void OpenAuthorSite();
 
     Application& app_;
     bool refused_ = false;
+    HWND strip_ = nullptr;
+    HWND toolBar_ = nullptr;
+    HWND statusBar_ = nullptr;
+    HIMAGELIST toolImages_ = nullptr;
+    std::vector<win32::GdiObject<HBITMAP>> menuPictures_;
+    win32::GdiObject<HBITMAP> stripPicture_;
+    HMENU outputMenu_ = nullptr;
 };
 
 }  // namespace orvane

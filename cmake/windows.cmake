@@ -3,7 +3,7 @@ enable_language(RC)
 
 set(ORVANE_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
-add_library(orvane_res_core STATIC res/picture.cpp)
+add_library(orvane_res_core STATIC res/picture.cpp res/toolbar_pictures.cpp)
 target_include_directories(orvane_res_core PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_options(orvane_res_core PRIVATE ${ORVANE_WARNINGS})
 
@@ -38,6 +38,8 @@ add_library(orvane_win STATIC
     ui/form_win.cpp
     ui/menu_win.cpp
     app/main_window_win.cpp
+    app/about_box_win.cpp
+    app/help_window_win.cpp
 )
 target_link_libraries(orvane_win PUBLIC orvane_core orvane_res_core)
 target_compile_options(orvane_win PRIVATE ${ORVANE_WARNINGS})

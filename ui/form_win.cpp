@@ -41,6 +41,7 @@ std::string UpperName(std::string_view name) { return ToUpperAscii(name); }
 
 struct ScrollState {
     Form* form = nullptr;
+    bool scrolls = false;  // panels share the class but never scroll
     int x = 0;  // scroll offsets in screen pixels
     int y = 0;
 };
@@ -61,7 +62,7 @@ SIZE ContentExtent(HWND box, const ScrollState& state) {
 
 void UpdateScrollBars(HWND box) {
     ScrollState* state = StateOf(box);
-    if (!state) return;
+    if (!state || !state->scrolls) return;
     RECT client;
     GetClientRect(box, &client);
     const SIZE extent = ContentExtent(box, *state);
@@ -92,11 +93,22 @@ void ScrollTo(HWND box, int bar, int position) {
     const int delta = current - position;
     if (delta == 0) return;
     current = position;
-    if (bar == SB_VERT) {
-        ScrollWindowEx(box, 0, delta, nullptr, nullptr, nullptr, nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
-    } else {
-        ScrollWindowEx(box, delta, 0, nullptr, nullptr, nullptr, nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+    // Every control moves, also those outside the visible part (which scrolling the window's pixels
+    // with its children would leave where they were).
+    const int dx = bar == SB_VERT ? 0 : delta;
+    const int dy = bar == SB_VERT ? delta : 0;
+    int count = 0;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) ++count;
+    HDWP moves = BeginDeferWindowPos(count);
+    for (HWND child = GetWindow(box, GW_CHILD); child && moves; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect;
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&rect), 2);
+        moves = DeferWindowPos(moves, child, nullptr, rect.left + dx, rect.top + dy, 0, 0,
+                               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    if (moves) EndDeferWindowPos(moves);
+    RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     info.fMask = SIF_POS;
     info.nPos = position;
     SetScrollInfo(box, bar, &info, TRUE);
@@ -128,7 +140,8 @@ LRESULT CALLBACK ScrollBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
         case WM_NCCREATE: {
             auto* created = reinterpret_cast<CREATESTRUCTA*>(lParam);
-            auto* fresh = new ScrollState{static_cast<Form*>(created->lpCreateParams), 0, 0};
+            auto* fresh = new ScrollState{static_cast<Form*>(created->lpCreateParams),
+                                          (created->style & WS_VSCROLL) != 0, 0, 0};
             SetWindowLongPtrA(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(fresh));
             break;
         }
@@ -168,13 +181,17 @@ void RegisterScrollBoxClass() {
     registered = RegisterClassA(&windowClass) != 0;
 }
 
-SIZE TextExtent(HWND control, HFONT font, const std::string& text) {
+SIZE TextExtent(HWND control, HFONT font, const std::string& text, int wrapWidth) {
     win32::WindowDc dc(control);
     win32::SelectScope select(dc.Get(), font);
-    SIZE size{0, 0};
-    GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
-    return size;
+    RECT rect{0, 0, wrapWidth, 0};
+    UINT format = DT_CALCRECT | DT_NOPREFIX;
+    format |= wrapWidth ? DT_WORDBREAK : DT_SINGLELINE;
+    DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &rect, format);
+    return SIZE{rect.right, rect.bottom};
 }
+
+bool IsContainer(ControlKind kind) { return kind == ControlKind::ScrollBox || kind == ControlKind::Panel; }
 
 }  // namespace
 
@@ -336,21 +353,40 @@ HWND Form::CreateControl(const ControlSpec& spec, HWND parent) {
             windowClass = kScrollBoxClass;
             style |= WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN;
             break;
+        case ControlKind::Panel:
+            windowClass = kScrollBoxClass;
+            style |= WS_CLIPCHILDREN;
+            break;
+        case ControlKind::Bevel:
+            // Drawn by the form (WM_DRAWITEM) as a lowered outer and raised inner edge.
+            style |= SS_OWNERDRAW | WS_CLIPSIBLINGS;
+            break;
+        case ControlKind::Button:
+            windowClass = "BUTTON";
+            style |= BS_PUSHBUTTON | WS_TABSTOP;
+            break;
+        case ControlKind::DefaultButton:
+            windowClass = "BUTTON";
+            style |= BS_DEFPUSHBUTTON | WS_TABSTOP;
+            break;
         case ControlKind::Link:
         case ControlKind::Heading:
         case ControlKind::Label:
-            style |= SS_LEFT | SS_NOPREFIX | SS_NOTIFY;
+        case ControlKind::StaticLink:
+            // A label sized to its caption stays on one line; one with a width wraps within it.
+            style |= (spec.rect.width == 0 ? SS_LEFTNOWORDWRAP : SS_LEFT) | SS_NOPREFIX | SS_NOTIFY;
             break;
     }
     HWND control = CreateWindowExA(0, windowClass, spec.caption.c_str(), style, Scale(spec.rect.x),
                                    Scale(spec.rect.y), Scale(spec.rect.width), Scale(spec.rect.height), parent, id,
-                                   instance, spec.kind == ControlKind::ScrollBox ? static_cast<void*>(this) : nullptr);
+                                   instance, IsContainer(spec.kind) ? static_cast<void*>(this) : nullptr);
     if (!control) return nullptr;
-    if (spec.kind != ControlKind::ScrollBox) {
+    if (!IsContainer(spec.kind)) {
         HFONT handle = FontFor(font);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(handle), FALSE);
         if (spec.rect.width == 0 || spec.rect.height == 0) {
-            const SIZE text = TextExtent(control, handle, spec.caption);
+            // Sized to the caption; a given width wraps the caption within it.
+            const SIZE text = TextExtent(control, handle, spec.caption, spec.rect.width ? Scale(spec.rect.width) : 0);
             SetWindowPos(control, nullptr, 0, 0, spec.rect.width ? Scale(spec.rect.width) : text.cx,
                          spec.rect.height ? Scale(spec.rect.height) : text.cy, SWP_NOMOVE | SWP_NOZORDER);
         }
@@ -392,6 +428,7 @@ bool Form::CtlColor(HDC dc, HWND control, LRESULT& result) {
             text = GetSysColor(COLOR_INFOTEXT);
             break;
         case ControlKind::Link:
+        case ControlKind::StaticLink:
             text = kLinkBlue;
             break;
         default:
@@ -406,6 +443,13 @@ bool Form::CtlColor(HDC dc, HWND control, LRESULT& result) {
 HWND Form::Control(std::string_view name) const {
     const auto found = byName_.find(UpperName(name));
     return found == byName_.end() ? nullptr : controls_[found->second].hwnd;
+}
+
+std::string Form::NameOf(HWND control) const {
+    for (const ControlEntry& entry : controls_) {
+        if (entry.hwnd == control) return entry.name;
+    }
+    return {};
 }
 
 std::string Form::Text(std::string_view name) const {
@@ -488,8 +532,33 @@ LRESULT Form::RouteFromChild(HWND child, UINT message, WPARAM wParam, LPARAM lPa
         case WM_CTLCOLOREDIT:
             handled = CtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), result);
             return result;
+        case WM_DRAWITEM: {
+            const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            const auto kind = kinds_.find(draw->hwndItem);
+            if (kind == kinds_.end() || kind->second != ControlKind::Bevel) return 0;
+            RECT rect = draw->rcItem;
+            FillRect(draw->hDC, &rect, BrushFor(spec_.background));
+            DrawEdge(draw->hDC, &rect, EDGE_ETCHED, BF_RECT);
+            handled = true;
+            return TRUE;
+        }
         case WM_COMMAND:
-            if (lParam) OnControlCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+            if (lParam) {
+                HWND control = reinterpret_cast<HWND>(lParam);
+                const std::string name = NameOf(control);
+                const auto kind = kinds_.find(control);
+                if (kind == kinds_.end()) {
+                    // A control the toolkit did not build (a tool bar): its id is a command.
+                    OnCommand(LOWORD(wParam));
+                } else if (kind->second == ControlKind::Link && HIWORD(wParam) == STN_CLICKED) {
+                    OnLinkClick(name);
+                } else {
+                    OnControlCommand(name, control, LOWORD(wParam), HIWORD(wParam));
+                }
+            } else if (child != hwnd_) {
+                // Menu commands of pop-ups owned by a container.
+                SendMessageA(hwnd_, WM_COMMAND, wParam, 0);
+            }
             handled = true;
             return 0;
         case WM_LBUTTONDOWN:
@@ -497,15 +566,19 @@ LRESULT Form::RouteFromChild(HWND child, UINT message, WPARAM wParam, LPARAM lPa
             OnBackgroundMouseDown(child);
             handled = true;
             return 0;
-        case WM_SETCURSOR:
+        case WM_SETCURSOR: {
+            // A link shows the hand while the pointer is over it; otherwise the application's cursor.
+            const auto kind = kinds_.find(reinterpret_cast<HWND>(wParam));
+            const bool overLink = kind != kinds_.end() && kind->second == ControlKind::Link;
             if (g_appCursor != AppCursor::Default || LOWORD(lParam) == HTCLIENT) {
-                SetCursor(CursorFor(g_appCursor));
+                SetCursor(CursorFor(g_appCursor == AppCursor::Default && overLink ? AppCursor::Hand : g_appCursor));
                 handled = true;
                 return TRUE;
             }
             return 0;
+        }
         default:
-            if (OnMessage(message, wParam, lParam, result)) handled = true;
+            if (OnMessage(child, message, wParam, lParam, result)) handled = true;
             return result;
     }
 }

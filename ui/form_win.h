@@ -73,6 +73,8 @@ public:
     static Form* FromHandle(HWND window);
 
     HWND Control(std::string_view name) const;
+    // The name of a control of this form, or the empty text.
+    std::string NameOf(HWND control) const;
     std::string Text(std::string_view name) const;
     void SetText(std::string_view name, const std::string& text);
     // Writes the text and repaints the control at once, without waiting for the message loop.
@@ -84,6 +86,8 @@ public:
     bool Visible() const;
 
     HACCEL Accelerators() const { return accelerators_; }
+    // Windows with buttons take Tab, Enter and Esc the way dialogs do.
+    virtual bool UsesDialogKeys() const { return false; }
 
     // Runs a menu item of this window by its name, as a second control for the same command does.
     void InvokeMenu(const std::string& name);
@@ -101,12 +105,17 @@ protected:
     // The close box and Alt+F4. Detail windows only hide; the main window overrides this.
     virtual void OnCloseRequest() { HideForm(); }
     virtual void OnCommand(int /*id*/) {}
-    virtual void OnControlCommand(HWND /*control*/, int /*notifyCode*/) {}
+    // A notification from a control (a button press, a link click); name is the control's own.
+    virtual void OnControlCommand(const std::string& /*name*/, HWND /*control*/, int /*id*/, int /*notifyCode*/) {}
     virtual void OnResize() {}
-    // A hook for anything else; return true when the message was handled.
-    virtual bool OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) {
+    // A hook for anything else, sent to the form (source = its own window) or passed up by one of its
+    // containers (source = the container); return true when the message was handled.
+    virtual bool OnMessage(HWND /*source*/, UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/,
+                           LRESULT& /*result*/) {
         return false;
     }
+    // A click on a Link control.
+    virtual void OnLinkClick(const std::string& /*name*/) {}
     // A mouse press on the background of a container (not on a control).
     virtual void OnBackgroundMouseDown(HWND /*container*/) {}
 

@@ -9,7 +9,13 @@ FontSpec DefaultFont(ControlKind kind) {
         case ControlKind::Heading:
             return {"Arial Narrow", 21, true, true, false};
         case ControlKind::Link:
+        case ControlKind::StaticLink:
             return {"Arial", 16, true, false, true};
+        case ControlKind::Label:
+        case ControlKind::Button:
+        case ControlKind::DefaultButton:
+            // The windows' own font: MS Sans Serif 8 points.
+            return {"MS Sans Serif", 11, false, false, false};
         default:
             return {"MS Sans Serif", 13, false, false, false};
     }

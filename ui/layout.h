@@ -31,7 +31,12 @@ enum class ControlKind {
     Heading,    // a column heading: Arial Narrow, bold italic, 21 pixels
     Link,       // the web address: blue, bold, underlined, 16 pixels
     Label,      // plain text in the font given
+    StaticLink, // looks like a link, does not react to the mouse
     ScrollBox,  // a white area filling its parent that scrolls its controls
+    Panel,      // a container that passes its messages to the form
+    Bevel,      // a raised-inside, lowered-outside frame drawn around its rectangle
+    Button,     // a push button
+    DefaultButton,  // the push button that Enter presses
 };
 
 struct ControlSpec {

@@ -12,6 +12,8 @@ set(ORVANE_E2E_SUITES
     VersionGate
     RefreshErrors
     Interactive
+    MainWindow
+    AboutAndHelp
 )
 foreach(suite IN LISTS ORVANE_E2E_SUITES)
     add_test(NAME e2e.${suite} COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/run_driver.sh "${suite}.*")

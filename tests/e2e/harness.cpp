@@ -1,6 +1,9 @@
 #include "tests/e2e/harness.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -144,6 +147,62 @@ HWND Orvane::WaitForWindow(const std::string& className, Duration timeout) const
     HWND found = nullptr;
     WaitUntil([&] { return (found = FindWindowOfClass(className)) != nullptr; }, timeout);
     return found;
+}
+
+std::string Orvane::SendWithBuffer(HWND window, UINT message, WPARAM wParam, std::size_t size,
+                                   const std::string& initial) const {
+    void* remote = VirtualAllocEx(process_.hProcess, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (!remote) return {};
+    std::string buffer(size, '\0');
+    buffer.replace(0, std::min(initial.size(), size), initial.substr(0, size));
+    SIZE_T moved = 0;
+    WriteProcessMemory(process_.hProcess, remote, buffer.data(), size, &moved);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, message, wParam, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000, &result);
+    ReadProcessMemory(process_.hProcess, remote, buffer.data(), size, &moved);
+    VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+    return buffer;
+}
+
+std::string Orvane::StatusPanel(HWND main, int panel) const {
+    HWND bar = FindChildOfClass(main, "msctls_statusbar32");
+    if (!bar) return "<no status bar>";
+    const std::string text = SendWithBuffer(bar, SB_GETTEXTA, static_cast<WPARAM>(panel), 512);
+    return text.substr(0, text.find('\0'));
+}
+
+bool Orvane::ClickToolButton(HWND main, int index) const {
+    HWND toolBar = FindChildOfClass(main, "ToolbarWindow32");
+    if (!toolBar) return false;
+    const std::string bytes = SendWithBuffer(toolBar, TB_GETITEMRECT, static_cast<WPARAM>(index), sizeof(RECT));
+    RECT rect;
+    std::memcpy(&rect, bytes.data(), sizeof rect);
+    // The middle of the button's picture (the first button's right part is its drop-down arrow).
+    const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2 - 6, (rect.top + rect.bottom) / 2);
+    SetForegroundWindow(main);
+    PostMessageA(toolBar, WM_MOUSEMOVE, 0, at);
+    PostMessageA(toolBar, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(toolBar, WM_LBUTTONUP, 0, at);
+    return true;
+}
+
+HWND FindChildOfClass(HWND window, const std::string& className) {
+    struct Search {
+        const std::string* className;
+        HWND found;
+    } search{&className, nullptr};
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            if (ClassOf(child) == *s->className) {
+                s->found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 HWND FindControl(HWND window, const std::string& name) {

@@ -45,9 +45,20 @@ public:
     // The main window, shown.
     HWND Main(Duration timeout = 20s) const { return WaitForWindow("TForm1", timeout); }
 
+    // Sends a message whose lParam points to a buffer of `size` bytes, lent inside this process, and
+    // returns what the buffer then holds (SB_GETTEXT, TB_GETRECT and the like cross no process).
+    std::string SendWithBuffer(HWND window, UINT message, WPARAM wParam, std::size_t size,
+                               const std::string& initial = "") const;
+    std::string StatusPanel(HWND main, int panel) const;
+    // Clicks a tool-bar button of the main window with the mouse, as a user would.
+    bool ClickToolButton(HWND main, int index) const;
+
 private:
     PROCESS_INFORMATION process_{};
 };
+
+// The first child of the window (at any depth) of the given class.
+HWND FindChildOfClass(HWND window, const std::string& className);
 
 // A control of the window found by the name the program gave it (case ignored).
 HWND FindControl(HWND window, const std::string& name);

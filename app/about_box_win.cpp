@@ -1,0 +1,82 @@
+#include "app/about_box_win.h"
+
+#include <shellapi.h>
+
+#include "app/web_addresses.h"
+
+namespace orvane {
+
+namespace {
+
+ui::FormSpec AboutSpec() {
+    ui::FormSpec spec;
+    spec.className = "TAboutBox";
+    spec.caption = "About";
+    spec.width = 298;
+    spec.height = 226;
+    spec.clientSize = true;
+    spec.border = ui::FormBorder::Dialog;
+    spec.position = ui::FormPosition::ScreenCenter;
+    return spec;
+}
+
+}  // namespace
+
+AboutBox::AboutBox() : ui::Form(AboutSpec()) {}
+
+ui::Layout AboutBox::BuildLayout() {
+    using ui::ControlKind;
+    using ui::FontSpec;
+    return {
+        {"Panel1", ControlKind::Bevel, "", {1, 8, 296, 177}, "", std::nullopt},
+        {"ProductName", ControlKind::Label, "Orvane", {80, 8, 0, 0}, "", FontSpec{"Georgia", 24}},
+        {"Version", ControlKind::Label, "Version 1.98", {104, 40, 0, 0}, "", std::nullopt},
+        {"Copyright", ControlKind::Label, "Created by the Orvane developers", {80, 56, 0, 0}, "", std::nullopt},
+        {"Comments", ControlKind::Label, "Written for Windows, everywhere", {80, 72, 0, 0}, "", std::nullopt},
+        {"Label1", ControlKind::Link, kAuthorSite, {48, 96, 0, 0}, "", FontSpec{"Arial", 13, true, false, true}},
+        {"Note", ControlKind::Label,
+         "Orvane is free to use and to pass on unchanged. Please ask before republishing it on a web site, "
+         "a disc or in a collection.",
+         {8, 120, 280, 51}, "", FontSpec{"Comic Sans MS", 12}},
+        {"OKButton", ControlKind::DefaultButton, "OK", {111, 196, 75, 25}, "", std::nullopt},
+    };
+}
+
+void AboutBox::ShowModal() {
+    HWND owner = Owner() ? Owner()->Handle() : nullptr;
+    if (owner) EnableWindow(owner, FALSE);
+    open_ = true;
+    ShowForm();
+    SetFocus(Control("OKButton"));
+    MSG message;
+    while (open_ && GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (IsDialogMessageA(Handle(), &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    if (owner) {
+        EnableWindow(owner, TRUE);
+        SetForegroundWindow(owner);
+    }
+    if (open_) {
+        // The loop ended on a quit message: hand it on to the main loop.
+        open_ = false;
+        PostQuitMessage(0);
+    }
+}
+
+void AboutBox::OnCloseRequest() {
+    open_ = false;
+    HideForm();
+}
+
+void AboutBox::OnControlCommand(const std::string& name, HWND, int id, int notifyCode) {
+    // IDOK also arrives from Enter; the box has no cancel button, so Esc (IDCANCEL) does nothing.
+    if ((name == "OKButton" && notifyCode == BN_CLICKED) || id == IDOK) OnCloseRequest();
+}
+
+void AboutBox::OnLinkClick(const std::string&) {
+    ShellExecuteA(nullptr, "open", kAuthorSite, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace orvane
