@@ -57,3 +57,9 @@ option(ORVANE_BUILD_E2E "Build the end-to-end test driver" ON)
 if(ORVANE_BUILD_E2E)
     include(tests/e2e/driver.cmake)
 endif()
+
+# On-demand benchmark of the probes on the real system (bench/probe_timings.sh); not part of the default build.
+add_executable(probe_timings EXCLUDE_FROM_ALL bench/probe_timings.cpp)
+target_compile_options(probe_timings PRIVATE ${ORVANE_WARNINGS})
+target_link_libraries(probe_timings PRIVATE orvane_win advapi32 winmm user32 gdi32 winspool)
+target_link_options(probe_timings PRIVATE ${ORVANE_STATIC_LINK})

@@ -9,6 +9,12 @@
 
 #include "probes/probe.h"
 
+// <winnt.h> defines ReadTimeStampCounter() as a macro for __rdtsc(); the name here is this program's
+// own operation, so Windows code that includes this header after <windows.h> gets the function.
+#ifdef ReadTimeStampCounter
+#undef ReadTimeStampCounter
+#endif
+
 namespace orvane {
 
 // Counted at real-time process and time-critical thread priority; both are put back afterwards.
