@@ -1,5 +1,6 @@
 // Drives, devices with their I/O controls, wave output and display adapters.
 #include <windows.h>
+
 // After <windows.h>, which they need.
 #include <mmsystem.h>
 #include <ntddscsi.h>
