@@ -1,9 +1,10 @@
 // Drives, devices with their I/O controls, wave output and display adapters.
+// <mmsystem.h> and <ntddscsi.h> need <windows.h> before them.
+// clang-format off
 #include <windows.h>
-
-// After <windows.h>, which they need.
 #include <mmsystem.h>
 #include <ntddscsi.h>
+// clang-format on
 
 #include <algorithm>
 #include <cstring>

@@ -1,9 +1,12 @@
 // The hardware, drive and port rows against what this machine and its Wine prefix really have.
-// <windows.h> first: <mmsystem.h> needs it.
+// <mmsystem.h> needs <windows.h> before it.
+// clang-format off
+#include <windows.h>
+#include <mmsystem.h>
+// clang-format on
+
 #include <cpuid.h>
 #include <gtest/gtest.h>
-#include <mmsystem.h>
-#include <windows.h>
 
 #include <cstdlib>
 #include <cstring>
