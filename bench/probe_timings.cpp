@@ -1,5 +1,5 @@
 // On-demand benchmark: how long each summary row's probe (and its fallback) takes on the real
-// system, over several runs. The clock-speed row sleeps 500 ms by design; its line shows what it
+// system, over several runs. The clock-speed row sleeps 500 ms while it counts; its line shows what it
 // costs beyond that sleep, and the total is what the refresh spends outside it.
 //   probe_timings.exe [runs] [/nocom]
 #include <windows.h>
@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
         }
     }
     orvane::win32::Win32System sys;
-    constexpr double kDesignedSleepMs = 500.0;
+    constexpr double kMeasurementSleepMs = 500.0;
     std::printf("%-4s %-20s %12s %12s\n", "row", "label", "median ms", "max ms");
     double totalMedian = 0;
     for (int row = 1; row <= orvane::kSummaryRowCount; ++row) {
@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
             } catch (...) {
                 // A probe that lets an error through costs its time all the same.
             }
-            times.push_back(NowMs() - start - (clockRow ? kDesignedSleepMs : 0.0));
+            times.push_back(NowMs() - start - (clockRow ? kMeasurementSleepMs : 0.0));
         }
         std::sort(times.begin(), times.end());
         const double median = times[times.size() / 2];
