@@ -65,5 +65,15 @@ int main(int argc, char** argv) {
     }
     std::printf("%-25s %12.2f ms outside the clock measurement's sleep, median of %d runs per row\n", "total",
                 totalMedian, runs);
+    // The sampler's records on this system: a value here shows the lengths and offsets are accepted.
+    orvane::CPUUsageSampler sampler;
+    const bool first = orvane::SampleCPUUsage(sys, sampler).has_value();
+    Sleep(1000);
+    const auto usage = orvane::SampleCPUUsage(sys, sampler);
+    if (usage) {
+        std::printf("CPU usage over 1 s: %.1f %% (first sample %s)\n", *usage, first ? "gave a value" : "stored only");
+    } else {
+        std::printf("CPU usage over 1 s: no value\n");
+    }
     return 0;
 }
