@@ -128,20 +128,22 @@ std::vector<std::uint8_t> DeviceDescriptor(const std::string& vendor, const std:
 
 TEST(GetCDDrives, NamesEachCdDriveWithVendorAndProductOnly) {
     TestMachine machine;
-    machine.driveMask = Bit('C') | Bit('D') | Bit('E') | Bit('F') | Bit('G');
+    machine.driveMask = Bit('A') | Bit('C') | Bit('D') | Bit('E') | Bit('F') | Bit('G');  // H: is not in the mask
     machine.driveTypes = {
+        {"A:\\", 5},
         {"C:\\", 3},
         {"D:\\", 5},
         {"E:\\", 5},
         {"F:\\", 5},
-        {"G:\\", 5}
+        {"G:\\", 5},
+        {"H:\\", 5},
     };
     machine.devices["\\\\.\\D:"] = InquiryDrive(InquiryData("HL-DT-STDVDRAM GH24NSB0 LN01"));
     machine.devices["\\\\.\\E:"] = InquiryDrive(InquiryData(std::string("ACME") + '\0' + "hidden"));  // early zero
     // F: opens but does not answer; G: does not open at all.
     machine.devices["\\\\.\\F:"] = TestMachine::TestDevice{};
     // Twenty-four characters: the product field keeps its padding space, the revision "LN01" is cut off.
-    EXPECT_EQ(GetCDDrives(machine), "D: HL-DT-STDVDRAM GH24NSB0  | E: ACME | F:  | G:  | ");
+    EXPECT_EQ(GetCDDrives(machine), "A:  | D: HL-DT-STDVDRAM GH24NSB0  | E: ACME | F:  | G:  | ");
     EXPECT_EQ(machine.openDevices, 0) << "every device is closed";
 }
 
