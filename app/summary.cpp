@@ -1,6 +1,9 @@
 #include "app/summary.h"
 
+#include "cpu/cpu_speed.h"
+#include "probes/hardware_probes.h"
 #include "probes/os_probes.h"
+#include "probes/storage_probes.h"
 
 namespace orvane {
 
@@ -8,39 +11,44 @@ namespace {
 
 using enum ErrorGroup;
 
+// The refresh's own word for a machine without wave output; the name probe is not asked then.
+std::string DescribeSoundCard(System& sys) {
+    return HasSoundCard(sys) ? GetSoundCardName(sys) : std::string("Not detected");
+}
+
 }  // namespace
 
 // Columns: label, probe, fallback, error group, serial ports.
 const SummaryRow kSummaryRows[kSummaryRowCount] = {
-    {"Windows",           GetWindowsVersion,     nullptr, None, false},
-    {"Internet Explorer", GetIEVersion,          nullptr, None, false},
-    {"Memory (RAM)",      nullptr,               nullptr, None, false},
-    {"CPU Info",          nullptr,               nullptr, None, false},
-    {"CPU Speed",         nullptr,               nullptr, None, false},
-    {"Sound card",        nullptr,               nullptr, None, false},
-    {"Display Adapters",  nullptr,               nullptr, None, false},
-    {"Screen Resolution", nullptr,               nullptr, A,    false},
-    {"Network",           nullptr,               nullptr, A,    false},
-    {"Network Adapters",  nullptr,               nullptr, A,    false},
-    {"CD / DVD Drives",   nullptr,               nullptr, A,    false},
-    {"Default Printer",   GetDefaultPrinterName, nullptr, A,    false},
-    {"COM Ports",         nullptr,               nullptr, A,    true },
-    {"LPT Ports",         nullptr,               nullptr, A,    false},
-    {"Mouse",             nullptr,               nullptr, A,    false},
-    {"Hard Disks",        nullptr,               nullptr, A,    false},
-    {"Hard Disks - Free", nullptr,               nullptr, A,    false},
-    {"USB Controllers",   nullptr,               nullptr, A,    false},
-    {"Firewire (1394)",   nullptr,               nullptr, A,    false},
-    {"PCMCIA (Laptops)",  nullptr,               nullptr, A,    false},
-    {"Manufacturer",      nullptr,               nullptr, B,    false},
-    {"Product Make",      nullptr,               nullptr, B,    false},
-    {"Serial Number",     nullptr,               nullptr, B,    false},
-    {"AC Power Status",   nullptr,               nullptr, None, false},
-    {"BIOS Info",         nullptr,               nullptr, None, false},
-    {"Time Zone",         GetTimeZoneName,       nullptr, None, false},
-    {"Battery",           nullptr,               nullptr, None, false},
-    {"Motherboard",       nullptr,               nullptr, None, false},
-    {"Modems",            nullptr,               nullptr, None, false},
+    {"Windows",           GetWindowsVersion,      nullptr,                 None, false},
+    {"Internet Explorer", GetIEVersion,           nullptr,                 None, false},
+    {"Memory (RAM)",      GetMemorySize,          nullptr,                 None, false},
+    {"CPU Info",          GetCPUBrand,            GetCPUIdentifier,        None, false},
+    {"CPU Speed",         GetCPUSpeed,            nullptr,                 None, false},
+    {"Sound card",        DescribeSoundCard,      nullptr,                 None, false},
+    {"Display Adapters",  GetDisplayAdapters,     nullptr,                 None, false},
+    {"Screen Resolution", GetScreenResolution,    nullptr,                 A,    false},
+    {"Network",           GetNetworkPresence,     nullptr,                 A,    false},
+    {"Network Adapters",  nullptr,                nullptr,                 A,    false},
+    {"CD / DVD Drives",   GetCDDrives,            nullptr,                 A,    false},
+    {"Default Printer",   GetDefaultPrinterName,  nullptr,                 A,    false},
+    {"COM Ports",         GetCOMPorts,            GetCOMPortsFromRegistry, A,    true },
+    {"LPT Ports",         GetLPTPorts,            GetLPTPortsFromRegistry, A,    false},
+    {"Mouse",             GetMouseInfo,           nullptr,                 A,    false},
+    {"Hard Disks",        GetHardDisks,           nullptr,                 A,    false},
+    {"Hard Disks - Free", GetHardDisksFree,       nullptr,                 A,    false},
+    {"USB Controllers",   GetUSBControllers,      nullptr,                 A,    false},
+    {"Firewire (1394)",   GetFirewireControllers, nullptr,                 A,    false},
+    {"PCMCIA (Laptops)",  GetPCMCIAStatus,        nullptr,                 A,    false},
+    {"Manufacturer",      nullptr,                nullptr,                 B,    false},
+    {"Product Make",      nullptr,                nullptr,                 B,    false},
+    {"Serial Number",     nullptr,                nullptr,                 B,    false},
+    {"AC Power Status",   nullptr,                nullptr,                 None, false},
+    {"BIOS Info",         nullptr,                nullptr,                 None, false},
+    {"Time Zone",         GetTimeZoneName,        nullptr,                 None, false},
+    {"Battery",           nullptr,                nullptr,                 None, false},
+    {"Motherboard",       nullptr,                nullptr,                 None, false},
+    {"Modems",            nullptr,                nullptr,                 None, false},
 };
 
 // Columns: row, label, label control, value control, probe.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <stdexcept>
 
@@ -106,6 +107,30 @@ TEST(RunSummaryRefresh, ABrowserVersionOfTheWrongTypeEndsTheRefreshAtRowTwo) {
     EXPECT_EQ(view.values[1], "Windows XP5.1 (Build 2600) Service Pack 3");
     for (int row = 2; row <= kSummaryRowCount; ++row) EXPECT_EQ(view.values[row], "old") << row;
     EXPECT_EQ(view.personal[PersonalRow::ProductId], "old");
+}
+
+TEST(RunSummaryRefresh, HardwareRowsFallBackToTheRegistryAndToNotDetected) {
+    for (bool noCom : {false, true}) {
+        TestMachine machine;
+        machine.version = testing::WindowsNt(5, 1, 2600);
+        machine.writableFlags = 0;  // no CPUID, so no brand text
+        machine.SetText("HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\0", "Identifier",
+                        "x86 Family 5 Model 2 Stepping 12");
+        machine.SetText("HARDWARE\\DEVICEMAP\\SERIALCOMM", "\\Device\\Serial0", "COM1");
+        machine.SetText("HARDWARE\\DEVICEMAP\\PARALLEL PORTS", "\\Device\\Parallel0", "\\DosDevices\\LPT1");
+        machine.devices["COM1"].heldElsewhere = true;  // listed by the registry only
+        RecordingView view(kSummaryRowCount);
+        RunSummaryRefresh(machine, view, LaunchOptions{std::nullopt, noCom});
+        EXPECT_EQ(view.values[4], "x86 Family 5 Model 2 Stepping 12");
+        EXPECT_EQ(view.values[6], "Not detected");
+        EXPECT_EQ(view.values[13], noCom ? "" : "COM1 | ");
+        EXPECT_EQ(view.values[14], "LPT1");
+        EXPECT_EQ(view.values[18], "Not Detected");
+        EXPECT_EQ(view.values[20], "Not Installed");
+        const bool triedCom = std::any_of(machine.openAttempts.begin(), machine.openAttempts.end(),
+                                          [](const std::string& name) { return name.find("COM") != std::string::npos; });
+        EXPECT_EQ(triedCom, !noCom);
+    }
 }
 
 TEST(SummaryRows, LabelsAndControlNamesAreAsDesigned) {

@@ -2,12 +2,15 @@
 // The one object through which the portable core reaches the operating system. Each base is a thin
 // interface whose functions make one platform call and return its raw answer.
 
+#include "platform/devices.h"
 #include "platform/files.h"
+#include "platform/hardware.h"
+#include "platform/nt_query.h"
 #include "platform/os_info.h"
 #include "platform/registry.h"
 
 namespace orvane::platform {
 
-class System : public Registry, public OsInfo, public Files {};
+class System : public Registry, public OsInfo, public Files, public Hardware, public Devices, public NtQuery {};
 
 }  // namespace orvane::platform

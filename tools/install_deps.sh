@@ -12,6 +12,8 @@ have i686-w64-mingw32-g++-posix || need+=(mingw-w64)
 have Xvfb || need+=(xvfb)
 have xvfb-run || need+=(xvfb xauth)
 have xauth || need+=(xauth)
+# The hardware suite holds a pseudo-terminal open for its serial port.
+have python3 || need+=(python3)
 [ -d /usr/src/googletest/googletest ] || need+=(googletest)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 # The windows name Arial, Arial Narrow and Times New Roman; the test prefix maps them to these.

@@ -1,5 +1,10 @@
 #include "platform/testing/test_machine.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
 #include "core/text.h"
 
 namespace orvane::testing {
@@ -131,6 +136,141 @@ bool TestMachine::ReplaceFileContents(const std::string& path, std::string_view 
     if (failFileWrites) return false;
     files[path] = std::string(bytes);
     return true;
+}
+
+platform::CpuidRegisters TestMachine::Cpuid(std::uint32_t leaf) {
+    const auto found = cpuidLeaves.find(leaf);
+    return found == cpuidLeaves.end() ? platform::CpuidRegisters{} : found->second;
+}
+
+bool TestMachine::LoadCpuidDump(const std::string& path) {
+    std::ifstream file(path);
+    if (!file) return false;
+    std::string line;
+    while (std::getline(file, line)) {
+        unsigned index = 0, a = 0, b = 0, c = 0, d = 0;
+        if (std::sscanf(line.c_str(), "basic_cpuid[%u]=%x %x %x %x", &index, &a, &b, &c, &d) == 5) {
+            cpuidLeaves[index] = {a, b, c, d};
+        } else if (std::sscanf(line.c_str(), "ext_cpuid[%u]=%x %x %x %x", &index, &a, &b, &c, &d) == 5) {
+            cpuidLeaves[0x80000000u + index] = {a, b, c, d};
+        }
+    }
+    return true;
+}
+
+std::uint64_t TestMachine::ReadTsc() {
+    prioritiesAtTscReads.push_back({priorityClass, threadPriority});
+    if (tscReadings.empty()) return 0;
+    const std::uint64_t reading = tscReadings[std::min(tscIndex_, tscReadings.size() - 1)];
+    ++tscIndex_;
+    return reading;
+}
+
+bool TestMachine::SetProcessPriorityClass(std::uint32_t value) {
+    priorityClass = value;
+    return true;
+}
+
+std::optional<int> TestMachine::ThreadPriority() {
+    if (failPriorityQueries) return std::nullopt;
+    return threadPriority;
+}
+
+bool TestMachine::SetThreadPriority(int value) {
+    threadPriority = value;
+    return true;
+}
+
+std::uint32_t TestMachine::DriveType(std::string_view rootPath) {
+    const auto found = driveTypes.find(std::string(rootPath));
+    return found == driveTypes.end() ? 1 : found->second;
+}
+
+std::optional<platform::DiskSpace> TestMachine::DiskFreeSpaceEx(std::string_view rootPath) {
+    const auto found = diskSpace.find(std::string(rootPath));
+    if (found == diskSpace.end()) return std::nullopt;
+    return found->second;
+}
+
+std::optional<platform::DiskClusters> TestMachine::DiskFreeSpace(std::string_view rootPath) {
+    const auto found = diskClusters.find(std::string(rootPath));
+    if (found == diskClusters.end()) return std::nullopt;
+    return found->second;
+}
+
+namespace {
+
+class OpenTestDevice : public platform::Device {
+public:
+    OpenTestDevice(TestMachine::TestDevice& device, int& openCount) : device_(device), openCount_(openCount) {
+        ++openCount_;
+    }
+    ~OpenTestDevice() override { --openCount_; }
+    std::optional<std::vector<std::uint8_t>> Control(std::uint32_t code, std::span<const std::uint8_t> input,
+                                                     std::size_t outputLength) override {
+        if (!device_.control) return std::nullopt;
+        return device_.control(code, input, outputLength);
+    }
+
+private:
+    TestMachine::TestDevice& device_;
+    int& openCount_;
+};
+
+}  // namespace
+
+std::unique_ptr<platform::Device> TestMachine::OpenDevice(std::string_view path, std::uint32_t access,
+                                                          std::uint32_t share) {
+    openAttempts.emplace_back(path);
+    const auto found = devices.find(std::string(path));
+    if (found == devices.end()) return nullptr;
+    TestDevice& device = found->second;
+    if ((access & ~device.allowedAccess) != 0) return nullptr;
+    if (device.heldElsewhere && share == 0) return nullptr;
+    return std::make_unique<OpenTestDevice>(device, openDevices);
+}
+
+std::string TestMachine::WaveOutDeviceName(std::uint32_t device) {
+    return device < waveOutNames.size() ? waveOutNames[device] : std::string();
+}
+
+std::optional<std::string> TestMachine::DisplayDeviceString(std::uint32_t index) {
+    if (index >= displayDevices.size()) return std::nullopt;
+    return displayDevices[index];
+}
+
+platform::NtQueryEntry TestMachine::FindNtQuerySystemInformation() {
+    ++ntQueryLookups;
+    return hasNtQuery ? static_cast<platform::NtQueryEntry>(this) : nullptr;
+}
+
+std::int32_t TestMachine::QuerySystemInformation(platform::NtQueryEntry, std::uint32_t infoClass,
+                                                 std::span<std::uint8_t> buffer) {
+    constexpr std::int32_t kInfoLengthMismatch = static_cast<std::int32_t>(0xC0000004u);
+    const auto status = queryStatus.find(infoClass);
+    if (status != queryStatus.end() && status->second != 0) return status->second;
+    auto put = [&](std::size_t offset, std::uint64_t value, std::size_t width) {
+        for (std::size_t i = 0; i < width; ++i) buffer[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    };
+    // The lengths the system accepts: SYSTEM_BASIC_INFORMATION carries pointer-sized fields.
+    switch (infoClass) {
+        case 0: {
+            const std::size_t length = sizeof(void*) == 8 ? 64 : 44;
+            if (buffer.size() != length) return kInfoLengthMismatch;
+            put(length - (sizeof(void*) == 8 ? 8 : 4), processors, 1);
+            return 0;
+        }
+        case 3:
+            if (buffer.size() < 16) return kInfoLengthMismatch;
+            put(8, systemTime, 8);
+            return 0;
+        case 2:
+            if (buffer.size() < 312) return kInfoLengthMismatch;
+            put(0, idleTime, 8);
+            return 0;
+        default:
+            return static_cast<std::int32_t>(0xC0000003u);  // STATUS_INVALID_INFO_CLASS
+    }
 }
 
 platform::OsVersion Windows95(std::string csd) { return {4, 0, 950, platform::kPlatformWindows, std::move(csd)}; }

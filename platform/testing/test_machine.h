@@ -2,9 +2,12 @@
 // An in-memory machine for the unit tests: a test fills in the registry, the version record, the
 // metrics and whatever else its probe asks, then runs the probe against it.
 
+#include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -38,6 +41,52 @@ public:
     std::map<std::string, std::string> files;  // what ReplaceFile wrote, by path
     bool failFileWrites = false;
 
+    // --- processor and memory ---
+    std::optional<std::uint64_t> totalPhysicalMemory;
+    std::uint64_t flags = 0x202;
+    std::uint64_t writableFlags = platform::kFlagsIdBit;  // 0 for a processor without CPUID
+    std::map<std::uint32_t, platform::CpuidRegisters> cpuidLeaves;  // a leaf not listed answers zeros
+    std::vector<std::uint64_t> tscReadings;  // answered in turn; the last one repeats
+    std::vector<std::uint32_t> sleeps;
+    std::uint32_t priorityClass = 0x20;  // NORMAL_PRIORITY_CLASS
+    int threadPriority = 0;
+    bool failPriorityQueries = false;
+    struct Priorities {
+        std::uint32_t processClass;
+        int thread;
+    };
+    std::vector<Priorities> prioritiesAtTscReads;
+    // Reads "basic_cpuid[N]=EAX EBX ECX EDX" and "ext_cpuid[N]=..." lines; false when the file is unreadable.
+    bool LoadCpuidDump(const std::string& path);
+
+    // --- drives and devices ---
+    std::uint32_t driveMask = 0;
+    std::map<std::string, std::uint32_t> driveTypes;  // by root path, "C:\\"; unlisted: 1 (no root)
+    bool hasDiskFreeSpaceEx = true;
+    std::map<std::string, platform::DiskSpace> diskSpace;  // a root not listed fails the query
+    std::map<std::string, platform::DiskClusters> diskClusters;
+    struct TestDevice {
+        std::uint32_t allowedAccess = 0xFFFFFFFF;  // an open asking for more fails
+        bool heldElsewhere = false;                // an exclusive open fails
+        std::function<std::optional<std::vector<std::uint8_t>>(std::uint32_t code, std::span<const std::uint8_t>,
+                                                                std::size_t outputLength)>
+            control;  // nullptr: every request fails
+    };
+    std::map<std::string, TestDevice> devices;  // by exact path
+    std::vector<std::string> openAttempts;
+    int openDevices = 0;  // devices opened and not yet closed
+    std::uint32_t waveOutCount = 0;
+    std::vector<std::string> waveOutNames;
+    std::vector<std::string> displayDevices;
+
+    // --- the native system-information query ---
+    bool hasNtQuery = true;
+    int ntQueryLookups = 0;
+    unsigned processors = 1;
+    std::uint64_t systemTime = 0;  // 100-ns units
+    std::uint64_t idleTime = 0;
+    std::map<std::uint32_t, std::int32_t> queryStatus;  // by information class; unlisted: 0
+
     // --- platform::System ---
     std::unique_ptr<platform::RegistryKey> OpenKey(Hive hive, std::string_view path) override;
     std::optional<platform::OsVersion> Version() override { return version; }
@@ -46,9 +95,36 @@ public:
     std::optional<platform::PrinterEntry> DefaultPrinter() override { return defaultPrinter; }
     bool ReplaceFileContents(const std::string& path, std::string_view bytes) override;
 
+    std::optional<std::uint64_t> TotalPhysicalMemory() override { return totalPhysicalMemory; }
+    std::uint64_t ReadFlags() override { return flags; }
+    void WriteFlags(std::uint64_t value) override { flags = (flags & ~writableFlags) | (value & writableFlags); }
+    platform::CpuidRegisters Cpuid(std::uint32_t leaf) override;
+    std::uint64_t ReadTsc() override;
+    void SleepFor(std::uint32_t milliseconds) override { sleeps.push_back(milliseconds); }
+    std::uint32_t ProcessPriorityClass() override { return failPriorityQueries ? 0 : priorityClass; }
+    bool SetProcessPriorityClass(std::uint32_t value) override;
+    std::optional<int> ThreadPriority() override;
+    bool SetThreadPriority(int value) override;
+
+    std::uint32_t LogicalDriveMask() override { return driveMask; }
+    std::uint32_t DriveType(std::string_view rootPath) override;
+    bool HasDiskFreeSpaceEx() override { return hasDiskFreeSpaceEx; }
+    std::optional<platform::DiskSpace> DiskFreeSpaceEx(std::string_view rootPath) override;
+    std::optional<platform::DiskClusters> DiskFreeSpace(std::string_view rootPath) override;
+    std::unique_ptr<platform::Device> OpenDevice(std::string_view path, std::uint32_t access,
+                                                 std::uint32_t share) override;
+    std::uint32_t WaveOutDeviceCount() override { return waveOutCount; }
+    std::string WaveOutDeviceName(std::uint32_t device) override;
+    std::optional<std::string> DisplayDeviceString(std::uint32_t index) override;
+
+    platform::NtQueryEntry FindNtQuerySystemInformation() override;
+    std::int32_t QuerySystemInformation(platform::NtQueryEntry entry, std::uint32_t infoClass,
+                                        std::span<std::uint8_t> buffer) override;
+
     struct Node;
 
 private:
+    std::size_t tscIndex_ = 0;
     Node* Find(Hive hive, std::string_view path, bool create);
     std::unique_ptr<Node> roots_[2];
 };

@@ -14,9 +14,20 @@ set(ORVANE_E2E_SUITES
     Interactive
     MainWindow
     AboutAndHelp
+    HardwareRows
 )
 foreach(suite IN LISTS ORVANE_E2E_SUITES)
     add_test(NAME e2e.${suite} COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/run_driver.sh "${suite}.*")
+    set_tests_properties(e2e.${suite} PROPERTIES ENVIRONMENT "${ORVANE_E2E_ENV}" FIXTURES_REQUIRED wine
+                         TIMEOUT 600 RESOURCE_LOCK wine_desktop)
+endforeach()
+
+# Suites that need a CD-ROM drive and a serial port planted around the driver.
+set(ORVANE_E2E_FIXTURE_SUITES
+    HardwareDevices
+)
+foreach(suite IN LISTS ORVANE_E2E_FIXTURE_SUITES)
+    add_test(NAME e2e.${suite} COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/hardware_fixture.sh "${suite}.*")
     set_tests_properties(e2e.${suite} PROPERTIES ENVIRONMENT "${ORVANE_E2E_ENV}" FIXTURES_REQUIRED wine
                          TIMEOUT 600 RESOURCE_LOCK wine_desktop)
 endforeach()

@@ -1,0 +1,111 @@
+#include "cpu/cpu_speed.h"
+
+#include <vector>
+
+#include "core/text.h"
+
+namespace orvane {
+
+namespace {
+
+// Raises the process and its thread for the count and puts back what they had, so that one
+// measurement does not leave the whole program running at real-time priority.
+class PriorityScope {
+  public:
+    explicit PriorityScope(System& sys)
+        : sys_(sys), processClass_(sys.ProcessPriorityClass()), threadPriority_(sys.ThreadPriority()) {
+        sys_.SetProcessPriorityClass(platform::kRealtimePriorityClass);
+        sys_.SetThreadPriority(platform::kThreadPriorityTimeCritical);
+    }
+    ~PriorityScope() {
+        if (threadPriority_) sys_.SetThreadPriority(*threadPriority_);
+        if (processClass_ != 0) sys_.SetProcessPriorityClass(processClass_);
+    }
+    PriorityScope(const PriorityScope&) = delete;
+    PriorityScope& operator=(const PriorityScope&) = delete;
+
+  private:
+    System& sys_;
+    std::uint32_t processClass_;
+    std::optional<int> threadPriority_;
+};
+
+std::uint64_t ReadLe64(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < 8; ++i) value |= static_cast<std::uint64_t>(bytes[offset + i]) << (8 * i);
+    return value;
+}
+
+// A 64-bit counter as the usage arithmetic takes it: high half times 2^32 plus the unsigned low half.
+double AsDouble(std::uint64_t value) {
+    return static_cast<double>(value >> 32) * 4294967296.0 + static_cast<double>(value & 0xFFFFFFFFu);
+}
+
+}  // namespace
+
+double CyclesToMHz(std::uint64_t before, std::uint64_t after) {
+    const std::uint32_t cycles = static_cast<std::uint32_t>(after) - static_cast<std::uint32_t>(before);
+    // The 500 ms are taken as exact.
+    return cycles / 500000.0;
+}
+
+std::string FormatCPUSpeed(double megahertz) {
+    return Format("%4.1f", megahertz) + " MHz";
+}
+
+double MeasureCPUSpeed(System& sys) {
+    PriorityScope priority(sys);
+    const std::uint64_t before = sys.ReadTsc();
+    sys.SleepFor(500);
+    const std::uint64_t after = sys.ReadTsc();
+    return CyclesToMHz(before, after);
+}
+
+std::string GetCPUSpeed(System& sys) {
+    return Guarded([&] { return FormatCPUSpeed(MeasureCPUSpeed(sys)); });
+}
+
+std::uint64_t ReadTimeStampCounter(System& sys) {
+    return sys.ReadTsc();
+}
+
+UsageRecordLayout UsageRecordLayoutFor(std::size_t pointerSize) {
+    // SYSTEM_BASIC_INFORMATION holds three pointer-sized fields before NumberOfProcessors; the
+    // time-of-day and performance records hold none.
+    if (pointerSize == 8) return {64, 56, 32, 312};
+    return {44, 40, 32, 312};
+}
+
+std::optional<double> SampleCPUUsage(System& sys, CPUUsageSampler& sampler) {
+    if (!sampler.queryEntry) sampler.queryEntry = sys.FindNtQuerySystemInformation();
+    if (!sampler.queryEntry) return std::nullopt;
+
+    const UsageRecordLayout layout = UsageRecordLayoutFor(sizeof(void*));
+    std::vector<std::uint8_t> basic(layout.basicLength);
+    std::vector<std::uint8_t> timeOfDay(layout.timeOfDayLength);
+    std::vector<std::uint8_t> performance(layout.performanceLength);
+    if (sys.QuerySystemInformation(sampler.queryEntry, kSystemBasicInformation, basic) != 0) return std::nullopt;
+    if (sys.QuerySystemInformation(sampler.queryEntry, kSystemTimeOfDayInformation, timeOfDay) != 0) {
+        return std::nullopt;
+    }
+    if (sys.QuerySystemInformation(sampler.queryEntry, kSystemPerformanceInformation, performance) != 0) {
+        return std::nullopt;
+    }
+    const unsigned processors = basic[layout.processorsOffset];
+    const std::uint64_t systemTime = ReadLe64(timeOfDay, 8);
+    const std::uint64_t idleTime = ReadLe64(performance, 0);
+
+    std::optional<double> usage;
+    if (sampler.previousIdleTime != 0) {
+        const double idle = AsDouble(idleTime) - AsDouble(sampler.previousIdleTime);
+        const double elapsed = AsDouble(systemTime) - AsDouble(sampler.previousSystemTime);
+        // Nothing to divide by: keep the previous sample, so that the next one measures across this.
+        if (elapsed == 0.0 || processors == 0) return std::nullopt;
+        usage = 100.0 - (idle / elapsed) * 100.0 / processors + 0.5;
+    }
+    sampler.previousIdleTime = idleTime;
+    sampler.previousSystemTime = systemTime;
+    return usage;
+}
+
+}  // namespace orvane

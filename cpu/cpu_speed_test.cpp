@@ -1,0 +1,149 @@
+#include "cpu/cpu_speed.h"
+
+#include <gtest/gtest.h>
+
+#include "core/text.h"
+#include "platform/testing/test_machine.h"
+
+namespace orvane {
+namespace {
+
+using namespace orvane::testing;
+
+TEST(CPUSpeed, CountsLowThirtyTwoBitsOverHalfASecond) {
+    struct Case {
+        std::uint64_t before;
+        std::uint64_t after;
+        const char* row;
+        const char* digits;  // the CPU window's five-digit display
+    };
+    const Case cases[] = {
+        {1000,            1000 + 1396695000ull,            "2793.4 MHz", "02793"},
+        {5,               5 + 33010000ull,                 "66.0 MHz",   "00066"},
+        {0,               (1ull << 32) + 1000,             " 0.0 MHz",   "00000"}, // wraps at 2^32 cycles
+        {0xFFFFFF00ull,   0x1'00000100ull,                 " 0.0 MHz",   "00000"}, // low halves wrap across the reading
+        {0x7'FFFFFFF0ull, 0x8'00000000ull + 4294967000ull, "8589.9 MHz", "08589"},
+    };
+    for (const Case& c : cases) {
+        TestMachine summary;
+        summary.tscReadings = {c.before, c.after};
+        EXPECT_EQ(GetCPUSpeed(summary), c.row);
+        EXPECT_EQ(summary.sleeps, std::vector<std::uint32_t>{500});
+        TestMachine window;
+        window.tscReadings = {c.before, c.after};
+        EXPECT_EQ(Format("%.5d", static_cast<int>(MeasureCPUSpeed(window))), c.digits);
+    }
+}
+
+TEST(CPUSpeed, CountsAtRealTimePriorityAndPutsThePrioritiesBack) {
+    TestMachine machine;
+    machine.priorityClass = 0x8000;  // ABOVE_NORMAL_PRIORITY_CLASS
+    machine.threadPriority = -1;
+    machine.tscReadings = {0, 1000000};
+    EXPECT_DOUBLE_EQ(MeasureCPUSpeed(machine), 2.0);
+    ASSERT_EQ(machine.prioritiesAtTscReads.size(), 2u);
+    for (const auto& at : machine.prioritiesAtTscReads) {
+        EXPECT_EQ(at.processClass, platform::kRealtimePriorityClass);
+        EXPECT_EQ(at.thread, platform::kThreadPriorityTimeCritical);
+    }
+    EXPECT_EQ(machine.priorityClass, 0x8000u);
+    EXPECT_EQ(machine.threadPriority, -1);
+
+    // Priorities that cannot be read are not "restored" to a made-up value.
+    TestMachine unreadable;
+    unreadable.failPriorityQueries = true;
+    MeasureCPUSpeed(unreadable);
+    EXPECT_EQ(unreadable.priorityClass, platform::kRealtimePriorityClass);
+    EXPECT_EQ(unreadable.threadPriority, platform::kThreadPriorityTimeCritical);
+}
+
+TEST(ReadTimeStampCounter, IsTheWholeSixtyFourBitCounter) {
+    TestMachine machine;
+    machine.tscReadings = {0x0000123456789ABCull};
+    EXPECT_EQ(ReadTimeStampCounter(machine), 0x0000123456789ABCull);
+}
+
+// Takes one sample after setting the counters the system reports.
+std::optional<double> Sample(TestMachine& machine, CPUUsageSampler& sampler, std::uint64_t systemTime,
+                             std::uint64_t idleTime) {
+    machine.systemTime = systemTime;
+    machine.idleTime = idleTime;
+    return SampleCPUUsage(machine, sampler);
+}
+
+TEST(SampleCPUUsage, ComparesWithThePreviousSampleAndAddsAHalf) {
+    struct Case {
+        unsigned processors;
+        double usage;
+        int gauge;
+    };
+    // Idle difference 9000000 over an elapsed 10000000.
+    const Case cases[] = {
+        {1, 10.5, 10},
+        {2, 55.5, 55}
+    };
+    for (const Case& c : cases) {
+        TestMachine machine;
+        machine.processors = c.processors;
+        CPUUsageSampler sampler;
+        EXPECT_FALSE(Sample(machine, sampler, 130000000000000000ull, 5000000000ull)) << "the first sample only stores";
+        const auto usage = Sample(machine, sampler, 130000000010000000ull, 5009000000ull);
+        ASSERT_TRUE(usage);
+        EXPECT_DOUBLE_EQ(*usage, c.usage);
+        EXPECT_EQ(static_cast<int>(*usage), c.gauge);
+        EXPECT_EQ(Format("%.1f %%", *usage), Format("%.1f %%", c.usage));
+    }
+}
+
+TEST(SampleCPUUsage, FailedQueriesKeepThePreviousSample) {
+    TestMachine machine;
+    CPUUsageSampler sampler;
+    ASSERT_FALSE(Sample(machine, sampler, 10000000, 1000000));
+    for (std::uint32_t infoClass :
+         {kSystemBasicInformation, kSystemTimeOfDayInformation, kSystemPerformanceInformation}) {
+        machine.queryStatus = {
+            {infoClass, static_cast<std::int32_t>(0xC0000001u)}
+        };
+        EXPECT_FALSE(Sample(machine, sampler, 15000000, 1000000)) << infoClass;
+        EXPECT_EQ(sampler.previousSystemTime, 10000000u) << infoClass;
+    }
+    machine.queryStatus.clear();
+    // Measured across the failed samples: idle 9000000 of 10000000.
+    EXPECT_DOUBLE_EQ(*Sample(machine, sampler, 20000000, 10000000), 10.5);
+}
+
+TEST(SampleCPUUsage, NothingToDivideByKeepsThePreviousSample) {
+    TestMachine machine;
+    CPUUsageSampler sampler;
+    ASSERT_FALSE(Sample(machine, sampler, 10000000, 1000000));
+    EXPECT_FALSE(Sample(machine, sampler, 10000000, 2000000));  // no time elapsed
+    machine.processors = 0;
+    EXPECT_FALSE(Sample(machine, sampler, 20000000, 2000000));
+    EXPECT_EQ(sampler.previousIdleTime, 1000000u);
+    machine.processors = 1;
+    EXPECT_DOUBLE_EQ(*Sample(machine, sampler, 20000000, 1000000), 100.5);  // busy throughout
+}
+
+TEST(SampleCPUUsage, AMissingEntryIsLookedUpAgainEachTime) {
+    TestMachine machine;
+    machine.hasNtQuery = false;
+    CPUUsageSampler sampler;
+    EXPECT_FALSE(Sample(machine, sampler, 10000000, 1000000));
+    EXPECT_FALSE(Sample(machine, sampler, 20000000, 1000000));
+    EXPECT_EQ(machine.ntQueryLookups, 2);
+    machine.hasNtQuery = true;
+    EXPECT_FALSE(Sample(machine, sampler, 30000000, 1000000));  // the first real sample
+    EXPECT_DOUBLE_EQ(*Sample(machine, sampler, 40000000, 6000000), 50.5);
+    EXPECT_EQ(machine.ntQueryLookups, 3) << "kept once found";
+}
+
+TEST(SampleCPUUsage, RecordLengthsFollowThePointerWidth) {
+    EXPECT_EQ(UsageRecordLayoutFor(4).basicLength, 44u);
+    EXPECT_EQ(UsageRecordLayoutFor(4).processorsOffset, 40u);
+    EXPECT_EQ(UsageRecordLayoutFor(8).basicLength, 64u);
+    EXPECT_EQ(UsageRecordLayoutFor(8).processorsOffset, 56u);
+    EXPECT_EQ(UsageRecordLayoutFor(8).performanceLength, 312u);
+}
+
+}  // namespace
+}  // namespace orvane

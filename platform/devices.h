@@ -1,0 +1,74 @@
+#pragma once
+// Drives, device handles with their I/O controls, and the multimedia and display enumerations.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane::platform {
+
+// CreateFileA access and sharing flags.
+inline constexpr std::uint32_t kGenericRead = 0x80000000;
+inline constexpr std::uint32_t kGenericWrite = 0x40000000;
+inline constexpr std::uint32_t kShareRead = 0x1;
+inline constexpr std::uint32_t kShareWrite = 0x2;
+
+// GetDriveTypeA answers.
+inline constexpr std::uint32_t kDriveRemovable = 2;
+inline constexpr std::uint32_t kDriveFixed = 3;
+inline constexpr std::uint32_t kDriveRemote = 4;
+inline constexpr std::uint32_t kDriveCdrom = 5;
+inline constexpr std::uint32_t kDriveRamdisk = 6;
+
+// GetDiskFreeSpaceExA's three figures.
+struct DiskSpace {
+    std::uint64_t freeToCaller = 0;
+    std::uint64_t total = 0;
+    std::uint64_t totalFree = 0;
+};
+
+// GetDiskFreeSpaceA's four figures.
+struct DiskClusters {
+    std::uint32_t sectorsPerCluster = 0;
+    std::uint32_t bytesPerSector = 0;
+    std::uint32_t freeClusters = 0;
+    std::uint32_t totalClusters = 0;
+};
+
+// An open device or port; closed with its owner.
+class Device {
+  public:
+    virtual ~Device() = default;
+    // DeviceIoControl with the bytes as input and a buffer of outputLength bytes (the input's buffer
+    // when the request is its own reply). The bytes the call returned; nullopt when it fails.
+    virtual std::optional<std::vector<std::uint8_t>> Control(std::uint32_t code, std::span<const std::uint8_t> input,
+                                                             std::size_t outputLength) = 0;
+};
+
+class Devices {
+  public:
+    virtual ~Devices() = default;
+    // GetLogicalDrives: bit n set when drive letter n (0 for A) exists.
+    virtual std::uint32_t LogicalDriveMask() = 0;
+    virtual std::uint32_t DriveType(std::string_view rootPath) = 0;
+    // Whether the system has GetDiskFreeSpaceExA (95 before OSR2 has not).
+    virtual bool HasDiskFreeSpaceEx() = 0;
+    virtual std::optional<DiskSpace> DiskFreeSpaceEx(std::string_view rootPath) = 0;
+    virtual std::optional<DiskClusters> DiskFreeSpace(std::string_view rootPath) = 0;
+    // CreateFileA with OPEN_EXISTING and no flags; nullptr when the open fails.
+    virtual std::unique_ptr<Device> OpenDevice(std::string_view path, std::uint32_t access, std::uint32_t share) = 0;
+
+    virtual std::uint32_t WaveOutDeviceCount() = 0;
+    // szPname of waveOutGetDevCapsA for the device, cut at its first NUL; the call's answer is not
+    // examined, so a failed call gives the empty name of the zeroed record.
+    virtual std::string WaveOutDeviceName(std::uint32_t device) = 0;
+    // DeviceString of EnumDisplayDevicesA for the adapter index; nullopt when the call returns false.
+    virtual std::optional<std::string> DisplayDeviceString(std::uint32_t index) = 0;
+};
+
+}  // namespace orvane::platform

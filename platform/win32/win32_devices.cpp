@@ -1,0 +1,121 @@
+// Drives, devices with their I/O controls, wave output and display adapters.
+// <mmsystem.h> and <ntddscsi.h> need <windows.h> before them.
+// clang-format off
+#include <windows.h>
+#include <mmsystem.h>
+#include <ntddscsi.h>
+// clang-format on
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "platform/win32/handles.h"
+#include "platform/win32/win32_system.h"
+#include "probes/storage_probes.h"
+
+namespace orvane::win32 {
+
+namespace {
+
+// The core builds the pass-through request byte by byte; it must match the platform's record.
+constexpr PassThroughLayout kLayout = PassThroughLayoutFor(sizeof(void*));
+static_assert(kLayout.recordLength == sizeof(SCSI_PASS_THROUGH_DIRECT));
+static_assert(kLayout.dataBufferOffset == offsetof(SCSI_PASS_THROUGH_DIRECT, DataBuffer));
+static_assert(kLayout.senseOffsetOffset == offsetof(SCSI_PASS_THROUGH_DIRECT, SenseInfoOffset));
+static_assert(kLayout.cdbOffset == offsetof(SCSI_PASS_THROUGH_DIRECT, Cdb));
+static_assert(sizeof(WAVEOUTCAPSA) == 52);
+static_assert(offsetof(DISPLAY_DEVICEA, DeviceID) == 168);
+
+class Win32Device : public platform::Device {
+  public:
+    explicit Win32Device(UniqueHandle handle) : handle_(std::move(handle)) {}
+
+    std::optional<std::vector<std::uint8_t>> Control(std::uint32_t code, std::span<const std::uint8_t> input,
+                                                     std::size_t outputLength) override {
+        // One buffer serves both ways, as the requests that answer in place expect.
+        std::vector<std::uint8_t> buffer(std::max(input.size(), outputLength));
+        std::copy(input.begin(), input.end(), buffer.begin());
+        DWORD returned = 0;
+        if (!DeviceIoControl(handle_.Get(), code, buffer.data(), static_cast<DWORD>(input.size()), buffer.data(),
+                             static_cast<DWORD>(outputLength), &returned, nullptr)) {
+            return std::nullopt;
+        }
+        buffer.resize(std::min<std::size_t>(returned, outputLength));
+        return buffer;
+    }
+
+  private:
+    UniqueHandle handle_;
+};
+
+using GetDiskFreeSpaceExFn = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
+
+GetDiskFreeSpaceExFn DiskFreeSpaceExEntry() {
+    const HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    return kernel ? reinterpret_cast<GetDiskFreeSpaceExFn>(
+                        reinterpret_cast<void*>(GetProcAddress(kernel, "GetDiskFreeSpaceExA")))
+                  : nullptr;
+}
+
+}  // namespace
+
+std::uint32_t Win32System::LogicalDriveMask() {
+    return GetLogicalDrives();
+}
+
+std::uint32_t Win32System::DriveType(std::string_view rootPath) {
+    const std::string root(rootPath);
+    return GetDriveTypeA(root.c_str());
+}
+
+bool Win32System::HasDiskFreeSpaceEx() {
+    return DiskFreeSpaceExEntry() != nullptr;
+}
+
+std::optional<platform::DiskSpace> Win32System::DiskFreeSpaceEx(std::string_view rootPath) {
+    const auto entry = DiskFreeSpaceExEntry();
+    if (!entry) return std::nullopt;
+    const std::string root(rootPath);
+    ULARGE_INTEGER freeToCaller{}, total{}, totalFree{};
+    if (!entry(root.c_str(), &freeToCaller, &total, &totalFree)) return std::nullopt;
+    return platform::DiskSpace{freeToCaller.QuadPart, total.QuadPart, totalFree.QuadPart};
+}
+
+std::optional<platform::DiskClusters> Win32System::DiskFreeSpace(std::string_view rootPath) {
+    const std::string root(rootPath);
+    DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
+    if (!GetDiskFreeSpaceA(root.c_str(), &sectorsPerCluster, &bytesPerSector, &freeClusters, &totalClusters)) {
+        return std::nullopt;
+    }
+    return platform::DiskClusters{sectorsPerCluster, bytesPerSector, freeClusters, totalClusters};
+}
+
+std::unique_ptr<platform::Device> Win32System::OpenDevice(std::string_view path, std::uint32_t access,
+                                                          std::uint32_t share) {
+    const std::string name(path);
+    UniqueHandle handle(CreateFileA(name.c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!handle.Valid()) return nullptr;
+    return std::make_unique<Win32Device>(std::move(handle));
+}
+
+std::uint32_t Win32System::WaveOutDeviceCount() {
+    return waveOutGetNumDevs();
+}
+
+std::string Win32System::WaveOutDeviceName(std::uint32_t device) {
+    WAVEOUTCAPSA caps{};  // 52 bytes
+    waveOutGetDevCapsA(device, &caps, sizeof caps);
+    return std::string(caps.szPname, strnlen(caps.szPname, sizeof caps.szPname));
+}
+
+std::optional<std::string> Win32System::DisplayDeviceString(std::uint32_t index) {
+    // The record's short form (168 bytes): cb, DeviceName, DeviceString and StateFlags, which every
+    // release of the call accepts.
+    DISPLAY_DEVICEA device{};
+    device.cb = offsetof(DISPLAY_DEVICEA, DeviceID);
+    if (!EnumDisplayDevicesA(nullptr, index, &device, 0)) return std::nullopt;
+    return std::string(device.DeviceString, strnlen(device.DeviceString, sizeof device.DeviceString));
+}
+
+}  // namespace orvane::win32

@@ -1,0 +1,74 @@
+#pragma once
+// Storage, port and bus probes: the rows "Hard Disks", "Hard Disks - Free", "CD / DVD Drives",
+// "COM Ports", "LPT Ports", "USB Controllers", "Firewire (1394)" and "PCMCIA (Laptops)", and the
+// device records the CD model is asked with.
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "probes/probe.h"
+
+namespace orvane {
+
+std::string GetHardDisks(System& sys);
+std::string GetHardDisksFree(System& sys);
+std::string GetCDDrives(System& sys);
+// letter is 'A' to 'Z'.
+std::string GetCDDriveModel(System& sys, char letter);
+std::string GetCOMPorts(System& sys);
+std::string GetCOMPortsFromRegistry(System& sys);
+std::string GetLPTPorts(System& sys);
+std::string GetLPTPortsFromRegistry(System& sys);
+std::string GetUSBControllers(System& sys);
+std::string GetFirewireControllers(System& sys);
+std::string GetPCMCIAStatus(System& sys);
+
+// A drive size as the hard-disk rows show it: "%3.1fGB" above 1 GiB, "%3.1fMB" otherwise.
+std::string FormatDriveSize(double bytes);
+// "COM1" to "COM9", "\\.\COM10" and up; the same for "LPT".
+std::string PortName(const char* kind, int number);
+
+// --- the CD model's device records ---
+
+inline constexpr std::uint32_t kIoctlScsiPassThroughDirect = 0x4D014;
+inline constexpr std::uint32_t kIoctlStorageQueryProperty = 0x2D1400;
+inline constexpr std::size_t kInquiryDataLength = 100;
+
+// Where the fields of SCSI_PASS_THROUGH_DIRECT, its filler and its sense area lie for a process of
+// the given pointer size (4 or 8): the data-buffer pointer moves the fields after it.
+struct PassThroughLayout {
+    std::size_t recordLength;       // sizeof(SCSI_PASS_THROUGH_DIRECT), the Length field
+    std::size_t dataBufferOffset;   // DataBuffer
+    std::size_t senseOffsetOffset;  // SenseInfoOffset
+    std::size_t cdbOffset;          // Cdb[16]
+    std::size_t senseAreaOffset;    // after the 4-byte filler
+    std::size_t requestLength;      // record, filler and 32-byte sense area, padded to the record's alignment
+};
+constexpr PassThroughLayout PassThroughLayoutFor(std::size_t pointerSize) {
+    // Length, status, path, target, lun, CDB length, sense length, direction, transfer length and
+    // time-out fill the first 20 bytes; the pointer is aligned to its own size, and so is the record.
+    PassThroughLayout layout{};
+    layout.dataBufferOffset = pointerSize == 8 ? 24 : 20;
+    layout.senseOffsetOffset = layout.dataBufferOffset + pointerSize;
+    layout.cdbOffset = layout.senseOffsetOffset + 4;
+    layout.recordLength = (layout.cdbOffset + 16 + pointerSize - 1) / pointerSize * pointerSize;
+    layout.senseAreaOffset = layout.recordLength + 4;
+    layout.requestLength = (layout.senseAreaOffset + 32 + pointerSize - 1) / pointerSize * pointerSize;
+    return layout;
+}
+
+// A standard INQUIRY (100 bytes, no vital-product page) whose data lands at dataBufferAddress.
+std::vector<std::uint8_t> BuildInquiryRequest(std::size_t pointerSize, std::uint64_t dataBufferAddress);
+// Vendor, product and revision of the inquiry data: the text from byte 8 to the first zero or the end.
+std::string ParseInquiryModel(std::span<const std::uint8_t> inquiryData);
+
+// STORAGE_PROPERTY_QUERY for StorageDeviceProperty, PropertyStandardQuery.
+std::vector<std::uint8_t> BuildDevicePropertyQuery();
+// The vendor (padded to 8 characters) and product identification of a STORAGE_DEVICE_DESCRIPTOR reply,
+// the same form the inquiry data has; the empty text when the reply names neither.
+std::string ParseDeviceDescriptorModel(std::span<const std::uint8_t> reply);
+
+}  // namespace orvane
