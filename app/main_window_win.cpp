@@ -101,6 +101,11 @@ LRESULT CALLBACK StripProc(HWND strip, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(strip, message, wParam, lParam);
 }
 
+char UserDecimalSeparator() {
+    char separator[8] = {};
+    return GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) > 1 ? separator[0] : '.';
+}
+
 std::string LocaleDate() {
     char text[128] = {};
     return GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, text, sizeof text) ? text : "";
@@ -358,6 +363,13 @@ void MainForm::Timer1Timer() {
     try {
         panel(0, "Date: " + LocaleDate());
         panel(1, "Time: " + LocaleTime());
+    } catch (...) {
+    }
+    try {
+        // The first sample only stores itself; from the second tick on the panel shows the usage.
+        if (const std::optional<double> usage = SampleCPUUsage(app_.System(), usage_)) {
+            panel(2, CpuUsagePanelText(*usage, UserDecimalSeparator()));
+        }
     } catch (...) {
     }
     try {

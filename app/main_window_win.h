@@ -8,6 +8,7 @@
 
 #include "app/command_line.h"
 #include "app/summary.h"
+#include "cpu/cpu_speed.h"
 #include "ui/form_win.h"
 
 namespace orvane {
@@ -68,6 +69,8 @@ private:
     std::vector<win32::GdiObject<HBITMAP>> menuPictures_;
     win32::GdiObject<HBITMAP> stripPicture_;
     HMENU outputMenu_ = nullptr;
+    // The status bar's own usage history, kept for the whole run.
+    CPUUsageSampler usage_;
 };
 
 }  // namespace orvane

@@ -74,6 +74,11 @@ TEST(MainWindow, TheStatusBarTicksWithDateTimeAndLockStates) {
     EXPECT_EQ(first.substr(0, 6), "Time: ");
     // The next tick shows a later time.
     EXPECT_TRUE(WaitUntil([&] { return orvane.StatusPanel(main, 1) != first; }, 5s));
+    // The usage needs two samples, one tick apart.
+    EXPECT_TRUE(WaitUntil([&] { return orvane.StatusPanel(main, 2) != "CPU Usage:"; }, 5s));
+    const std::string usage = orvane.StatusPanel(main, 2);
+    EXPECT_EQ(usage.substr(0, 11), "CPU Usage: ") << usage;
+    EXPECT_EQ(usage.substr(usage.size() - 2), " %") << usage;
     for (auto [panel, label] : {std::pair{3, "Num Lock: "}, {4, "Caps Lock: "}, {5, "Scroll Lock: "}}) {
         const std::string text = orvane.StatusPanel(main, panel);
         EXPECT_TRUE(text == std::string(label) + "On" || text == std::string(label) + "Off") << text;
