@@ -133,6 +133,144 @@ bool TestMachine::ReplaceFileContents(const std::string& path, std::string_view 
     return true;
 }
 
+platform::AdapterListAnswer TestMachine::AdaptersInfo(std::uint32_t bufferBytes) {
+    constexpr std::uint32_t kErrorBufferOverflow = 111;
+    constexpr std::uint32_t kErrorNoData = 232;
+    constexpr std::uint32_t kRecordBytes = 704;  // sizeof(IP_ADAPTER_INFO) in a 64-bit process
+    platform::AdapterListAnswer answer;
+    answer.neededBytes = static_cast<std::uint32_t>(adapters.size()) * kRecordBytes;
+    if (adapters.empty()) {
+        answer.status = kErrorNoData;
+    } else if (bufferBytes < answer.neededBytes) {
+        answer.status = kErrorBufferOverflow;
+    } else {
+        answer.status = adapterListStatus;
+        if (answer.status == 0) answer.adapters = adapters;
+    }
+    return answer;
+}
+
+std::uint8_t TestMachine::SendNetbios(platform::NetbiosCommand& command) {
+    constexpr std::uint8_t kNrcBadLana = 0x23;
+    constexpr std::uint8_t kNrcSystemError = 0x40;
+    netbiosLog.push_back(command);
+    if (!netbiosAvailable) return kNrcSystemError;
+    switch (command.command) {
+        case platform::kNcbEnum:
+            if (!command.buffer.empty()) command.buffer[0] = static_cast<std::uint8_t>(lanas.size());
+            for (std::size_t i = 0; i < lanas.size() && i + 1 < command.buffer.size(); ++i) {
+                command.buffer[i + 1] = lanas[i];
+            }
+            return 0;
+        case platform::kNcbReset:
+            return netbiosAdapters.count(command.lana) ? 0 : kNrcBadLana;
+        case platform::kNcbAdapterStatus: {
+            const auto found = netbiosAdapters.find(command.lana);
+            if (found == netbiosAdapters.end()) return kNrcBadLana;
+            for (std::size_t i = 0; i < 6 && i < command.buffer.size(); ++i) command.buffer[i] = found->second.mac[i];
+            return found->second.statusCode;
+        }
+        default:
+            return kNrcSystemError;
+    }
+}
+
+std::optional<std::vector<std::array<std::uint8_t, 4>>> TestMachine::ResolveHost(const std::string& name) {
+    const auto found = hosts.find(name);
+    if (found == hosts.end()) return std::nullopt;
+    return found->second;
+}
+
+std::size_t TokenGroupsBytes(const platform::TokenGroupList& list) {
+    // GroupCount padded to a pointer, then one SID_AND_ATTRIBUTES (a pointer and a padded DWORD)
+    // per group, then the SIDs themselves.
+    std::size_t bytes = sizeof(void*) + list.groups.size() * 2 * sizeof(void*);
+    for (const auto& group : list.groups) bytes += group.sid.size();
+    return bytes;
+}
+
+namespace {
+
+class TestToken : public platform::AccessToken {
+public:
+    explicit TestToken(platform::TokenGroupList groups) : groups_(std::move(groups)) {}
+    std::optional<platform::TokenGroupList> Groups(std::size_t bufferBytes) override {
+        if (TokenGroupsBytes(groups_) > bufferBytes) return std::nullopt;
+        return groups_;
+    }
+
+private:
+    platform::TokenGroupList groups_;
+};
+
+platform::TokenAnswer TokenFrom(const std::optional<platform::TokenGroupList>& groups, std::uint32_t error) {
+    platform::TokenAnswer answer;
+    if (groups) {
+        answer.token = std::make_unique<TestToken>(*groups);
+    } else {
+        answer.error = error;
+    }
+    return answer;
+}
+
+class TestDevice : public platform::Device {
+public:
+    TestDevice(TestMachine& machine, platform::DeviceOpen open, const TestMachine::DeviceFixture& fixture)
+        : machine_(machine), open_(std::move(open)), fixture_(fixture) {}
+    std::optional<std::vector<std::uint8_t>> Control(std::uint32_t code, const std::vector<std::uint8_t>& input,
+                                                     std::size_t outputBytes) override {
+        machine_.deviceCalls.push_back({open_, code, input, outputBytes});
+        const auto found = fixture_.replies.find(code);
+        if (found == fixture_.replies.end()) return std::nullopt;
+        std::vector<std::uint8_t> reply = found->second;
+        if (reply.size() > outputBytes) reply.resize(outputBytes);
+        return reply;
+    }
+
+private:
+    TestMachine& machine_;
+    platform::DeviceOpen open_;
+    const TestMachine::DeviceFixture& fixture_;
+};
+
+}  // namespace
+
+platform::TokenAnswer TestMachine::OpenThreadToken(std::uint32_t, bool) {
+    return TokenFrom(threadToken, threadTokenError);
+}
+
+platform::TokenAnswer TestMachine::OpenProcessToken(std::uint32_t) { return TokenFrom(processToken, 5); }
+
+std::optional<std::vector<platform::WmiValue>> TestMachine::QueryProperty(const std::string& server,
+                                                                          const std::string& nameSpace,
+                                                                          const std::string& query,
+                                                                          const std::string& property) {
+    wmiCalls.push_back(server + "|" + nameSpace + "|" + query + "|" + property);
+    const auto found = wmiClasses.find(query);
+    if (found == wmiClasses.end()) return std::nullopt;
+    std::vector<platform::WmiValue> values;
+    for (const auto& instance : found->second) {
+        const auto value = instance.find(property);
+        // A property the class lacks fails the Item call.
+        values.push_back(value == instance.end() ? platform::WmiValue{} : value->second);
+    }
+    return values;
+}
+
+std::optional<std::string> TestMachine::ReadBiosText(std::uint32_t linearAddress, std::size_t maxBytes) {
+    if (!biosImage) return std::nullopt;
+    const auto found = biosImage->find(linearAddress);
+    if (found == biosImage->end()) return std::string(1, '\0');
+    return found->second.substr(0, maxBytes);
+}
+
+std::unique_ptr<platform::Device> TestMachine::OpenDevice(const platform::DeviceOpen& how) {
+    deviceOpens.push_back(how);
+    const auto found = devices.find(how.path);
+    if (found == devices.end()) return nullptr;
+    return std::make_unique<TestDevice>(*this, how, found->second);
+}
+
 platform::OsVersion Windows95(std::string csd) { return {4, 0, 950, platform::kPlatformWindows, std::move(csd)}; }
 platform::OsVersion Windows98(std::string csd) {
     return {4, 10, 2222, platform::kPlatformWindows, std::move(csd)};
