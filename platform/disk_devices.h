@@ -10,7 +10,7 @@
 namespace orvane::platform {
 
 class Device {
-public:
+  public:
     virtual ~Device() = default;
     // DeviceIoControl with the input bytes and an output buffer of outputBytes; the bytes returned,
     // or nullopt when the call fails.
@@ -34,7 +34,7 @@ struct DeviceOpen {
 };
 
 class DiskDevices {
-public:
+  public:
     virtual ~DiskDevices() = default;
     // CreateFileA with no flags; nullptr when it fails. The device is closed with its owner.
     virtual std::unique_ptr<Device> OpenDevice(const DeviceOpen& how) = 0;

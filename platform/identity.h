@@ -23,7 +23,7 @@ struct TokenGroupList {
 };
 
 class AccessToken {
-public:
+  public:
     virtual ~AccessToken() = default;
     // GetTokenInformation(TokenGroups) into a buffer of that many bytes; nullopt when it fails (a
     // list larger than the buffer among others).
@@ -39,7 +39,7 @@ struct TokenAnswer {
 };
 
 class Identity {
-public:
+  public:
     virtual ~Identity() = default;
     // GetComputerNameA and GetUserNameA with a buffer of that many characters; nullopt when they fail.
     virtual std::optional<std::string> ComputerName(std::size_t bufferChars) = 0;

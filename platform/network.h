@@ -18,8 +18,8 @@ struct AdapterRecord {
 
 // One GetAdaptersInfo call with a buffer of the given size.
 struct AdapterListAnswer {
-    std::uint32_t status = 0;        // the call's return code; 0 is success
-    std::uint32_t neededBytes = 0;   // the size the call reports back
+    std::uint32_t status = 0;             // the call's return code; 0 is success
+    std::uint32_t neededBytes = 0;        // the size the call reports back
     std::vector<AdapterRecord> adapters;  // the list, in its Next order, when status is 0
 };
 
@@ -37,7 +37,7 @@ inline constexpr std::uint8_t kNcbReset = 0x32;
 inline constexpr std::uint8_t kNcbAdapterStatus = 0x33;
 
 class Network {
-public:
+  public:
     virtual ~Network() = default;
     virtual AdapterListAnswer AdaptersInfo(std::uint32_t bufferBytes) = 0;
     // Netbios(); its return code.

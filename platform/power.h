@@ -14,7 +14,7 @@ struct PowerStatus {
 };
 
 class Power {
-public:
+  public:
     virtual ~Power() = default;
     // GetSystemPowerStatus; nullopt when it fails.
     virtual std::optional<PowerStatus> SystemPowerStatus() = 0;

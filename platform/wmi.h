@@ -15,7 +15,7 @@ struct WmiValue {
 };
 
 class Wmi {
-public:
+  public:
     virtual ~Wmi() = default;
     // Connects to the server's namespace afresh, runs the WQL query, and reads the named property of
     // every instance in enumeration order. nullopt when creating, connecting, querying or enumerating

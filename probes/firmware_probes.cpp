@@ -81,9 +81,12 @@ std::string GetMotherboard(System& sys) {
 
 const char* AcLineWord(std::uint8_t acLineStatus) {
     switch (acLineStatus) {
-        case 0: return "OffLine";
-        case 1: return "OnLine";
-        default: return "Unknown";
+        case 0:
+            return "OffLine";
+        case 1:
+            return "OnLine";
+        default:
+            return "Unknown";
     }
 }
 
@@ -91,12 +94,18 @@ const char* BatteryFlagWord(std::uint8_t batteryFlag) {
     // By exact value: combinations such as high and charging (9) are not decoded.
     switch (batteryFlag) {
         case 0:
-        case 1: return "High";
-        case 2: return "Low";
-        case 4: return "Critical";
-        case 8: return "Charging";
-        case 128: return "No Battery";
-        default: return "Unknown";
+        case 1:
+            return "High";
+        case 2:
+            return "Low";
+        case 4:
+            return "Critical";
+        case 8:
+            return "Charging";
+        case 128:
+            return "No Battery";
+        default:
+            return "Unknown";
     }
 }
 

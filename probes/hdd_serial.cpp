@@ -58,8 +58,8 @@ std::string ReadIdeSerialThroughSmart(System& sys) {
     // The 95/98/ME SMART driver is opened this way, with no access rights and CREATE_NEW.
     const auto driver = sys.OpenDevice({"\\\\.\\SMARTVSD", 0, 0, platform::kCreateNew});
     if (!driver) return {};
-    const auto reply = driver->Control(kSmartRcvDriveData, BuildSmartIdentifyRequest(),
-                                       kSendCmdOutHeaderBytes + kIdentifyBytes);
+    const auto reply =
+        driver->Control(kSmartRcvDriveData, BuildSmartIdentifyRequest(), kSendCmdOutHeaderBytes + kIdentifyBytes);
     if (!reply) return {};
     return ParseIdentifySerial(*reply);
 }
@@ -107,9 +107,9 @@ Bytes BuildUnitSerialRequest(std::size_t pointerBytes) {
     Bytes bytes(layout.totalBytes, 0);
     PutU16(bytes, 0, static_cast<std::uint16_t>(layout.recordBytes));  // Length
     // PathId, TargetId, Lun: 0.
-    bytes[5] = 6;   // CdbLength
-    bytes[6] = 24;  // SenseInfoLength
-    bytes[7] = 1;   // DataIn: SCSI_IOCTL_DATA_IN
+    bytes[5] = 6;                        // CdbLength
+    bytes[6] = 24;                       // SenseInfoLength
+    bytes[7] = 1;                        // DataIn: SCSI_IOCTL_DATA_IN
     PutU32(bytes, 8, kSerialPageBytes);  // DataTransferLength
     PutU32(bytes, 12, kTimeoutSeconds);  // TimeOutValue
     std::size_t field = 16;
@@ -169,17 +169,17 @@ std::string GetHDDSerial(System& sys) {
     return Guarded([&] {
         std::string serial = Trim(ReadIdeSerial(sys));
         if (serial.empty()) {
-            if (const auto volume = sys.OpenDevice({"\\\\.\\C:", platform::kGenericRead | platform::kGenericWrite,
-                                                    platform::kShareRead | platform::kShareWrite,
-                                                    platform::kOpenExisting})) {
+            if (const auto volume =
+                    sys.OpenDevice({"\\\\.\\C:", platform::kGenericRead | platform::kGenericWrite,
+                                    platform::kShareRead | platform::kShareWrite, platform::kOpenExisting})) {
                 serial = Trim(ReadScsiSerial(*volume));
             }
         }
         if (serial.empty()) {
             // Asking for the descriptor needs no access rights, so it answers for ordinary accounts too.
-            if (const auto drive = sys.OpenDevice({"\\\\.\\PhysicalDrive0", 0,
-                                                   platform::kShareRead | platform::kShareWrite,
-                                                   platform::kOpenExisting})) {
+            if (const auto drive =
+                    sys.OpenDevice({"\\\\.\\PhysicalDrive0", 0, platform::kShareRead | platform::kShareWrite,
+                                    platform::kOpenExisting})) {
                 serial = Trim(ReadStorageSerial(*drive));
             }
         }

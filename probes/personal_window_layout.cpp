@@ -17,8 +17,10 @@ ui::Layout BuildPersonalWindowLayout(const char* webSite) {
     }
     ui::AddRow(layout, kPersonalAreaName, geometry, y, kAdministratorLabelName, "Administrator",
                kAdministratorValueName);
-    layout.push_back({kPersonalLinkName, ui::ControlKind::Link, webSite, {8, 297, 0, 0}, kPersonalAreaName,
-                      std::nullopt});
+    layout.push_back({
+        kPersonalLinkName, ui::ControlKind::Link, webSite, {8, 297, 0, 0},
+           kPersonalAreaName, std::nullopt
+    });
     return layout;
 }
 

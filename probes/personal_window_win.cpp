@@ -25,9 +25,12 @@ ui::FormSpec PersonalFormSpec() {
 
 PersonalForm::PersonalForm(platform::System& sys) : ui::Form(PersonalFormSpec()), sys_(sys) {}
 
-ui::Layout PersonalForm::BuildLayout() { return BuildPersonalWindowLayout(kAuthorSite); }
+ui::Layout PersonalForm::BuildLayout() {
+    return BuildPersonalWindowLayout(kAuthorSite);
+}
 
 ui::MenuBar PersonalForm::BuildMenuBar() {
+    // clang-format off
     return {
         {"File1", "&File", {}, {}, false, true, {
             {"QuickPrint1", "Quick Print", {}, [this] { QuickPrint1Click(); }, false, true, {}},
@@ -39,6 +42,7 @@ ui::MenuBar PersonalForm::BuildMenuBar() {
             {"Refresh1", "Refresh", {}, [this] { Refresh1Click(); }, false, true, {}},
         }},
     };
+    // clang-format on
 }
 
 void PersonalForm::Refresh1Click() {
@@ -49,8 +53,12 @@ void PersonalForm::Refresh1Click() {
     }
 }
 
-void PersonalForm::QuickPrint1Click() { ui::PrintClientAreaImage(Handle()); }
+void PersonalForm::QuickPrint1Click() {
+    ui::PrintClientAreaImage(Handle());
+}
 
-void PersonalForm::Close1Click() { HideForm(); }
+void PersonalForm::Close1Click() {
+    HideForm();
+}
 
 }  // namespace orvane

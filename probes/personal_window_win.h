@@ -8,7 +8,7 @@
 namespace orvane {
 
 class PersonalForm : public ui::Form {
-public:
+  public:
     explicit PersonalForm(platform::System& sys);
 
     // View > Refresh (a hidden item, run by the main window's Personal command).
@@ -18,11 +18,11 @@ public:
     // File > Close.
     void Close1Click();
 
-protected:
+  protected:
     ui::Layout BuildLayout() override;
     ui::MenuBar BuildMenuBar() override;
 
-private:
+  private:
     platform::System& sys_;
 };
 

@@ -4,7 +4,9 @@ namespace orvane {
 
 using platform::WmiValue;
 
-std::string BuildWmiQuery(const std::string& className) { return "SELECT * FROM " + className; }
+std::string BuildWmiQuery(const std::string& className) {
+    return "SELECT * FROM " + className;
+}
 
 std::string ChooseWmiResult(const std::optional<std::vector<WmiValue>>& values) {
     if (!values) return {};
@@ -30,10 +32,16 @@ std::string GetWMIValue(System& sys, const std::string& server, const std::strin
         [&] { return ChooseWmiResult(sys.QueryProperty(server, "root\\cimv2", BuildWmiQuery(className), property)); });
 }
 
-std::string GetBIOSManufacturer(System& sys) { return GetWMIValue(sys, ".", "Win32_BIOS", "Manufacturer"); }
+std::string GetBIOSManufacturer(System& sys) {
+    return GetWMIValue(sys, ".", "Win32_BIOS", "Manufacturer");
+}
 
-std::string GetProductMake(System& sys) { return GetWMIValue(sys, "", "Win32_ComputerSystemProduct", "Name"); }
+std::string GetProductMake(System& sys) {
+    return GetWMIValue(sys, "", "Win32_ComputerSystemProduct", "Name");
+}
 
-std::string GetBIOSSerialNumber(System& sys) { return GetWMIValue(sys, "", "Win32_BIOS", "SerialNumber"); }
+std::string GetBIOSSerialNumber(System& sys) {
+    return GetWMIValue(sys, "", "Win32_BIOS", "SerialNumber");
+}
 
 }  // namespace orvane

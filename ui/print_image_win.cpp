@@ -12,9 +12,8 @@ namespace {
 
 // A printer device context, deleted with its owner.
 class PrinterDc {
-public:
-    explicit PrinterDc(const std::string& printer)
-        : dc_(CreateDCA("WINSPOOL", printer.c_str(), nullptr, nullptr)) {}
+  public:
+    explicit PrinterDc(const std::string& printer) : dc_(CreateDCA("WINSPOOL", printer.c_str(), nullptr, nullptr)) {}
     PrinterDc(const PrinterDc&) = delete;
     PrinterDc& operator=(const PrinterDc&) = delete;
     ~PrinterDc() {
@@ -22,13 +21,13 @@ public:
     }
     HDC Get() const { return dc_; }
 
-private:
+  private:
     HDC dc_;
 };
 
 // A memory device context, deleted with its owner.
 class MemoryDc {
-public:
+  public:
     explicit MemoryDc(HDC like) : dc_(CreateCompatibleDC(like)) {}
     MemoryDc(const MemoryDc&) = delete;
     MemoryDc& operator=(const MemoryDc&) = delete;
@@ -37,7 +36,7 @@ public:
     }
     HDC Get() const { return dc_; }
 
-private:
+  private:
     HDC dc_;
 };
 
@@ -46,8 +45,8 @@ std::string DefaultPrinterName() {
     DWORD size = sizeof name;
     using GetDefaultPrinterFn = BOOL(WINAPI*)(LPSTR, LPDWORD);
     // The spooler's own answer where the system has it (2000 and later); the profile entry elsewhere.
-    if (HMODULE spooler = GetModuleHandleA("winspool.drv") ? GetModuleHandleA("winspool.drv")
-                                                           : LoadLibraryA("winspool.drv")) {
+    if (HMODULE spooler =
+            GetModuleHandleA("winspool.drv") ? GetModuleHandleA("winspool.drv") : LoadLibraryA("winspool.drv")) {
         const auto getDefault = reinterpret_cast<GetDefaultPrinterFn>(
             reinterpret_cast<void*>(GetProcAddress(spooler, "GetDefaultPrinterA")));
         if (getDefault && getDefault(name, &size)) return name;
@@ -86,8 +85,8 @@ bool CaptureClientArea(HWND window, ClientImage& image) {
     header.biCompression = BI_RGB;
     const std::size_t stride = (static_cast<std::size_t>(client.right) * 3 + 3) / 4 * 4;
     image.pixels.assign(stride * static_cast<std::size_t>(client.bottom), 0);
-    return GetDIBits(memory.Get(), bitmap.Get(), 0, static_cast<UINT>(client.bottom), image.pixels.data(),
-                     &image.info, DIB_RGB_COLORS) == client.bottom;
+    return GetDIBits(memory.Get(), bitmap.Get(), 0, static_cast<UINT>(client.bottom), image.pixels.data(), &image.info,
+                     DIB_RGB_COLORS) == client.bottom;
 }
 
 }  // namespace

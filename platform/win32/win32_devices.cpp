@@ -9,7 +9,7 @@ namespace orvane::win32 {
 namespace {
 
 class Win32Device : public platform::Device {
-public:
+  public:
     explicit Win32Device(HANDLE handle) : handle_(handle) {}
 
     std::optional<std::vector<std::uint8_t>> Control(std::uint32_t code, const std::vector<std::uint8_t>& input,
@@ -18,15 +18,14 @@ public:
         std::vector<std::uint8_t> out(outputBytes, 0);
         DWORD returned = 0;
         if (!DeviceIoControl(handle_.Get(), code, in.empty() ? nullptr : in.data(), static_cast<DWORD>(in.size()),
-                             out.empty() ? nullptr : out.data(), static_cast<DWORD>(out.size()), &returned,
-                             nullptr)) {
+                             out.empty() ? nullptr : out.data(), static_cast<DWORD>(out.size()), &returned, nullptr)) {
             return std::nullopt;
         }
         out.resize(std::min<std::size_t>(returned, out.size()));
         return out;
     }
 
-private:
+  private:
     UniqueHandle handle_;
 };
 

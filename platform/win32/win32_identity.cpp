@@ -11,15 +11,14 @@ namespace orvane::win32 {
 namespace {
 
 class Win32Token : public platform::AccessToken {
-public:
+  public:
     explicit Win32Token(HANDLE token) : token_(token) {}
 
     std::optional<platform::TokenGroupList> Groups(std::size_t bufferBytes) override {
         // Pointer-aligned storage for TOKEN_GROUPS and the SIDs it points into.
         std::vector<void*> storage((bufferBytes + sizeof(void*) - 1) / sizeof(void*));
         DWORD needed = 0;
-        if (!GetTokenInformation(token_.Get(), TokenGroups, storage.data(), static_cast<DWORD>(bufferBytes),
-                                 &needed)) {
+        if (!GetTokenInformation(token_.Get(), TokenGroups, storage.data(), static_cast<DWORD>(bufferBytes), &needed)) {
             return std::nullopt;
         }
         const auto* groups = reinterpret_cast<const TOKEN_GROUPS*>(storage.data());
@@ -38,7 +37,7 @@ public:
         return list;
     }
 
-private:
+  private:
     UniqueHandle token_;
 };
 
@@ -83,8 +82,7 @@ platform::TokenAnswer Win32System::OpenProcessToken(std::uint32_t access) {
 bool Win32System::SidsEqual(const platform::SidBytes& a, const platform::SidBytes& b) {
     // EqualSid reads as far as each SID says it is long: check both are whole first.
     auto whole = [](const platform::SidBytes& sid) {
-        return sid.size() >= 8 && sid.size() >= 8 + 4u * sid[1] &&
-               IsValidSid(const_cast<std::uint8_t*>(sid.data()));
+        return sid.size() >= 8 && sid.size() >= 8 + 4u * sid[1] && IsValidSid(const_cast<std::uint8_t*>(sid.data()));
     };
     return whole(a) && whole(b) &&
            EqualSid(const_cast<std::uint8_t*>(a.data()), const_cast<std::uint8_t*>(b.data())) != FALSE;

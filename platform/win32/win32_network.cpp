@@ -48,7 +48,9 @@ void Win32System::StartSockets(std::uint16_t version) {
     WSAStartup(version, &data);
 }
 
-void Win32System::StopSockets() { WSACleanup(); }
+void Win32System::StopSockets() {
+    WSACleanup();
+}
 
 std::optional<std::string> Win32System::HostName(std::size_t bufferBytes) {
     std::vector<char> name(bufferBytes + 1, '\0');
