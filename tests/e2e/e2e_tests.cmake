@@ -12,6 +12,9 @@ set(ORVANE_E2E_SUITES
     VersionGate
     RefreshErrors
     Interactive
+    WmiRows
+    PersonalWindow
+    ModemRow
 )
 foreach(suite IN LISTS ORVANE_E2E_SUITES)
     add_test(NAME e2e.${suite} COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/run_driver.sh "${suite}.*")
