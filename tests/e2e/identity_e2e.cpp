@@ -190,6 +190,44 @@ TEST(PersonalWindow, F6FillsTheIdentityRowsAndTheAdministratorLine) {
     EXPECT_EQ(orvane.WaitForExit(), std::optional<DWORD>(0));
 }
 
+bool HasDefaultPrinter() {
+    char name[512] = {};
+    DWORD size = sizeof name;
+    using GetDefaultPrinterFn = BOOL(WINAPI*)(LPSTR, LPDWORD);
+    HMODULE spooler = LoadLibraryA("winspool.drv");
+    const auto getDefault = spooler ? reinterpret_cast<GetDefaultPrinterFn>(
+                                          reinterpret_cast<void*>(GetProcAddress(spooler, "GetDefaultPrinterA")))
+                                    : nullptr;
+    const bool found = getDefault && getDefault(name, &size) && name[0] != '\0';
+    if (spooler) FreeLibrary(spooler);
+    return found;
+}
+
+TEST(PersonalWindow, QuickPrintWithoutAPrinterSaysSoAndTheWindowGoesOn) {
+    if (HasDefaultPrinter()) GTEST_SKIP() << "a default printer is installed: Quick Print would print";
+    Orvane orvane("");
+    HWND main = orvane.Main();
+    ASSERT_TRUE(main);
+    PressKey(main, VK_F6);
+    HWND personal = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (personal = orvane.FindWindowOfClass("TfrmPersonal")) != nullptr; }, 60s));
+    // File > Quick Print, by keyboard: Alt+F opens the menu, Enter runs its first item.
+    SetForegroundWindow(personal);
+    WaitUntil([&] { return GetForegroundWindow() == personal; }, 2s);
+    keybd_event(VK_MENU, 0, 0, 0);
+    keybd_event('F', 0, 0, 0);
+    keybd_event('F', 0, KEYEVENTF_KEYUP, 0);
+    keybd_event(VK_MENU, 0, KEYEVENTF_KEYUP, 0);
+    PressKey(personal, VK_RETURN);
+    const auto box = WaitForMessageBox(orvane.Pid());
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text, "There is no default printer.");
+    PressOk(*box);
+    EXPECT_TRUE(orvane.Running());
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(orvane.WaitForExit(), std::optional<DWORD>(0));
+}
+
 TEST(ModemRow, AFaxDeviceWithAnEmptyNameSuppressesTheModem) {
     const std::vector<BYTE> friendly = {'O', 'r', 'v', 'a', 'n', 'e', ' ', 'M', 'o', 'd', 'e', 'm', 0};
     PlantedValue modem(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Ras\\Tapi Device\\Unimodem", "Friendly Name", REG_SZ,
