@@ -13,6 +13,7 @@ set(ORVANE_E2E_SUITES
     RefreshErrors
     Interactive
     WmiRows
+    FirmwareRows
     PersonalWindow
     ModemRow
 )

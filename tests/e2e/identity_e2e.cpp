@@ -102,6 +102,49 @@ TEST(WmiRows, MatchWhatWmiItselfAnswers) {
     EXPECT_EQ(rows["Serial Number"], *serial);
 }
 
+const char* PowerWordFor(BYTE acLine) {
+    return acLine == 0 ? "OffLine" : acLine == 1 ? "OnLine" : "Unknown";
+}
+
+const char* BatteryWordFor(BYTE flag) {
+    switch (flag) {
+        case 0:
+        case 1:
+            return "High";
+        case 2:
+            return "Low";
+        case 4:
+            return "Critical";
+        case 8:
+            return "Charging";
+        case 128:
+            return "No Battery";
+        default:
+            return "Unknown";
+    }
+}
+
+TEST(FirmwareRows, TheBiosLineComesFromTheHardwareDescriptionAndPowerFromThePlatform) {
+    // A current NT system: the BIOS texts are read where the loader put them, the version's first
+    // string only.
+    constexpr const char* kSystem = "HARDWARE\\DESCRIPTION\\System";
+    const char version[] = "ORVANE - 1072009\0BIOS Date: 12/10/26 Ver: 1.00\0";
+    PlantedValue biosVersion(HKEY_LOCAL_MACHINE, kSystem, "SystemBiosVersion", REG_MULTI_SZ,
+                             std::vector<BYTE>(version, version + sizeof version));
+    const char date[] = "12/10/26";
+    PlantedValue biosDate(HKEY_LOCAL_MACHINE, kSystem, "SystemBiosDate", REG_SZ,
+                          std::vector<BYTE>(date, date + sizeof date));
+    char identifier[256] = {};
+    DWORD size = sizeof identifier;
+    RegGetValueA(HKEY_LOCAL_MACHINE, kSystem, "Identifier", RRF_RT_REG_SZ, nullptr, identifier, &size);
+    SYSTEM_POWER_STATUS power{};
+    ASSERT_TRUE(GetSystemPowerStatus(&power));
+    std::map<std::string, std::string> rows = BatchRows();
+    EXPECT_EQ(rows["BIOS Info"], std::string(identifier) + " | 12/10/26 | ORVANE - 1072009 |  | ");
+    EXPECT_EQ(rows["AC Power Status"], PowerWordFor(power.ACLineStatus));
+    EXPECT_EQ(rows["Battery"], BatteryWordFor(power.BatteryFlag));
+}
+
 std::string ComputerName() {
     char name[256] = {};
     DWORD size = sizeof name;
