@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "probes/personal_window_win.h"
+
 namespace orvane {
 
 namespace {
@@ -58,8 +60,7 @@ int Application::Run() {
     if (main_->RefusedToRun()) return MessageLoop();  // ends at its first turn
 
     about_ = std::make_unique<AboutBox>();
-    personal_ = MakeDetailForm("TfrmPersonal", "Personal network and system information", 605, 375, false,
-                               FormBorder::Single);
+    personal_ = std::make_unique<PersonalForm>(system_);
     memory_ = MakeDetailForm("TfrmMemory", "Memory", 498, 419, true, FormBorder::Single);
     cpu_ = MakeDetailForm("TfrmCPU", "CPU Info", 624, 753, false, FormBorder::Sizeable);
     display_ = MakeDetailForm("TfrmDisplay", "Display", 497, 489, true, FormBorder::Single);

@@ -1,9 +1,13 @@
 #include "app/summary.h"
 
 #include "cpu/cpu_speed.h"
+#include "probes/firmware_probes.h"
 #include "probes/hardware_probes.h"
+#include "probes/hdd_serial.h"
+#include "probes/network_probes.h"
 #include "probes/os_probes.h"
 #include "probes/storage_probes.h"
+#include "probes/wmi.h"
 
 namespace orvane {
 
@@ -29,7 +33,7 @@ const SummaryRow kSummaryRows[kSummaryRowCount] = {
     {"Display Adapters",  GetDisplayAdapters,     nullptr,                 None, false},
     {"Screen Resolution", GetScreenResolution,    nullptr,                 A,    false},
     {"Network",           GetNetworkPresence,     nullptr,                 A,    false},
-    {"Network Adapters",  nullptr,                nullptr,                 A,    false},
+    {"Network Adapters",  GetNetworkAdapters,     nullptr,                 A,    false},
     {"CD / DVD Drives",   GetCDDrives,            nullptr,                 A,    false},
     {"Default Printer",   GetDefaultPrinterName,  nullptr,                 A,    false},
     {"COM Ports",         GetCOMPorts,            GetCOMPortsFromRegistry, A,    true },
@@ -40,25 +44,25 @@ const SummaryRow kSummaryRows[kSummaryRowCount] = {
     {"USB Controllers",   GetUSBControllers,      nullptr,                 A,    false},
     {"Firewire (1394)",   GetFirewireControllers, nullptr,                 A,    false},
     {"PCMCIA (Laptops)",  GetPCMCIAStatus,        nullptr,                 A,    false},
-    {"Manufacturer",      nullptr,                nullptr,                 B,    false},
-    {"Product Make",      nullptr,                nullptr,                 B,    false},
-    {"Serial Number",     nullptr,                nullptr,                 B,    false},
-    {"AC Power Status",   nullptr,                nullptr,                 None, false},
-    {"BIOS Info",         nullptr,                nullptr,                 None, false},
+    {"Manufacturer",      GetBIOSManufacturer,    nullptr,                 B,    false},
+    {"Product Make",      GetProductMake,         nullptr,                 B,    false},
+    {"Serial Number",     GetBIOSSerialNumber,    nullptr,                 B,    false},
+    {"AC Power Status",   GetACPowerStatus,       nullptr,                 None, false},
+    {"BIOS Info",         GetBIOSInfo,            nullptr,                 None, false},
     {"Time Zone",         GetTimeZoneName,        nullptr,                 None, false},
-    {"Battery",           nullptr,                nullptr,                 None, false},
-    {"Motherboard",       nullptr,                nullptr,                 None, false},
-    {"Modems",            nullptr,                nullptr,                 None, false},
+    {"Battery",           GetBatteryStatus,       nullptr,                 None, false},
+    {"Motherboard",       GetMotherboard,         nullptr,                 None, false},
+    {"Modems",            GetModems,              nullptr,                 None, false},
 };
 
 // Columns: row, label, label control, value control, probe.
 const PersonalRowSpec kPersonalRefreshRows[6] = {
-    {PersonalRow::ComputerName, "Computer Name",    "Desc1",  "Info1",  nullptr     },
-    {PersonalRow::UserName,     "Username",         "Desc2",  "Info2",  nullptr     },
-    {PersonalRow::IpAddresses,  "IP Addresses",     "Desc3",  "Info3",  nullptr     },
-    {PersonalRow::MacAddress,   "MAC Address",      "Desc4",  "Info4",  nullptr     },
-    {PersonalRow::ProductId,    "Product ID",       "Desc6",  "Info6",  GetProductID},
-    {PersonalRow::HddSerial,    "HD Serial Number", "Desc21", "Info21", nullptr     },
+    {PersonalRow::ComputerName, "Computer Name",    "Desc1",  "Info1",  GetLocalComputerName},
+    {PersonalRow::UserName,     "Username",         "Desc2",  "Info2",  GetLocalUserName    },
+    {PersonalRow::IpAddresses,  "IP Addresses",     "Desc3",  "Info3",  GetIPAddresses      },
+    {PersonalRow::MacAddress,   "MAC Address",      "Desc4",  "Info4",  GetMACAddress       },
+    {PersonalRow::ProductId,    "Product ID",       "Desc6",  "Info6",  GetProductID        },
+    {PersonalRow::HddSerial,    "HD Serial Number", "Desc21", "Info21", GetHDDSerial        },
 };
 
 std::string SummaryValueName(int row) { return (row == 29 ? "info" : "Info") + std::to_string(row); }

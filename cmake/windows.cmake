@@ -37,6 +37,12 @@ add_library(orvane_win STATIC
     platform/win32/win32_system.cpp
     platform/win32/win32_hardware.cpp
     platform/win32/win32_devices.cpp
+    platform/win32/win32_network.cpp
+    platform/win32/win32_identity.cpp
+    platform/win32/win32_wmi.cpp
+    platform/win32/win32_power.cpp
+    ui/print_image_win.cpp
+    probes/personal_window_win.cpp
     ui/form_win.cpp
     ui/menu_win.cpp
     app/main_window_win.cpp
@@ -53,7 +59,8 @@ add_dependencies(orvane orvane_icon)
 set_source_files_properties(res/orvane.rc PROPERTIES OBJECT_DEPENDS "${ORVANE_ICON};${CMAKE_SOURCE_DIR}/res/orvane.manifest")
 target_include_directories(orvane PRIVATE ${CMAKE_BINARY_DIR}/res ${CMAKE_SOURCE_DIR}/res)
 target_compile_options(orvane PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${ORVANE_WARNINGS}>)
-target_link_libraries(orvane PRIVATE orvane_win ole32 oleaut32 uuid comctl32 gdi32 user32 advapi32 winspool winmm)
+target_link_libraries(orvane PRIVATE orvane_win comdlg32 iphlpapi netapi32 ws2_32 ole32 oleaut32 uuid comctl32
+                      gdi32 user32 advapi32 winspool winmm)
 target_link_options(orvane PRIVATE ${ORVANE_STATIC_LINK} -s)
 
 option(ORVANE_BUILD_E2E "Build the end-to-end test driver" ON)

@@ -17,6 +17,17 @@ inline constexpr std::uint32_t kGenericRead = 0x80000000;
 inline constexpr std::uint32_t kGenericWrite = 0x40000000;
 inline constexpr std::uint32_t kShareRead = 0x1;
 inline constexpr std::uint32_t kShareWrite = 0x2;
+// CreateFileA creation dispositions.
+inline constexpr std::uint32_t kCreateNew = 1;
+inline constexpr std::uint32_t kOpenExisting = 3;
+
+// CreateFileA's arguments (no flags are ever passed).
+struct DeviceOpen {
+    std::string path;
+    std::uint32_t access = 0;
+    std::uint32_t share = 0;
+    std::uint32_t creation = kOpenExisting;
+};
 
 // GetDriveTypeA answers.
 inline constexpr std::uint32_t kDriveRemovable = 2;
@@ -60,8 +71,8 @@ class Devices {
     virtual bool HasDiskFreeSpaceEx() = 0;
     virtual std::optional<DiskSpace> DiskFreeSpaceEx(std::string_view rootPath) = 0;
     virtual std::optional<DiskClusters> DiskFreeSpace(std::string_view rootPath) = 0;
-    // CreateFileA with OPEN_EXISTING and no flags; nullptr when the open fails.
-    virtual std::unique_ptr<Device> OpenDevice(std::string_view path, std::uint32_t access, std::uint32_t share) = 0;
+    // CreateFileA with no flags; nullptr when the open fails. The device is closed with its owner.
+    virtual std::unique_ptr<Device> OpenDevice(const DeviceOpen& how) = 0;
 
     virtual std::uint32_t WaveOutDeviceCount() = 0;
     // szPname of waveOutGetDevCapsA for the device, cut at its first NUL; the call's answer is not

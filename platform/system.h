@@ -5,12 +5,25 @@
 #include "platform/devices.h"
 #include "platform/files.h"
 #include "platform/hardware.h"
+#include "platform/identity.h"
+#include "platform/network.h"
 #include "platform/nt_query.h"
 #include "platform/os_info.h"
+#include "platform/power.h"
 #include "platform/registry.h"
+#include "platform/wmi.h"
 
 namespace orvane::platform {
 
-class System : public Registry, public OsInfo, public Files, public Hardware, public Devices, public NtQuery {};
+class System : public Registry,
+               public OsInfo,
+               public Files,
+               public Hardware,
+               public Devices,
+               public NtQuery,
+               public Network,
+               public Identity,
+               public Wmi,
+               public Power {};
 
 }  // namespace orvane::platform

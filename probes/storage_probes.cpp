@@ -84,7 +84,7 @@ std::string ListPorts(System& sys, const char* kind) {
         for (int number = 1; number <= count; ++number) {
             const std::string name = PortName(kind, number);
             // Exclusive: a port that another program holds is not free to use, so it is not listed.
-            if (sys.OpenDevice(name, kGenericRead | kGenericWrite, 0)) AppendListItem(list, name);
+            if (sys.OpenDevice({name, kGenericRead | kGenericWrite, 0})) AppendListItem(list, name);
         }
         return list;
     });
@@ -93,13 +93,13 @@ std::string ListPorts(System& sys, const char* kind) {
 std::string CountHostControllers(System& sys, const char* devicePrefix) {
     return Guarded([&] {
         int count = 0;
-        while (sys.OpenDevice(devicePrefix + std::to_string(count), 0, kShareRead | kShareWrite)) ++count;
+        while (sys.OpenDevice({devicePrefix + std::to_string(count), 0, kShareRead | kShareWrite})) ++count;
         return count > 0 ? "Detected: " + std::to_string(count) + " host controllers." : std::string("Not Detected");
     });
 }
 
 std::string ModelFromInquiry(System& sys, const std::string& path) {
-    const auto device = sys.OpenDevice(path, kGenericRead | kGenericWrite, kShareRead | kShareWrite);
+    const auto device = sys.OpenDevice({path, kGenericRead | kGenericWrite, kShareRead | kShareWrite});
     if (!device) return {};
     std::array<std::uint8_t, kInquiryDataLength> data{};
     const std::vector<std::uint8_t> request =
@@ -110,7 +110,7 @@ std::string ModelFromInquiry(System& sys, const std::string& path) {
 
 // Needs no access rights, so it answers for an account that may not open the volume for writing.
 std::string ModelFromDescriptor(System& sys, const std::string& path) {
-    const auto device = sys.OpenDevice(path, 0, kShareRead | kShareWrite);
+    const auto device = sys.OpenDevice({path, 0, kShareRead | kShareWrite});
     if (!device) return {};
     const auto reply = device->Control(kIoctlStorageQueryProperty, BuildDevicePropertyQuery(), 1024);
     return reply ? ParseDeviceDescriptorModel(*reply) : std::string();

@@ -198,36 +198,121 @@ std::optional<platform::DiskClusters> TestMachine::DiskFreeSpace(std::string_vie
     return found->second;
 }
 
+platform::AdapterListAnswer TestMachine::AdaptersInfo(std::uint32_t bufferBytes) {
+    constexpr std::uint32_t kErrorBufferOverflow = 111;
+    constexpr std::uint32_t kErrorNoData = 232;
+    constexpr std::uint32_t kRecordBytes = 704;  // sizeof(IP_ADAPTER_INFO) in a 64-bit process
+    platform::AdapterListAnswer answer;
+    answer.neededBytes = static_cast<std::uint32_t>(adapters.size()) * kRecordBytes;
+    if (adapters.empty()) {
+        answer.status = kErrorNoData;
+    } else if (bufferBytes < answer.neededBytes) {
+        answer.status = kErrorBufferOverflow;
+    } else {
+        answer.status = adapterListStatus;
+        if (answer.status == 0) answer.adapters = adapters;
+    }
+    return answer;
+}
+
+std::uint8_t TestMachine::SendNetbios(platform::NetbiosCommand& command) {
+    constexpr std::uint8_t kNrcBadLana = 0x23;
+    constexpr std::uint8_t kNrcSystemError = 0x40;
+    netbiosLog.push_back(command);
+    if (!netbiosAvailable) return kNrcSystemError;
+    switch (command.command) {
+        case platform::kNcbEnum:
+            if (!command.buffer.empty()) command.buffer[0] = static_cast<std::uint8_t>(lanas.size());
+            for (std::size_t i = 0; i < lanas.size() && i + 1 < command.buffer.size(); ++i) {
+                command.buffer[i + 1] = lanas[i];
+            }
+            return 0;
+        case platform::kNcbReset:
+            return netbiosAdapters.count(command.lana) ? 0 : kNrcBadLana;
+        case platform::kNcbAdapterStatus: {
+            const auto found = netbiosAdapters.find(command.lana);
+            if (found == netbiosAdapters.end()) return kNrcBadLana;
+            for (std::size_t i = 0; i < 6 && i < command.buffer.size(); ++i) command.buffer[i] = found->second.mac[i];
+            return found->second.statusCode;
+        }
+        default:
+            return kNrcSystemError;
+    }
+}
+
+std::optional<std::vector<std::array<std::uint8_t, 4>>> TestMachine::ResolveHost(const std::string& name) {
+    const auto found = hosts.find(name);
+    if (found == hosts.end()) return std::nullopt;
+    return found->second;
+}
+
+std::size_t TokenGroupsBytes(const platform::TokenGroupList& list) {
+    // GroupCount padded to a pointer, then one SID_AND_ATTRIBUTES (a pointer and a padded DWORD)
+    // per group, then the SIDs themselves.
+    std::size_t bytes = sizeof(void*) + list.groups.size() * 2 * sizeof(void*);
+    for (const auto& group : list.groups) bytes += group.sid.size();
+    return bytes;
+}
+
 namespace {
 
-class OpenTestDevice : public platform::Device {
+class TestToken : public platform::AccessToken {
 public:
-    OpenTestDevice(TestMachine::TestDevice& device, int& openCount) : device_(device), openCount_(openCount) {
-        ++openCount_;
-    }
-    ~OpenTestDevice() override { --openCount_; }
-    std::optional<std::vector<std::uint8_t>> Control(std::uint32_t code, std::span<const std::uint8_t> input,
-                                                     std::size_t outputLength) override {
-        if (!device_.control) return std::nullopt;
-        return device_.control(code, input, outputLength);
+    explicit TestToken(platform::TokenGroupList groups) : groups_(std::move(groups)) {}
+    std::optional<platform::TokenGroupList> Groups(std::size_t bufferBytes) override {
+        if (TokenGroupsBytes(groups_) > bufferBytes) return std::nullopt;
+        return groups_;
     }
 
 private:
+    platform::TokenGroupList groups_;
+};
+
+platform::TokenAnswer TokenFrom(const std::optional<platform::TokenGroupList>& groups, std::uint32_t error) {
+    platform::TokenAnswer answer;
+    if (groups) {
+        answer.token = std::make_unique<TestToken>(*groups);
+    } else {
+        answer.error = error;
+    }
+    return answer;
+}
+
+class OpenTestDevice : public platform::Device {
+public:
+    OpenTestDevice(TestMachine& machine, platform::DeviceOpen open, TestMachine::TestDevice& device)
+        : machine_(machine), open_(std::move(open)), device_(device) {
+        ++machine_.openDevices;
+    }
+    ~OpenTestDevice() override { --machine_.openDevices; }
+    std::optional<std::vector<std::uint8_t>> Control(std::uint32_t code, std::span<const std::uint8_t> input,
+                                                     std::size_t outputLength) override {
+        machine_.deviceCalls.push_back({open_, code, {input.begin(), input.end()}, outputLength});
+        if (device_.control) return device_.control(code, input, outputLength);
+        const auto found = device_.replies.find(code);
+        if (found == device_.replies.end()) return std::nullopt;
+        std::vector<std::uint8_t> reply = found->second;
+        if (reply.size() > outputLength) reply.resize(outputLength);
+        return reply;
+    }
+
+private:
+    TestMachine& machine_;
+    platform::DeviceOpen open_;
     TestMachine::TestDevice& device_;
-    int& openCount_;
 };
 
 }  // namespace
 
-std::unique_ptr<platform::Device> TestMachine::OpenDevice(std::string_view path, std::uint32_t access,
-                                                          std::uint32_t share) {
-    openAttempts.emplace_back(path);
-    const auto found = devices.find(std::string(path));
+std::unique_ptr<platform::Device> TestMachine::OpenDevice(const platform::DeviceOpen& how) {
+    openAttempts.push_back(how.path);
+    deviceOpens.push_back(how);
+    const auto found = devices.find(how.path);
     if (found == devices.end()) return nullptr;
     TestDevice& device = found->second;
-    if ((access & ~device.allowedAccess) != 0) return nullptr;
-    if (device.heldElsewhere && share == 0) return nullptr;
-    return std::make_unique<OpenTestDevice>(device, openDevices);
+    if ((how.access & ~device.allowedAccess) != 0) return nullptr;
+    if (device.heldElsewhere && how.share == 0) return nullptr;
+    return std::make_unique<OpenTestDevice>(*this, how, device);
 }
 
 std::string TestMachine::WaveOutDeviceName(std::uint32_t device) {
@@ -271,6 +356,35 @@ std::int32_t TestMachine::QuerySystemInformation(platform::NtQueryEntry, std::ui
         default:
             return static_cast<std::int32_t>(0xC0000003u);  // STATUS_INVALID_INFO_CLASS
     }
+}
+
+platform::TokenAnswer TestMachine::OpenThreadToken(std::uint32_t, bool) {
+    return TokenFrom(threadToken, threadTokenError);
+}
+
+platform::TokenAnswer TestMachine::OpenProcessToken(std::uint32_t) { return TokenFrom(processToken, 5); }
+
+std::optional<std::vector<platform::WmiValue>> TestMachine::QueryProperty(const std::string& server,
+                                                                          const std::string& nameSpace,
+                                                                          const std::string& query,
+                                                                          const std::string& property) {
+    wmiCalls.push_back(server + "|" + nameSpace + "|" + query + "|" + property);
+    const auto found = wmiClasses.find(query);
+    if (found == wmiClasses.end()) return std::nullopt;
+    std::vector<platform::WmiValue> values;
+    for (const auto& instance : found->second) {
+        const auto value = instance.find(property);
+        // A property the class lacks fails the Item call.
+        values.push_back(value == instance.end() ? platform::WmiValue{} : value->second);
+    }
+    return values;
+}
+
+std::optional<std::string> TestMachine::ReadBiosText(std::uint32_t linearAddress, std::size_t maxBytes) {
+    if (!biosImage) return std::nullopt;
+    const auto found = biosImage->find(linearAddress);
+    if (found == biosImage->end()) return std::string(1, '\0');
+    return found->second.substr(0, maxBytes);
 }
 
 platform::OsVersion Windows95(std::string csd) { return {4, 0, 950, platform::kPlatformWindows, std::move(csd)}; }

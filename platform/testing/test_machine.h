@@ -2,6 +2,7 @@
 // An in-memory machine for the unit tests: a test fills in the registry, the version record, the
 // metrics and whatever else its probe asks, then runs the probe against it.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -65,15 +66,27 @@ public:
     bool hasDiskFreeSpaceEx = true;
     std::map<std::string, platform::DiskSpace> diskSpace;  // a root not listed fails the query
     std::map<std::string, platform::DiskClusters> diskClusters;
+    // Devices by exact path. A request is answered by `control` when it is set, else by the fixed reply
+    // for its code (cut to the output size); without either it fails. Every open and call is logged.
     struct TestDevice {
         std::uint32_t allowedAccess = 0xFFFFFFFF;  // an open asking for more fails
         bool heldElsewhere = false;                // an exclusive open fails
         std::function<std::optional<std::vector<std::uint8_t>>(std::uint32_t code, std::span<const std::uint8_t>,
                                                                 std::size_t outputLength)>
-            control;  // nullptr: every request fails
+            control;
+        std::map<std::uint32_t, std::vector<std::uint8_t>> replies;
     };
-    std::map<std::string, TestDevice> devices;  // by exact path
+    using DeviceFixture = TestDevice;
+    std::map<std::string, TestDevice> devices;
     std::vector<std::string> openAttempts;
+    std::vector<platform::DeviceOpen> deviceOpens;
+    struct DeviceCall {
+        platform::DeviceOpen open;
+        std::uint32_t code = 0;
+        std::vector<std::uint8_t> input;
+        std::size_t outputBytes = 0;
+    };
+    std::vector<DeviceCall> deviceCalls;
     int openDevices = 0;  // devices opened and not yet closed
     std::uint32_t waveOutCount = 0;
     std::vector<std::string> waveOutNames;
@@ -86,6 +99,35 @@ public:
     std::uint64_t systemTime = 0;  // 100-ns units
     std::uint64_t idleTime = 0;
     std::map<std::uint32_t, std::int32_t> queryStatus;  // by information class; unlisted: 0
+    // Network adapters as GetAdaptersInfo lists them; a status other than 0 fails the filled call.
+    std::vector<platform::AdapterRecord> adapters;
+    std::uint32_t adapterListStatus = 0;
+    // NetBIOS: the adapter numbers LANA_ENUM lists, and each adapter's status answer.
+    struct NetbiosAdapter {
+        std::uint8_t statusCode = 0;
+        std::array<std::uint8_t, 6> mac{};
+    };
+    bool netbiosAvailable = true;
+    std::vector<std::uint8_t> lanas;
+    std::map<std::uint8_t, NetbiosAdapter> netbiosAdapters;
+    std::vector<platform::NetbiosCommand> netbiosLog;  // every command sent, in order
+    // Sockets.
+    std::optional<std::string> hostName;
+    std::map<std::string, std::vector<std::array<std::uint8_t, 4>>> hosts;
+    int socketStarts = 0;
+    int socketStops = 0;
+    // Identity. The thread has no token unless given one; threadTokenError is the failed open's code.
+    std::optional<std::string> computerName;
+    std::optional<std::string> userName;
+    std::optional<platform::TokenGroupList> threadToken;
+    std::uint32_t threadTokenError = platform::kErrorNoToken;
+    std::optional<platform::TokenGroupList> processToken;
+    // WMI: instances (property name -> value) by query; a query not listed fails.
+    std::map<std::string, std::vector<std::map<std::string, platform::WmiValue>>> wmiClasses;
+    std::vector<std::string> wmiCalls;  // "server|namespace|query|property"
+    // Power and the BIOS image (address -> the bytes there); no image means it cannot be read.
+    std::optional<platform::PowerStatus> powerStatus;
+    std::optional<std::map<std::uint32_t, std::string>> biosImage;
 
     // --- platform::System ---
     std::unique_ptr<platform::RegistryKey> OpenKey(Hive hive, std::string_view path) override;
@@ -94,6 +136,24 @@ public:
     std::optional<std::string> TimeZoneStandardName() override { return timeZoneName; }
     std::optional<platform::PrinterEntry> DefaultPrinter() override { return defaultPrinter; }
     bool ReplaceFileContents(const std::string& path, std::string_view bytes) override;
+    platform::AdapterListAnswer AdaptersInfo(std::uint32_t bufferBytes) override;
+    std::uint8_t SendNetbios(platform::NetbiosCommand& command) override;
+    void StartSockets(std::uint16_t) override { ++socketStarts; }
+    void StopSockets() override { ++socketStops; }
+    std::optional<std::string> HostName(std::size_t) override { return hostName; }
+    std::optional<std::vector<std::array<std::uint8_t, 4>>> ResolveHost(const std::string& name) override;
+    std::optional<std::string> ComputerName(std::size_t) override { return computerName; }
+    std::optional<std::string> UserName(std::size_t) override { return userName; }
+    platform::TokenAnswer OpenThreadToken(std::uint32_t access, bool openAsSelf) override;
+    platform::TokenAnswer OpenProcessToken(std::uint32_t access) override;
+    bool SidsEqual(const platform::SidBytes& a, const platform::SidBytes& b) override { return a == b; }
+    std::optional<std::vector<platform::WmiValue>> QueryProperty(const std::string& server,
+                                                                 const std::string& nameSpace,
+                                                                 const std::string& query,
+                                                                 const std::string& property) override;
+    std::optional<platform::PowerStatus> SystemPowerStatus() override { return powerStatus; }
+    std::optional<std::string> ReadBiosText(std::uint32_t linearAddress, std::size_t maxBytes) override;
+    std::unique_ptr<platform::Device> OpenDevice(const platform::DeviceOpen& how) override;
 
     std::optional<std::uint64_t> TotalPhysicalMemory() override { return totalPhysicalMemory; }
     std::uint64_t ReadFlags() override { return flags; }
@@ -111,8 +171,6 @@ public:
     bool HasDiskFreeSpaceEx() override { return hasDiskFreeSpaceEx; }
     std::optional<platform::DiskSpace> DiskFreeSpaceEx(std::string_view rootPath) override;
     std::optional<platform::DiskClusters> DiskFreeSpace(std::string_view rootPath) override;
-    std::unique_ptr<platform::Device> OpenDevice(std::string_view path, std::uint32_t access,
-                                                 std::uint32_t share) override;
     std::uint32_t WaveOutDeviceCount() override { return waveOutCount; }
     std::string WaveOutDeviceName(std::uint32_t device) override;
     std::optional<std::string> DisplayDeviceString(std::uint32_t index) override;
@@ -133,6 +191,9 @@ private:
 platform::OsVersion Windows95(std::string csd = "");
 platform::OsVersion Windows98(std::string csd = "");
 platform::OsVersion WindowsMe();
+// The bytes GetTokenInformation needs for the list in this process (TOKEN_GROUPS with its SIDs).
+std::size_t TokenGroupsBytes(const platform::TokenGroupList& list);
+
 platform::OsVersion WindowsNt(std::uint32_t major, std::uint32_t minor, std::uint32_t build, std::string csd = "");
 
 }  // namespace orvane::testing

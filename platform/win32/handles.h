@@ -2,6 +2,7 @@
 // One owner type per kind of handle.
 
 #include <windows.h>
+#include <oleauto.h>
 
 #include <utility>
 
@@ -33,6 +34,69 @@ public:
 
 private:
     HANDLE handle_ = nullptr;
+};
+
+// A COM interface pointer, released with its owner.
+template <typename T>
+class ComPtr {
+public:
+    ComPtr() = default;
+    ComPtr(ComPtr&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
+    ComPtr& operator=(ComPtr&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            pointer_ = std::exchange(other.pointer_, nullptr);
+        }
+        return *this;
+    }
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+    ~ComPtr() { Reset(); }
+
+    T* Get() const { return pointer_; }
+    T* operator->() const { return pointer_; }
+    explicit operator bool() const { return pointer_ != nullptr; }
+    // For a call that hands out a new reference; whatever was held is released first.
+    T** Put() {
+        Reset();
+        return &pointer_;
+    }
+    void** PutVoid() { return reinterpret_cast<void**>(Put()); }
+    void Reset() {
+        if (pointer_) pointer_->Release();
+        pointer_ = nullptr;
+    }
+
+private:
+    T* pointer_ = nullptr;
+};
+
+// A BSTR, freed with its owner.
+class UniqueBstr {
+public:
+    UniqueBstr() = default;
+    explicit UniqueBstr(const wchar_t* text) : bstr_(SysAllocString(text)) {}
+    UniqueBstr(const UniqueBstr&) = delete;
+    UniqueBstr& operator=(const UniqueBstr&) = delete;
+    ~UniqueBstr() { SysFreeString(bstr_); }
+    BSTR Get() const { return bstr_; }
+
+private:
+    BSTR bstr_ = nullptr;
+};
+
+// A VARIANT, cleared with its owner.
+class UniqueVariant {
+public:
+    UniqueVariant() { VariantInit(&variant_); }
+    UniqueVariant(const UniqueVariant&) = delete;
+    UniqueVariant& operator=(const UniqueVariant&) = delete;
+    ~UniqueVariant() { VariantClear(&variant_); }
+    VARIANT* Get() { return &variant_; }
+    const VARIANT& operator*() const { return variant_; }
+
+private:
+    VARIANT variant_;
 };
 
 class UniqueRegKey {

@@ -91,10 +91,8 @@ std::optional<platform::DiskClusters> Win32System::DiskFreeSpace(std::string_vie
     return platform::DiskClusters{sectorsPerCluster, bytesPerSector, freeClusters, totalClusters};
 }
 
-std::unique_ptr<platform::Device> Win32System::OpenDevice(std::string_view path, std::uint32_t access,
-                                                          std::uint32_t share) {
-    const std::string name(path);
-    UniqueHandle handle(CreateFileA(name.c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr));
+std::unique_ptr<platform::Device> Win32System::OpenDevice(const platform::DeviceOpen& how) {
+    UniqueHandle handle(CreateFileA(how.path.c_str(), how.access, how.share, nullptr, how.creation, 0, nullptr));
     if (!handle.Valid()) return nullptr;
     return std::make_unique<Win32Device>(std::move(handle));
 }

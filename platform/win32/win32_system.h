@@ -34,8 +34,7 @@ public:
     bool HasDiskFreeSpaceEx() override;
     std::optional<platform::DiskSpace> DiskFreeSpaceEx(std::string_view rootPath) override;
     std::optional<platform::DiskClusters> DiskFreeSpace(std::string_view rootPath) override;
-    std::unique_ptr<platform::Device> OpenDevice(std::string_view path, std::uint32_t access,
-                                                 std::uint32_t share) override;
+    std::unique_ptr<platform::Device> OpenDevice(const platform::DeviceOpen& how) override;
     std::uint32_t WaveOutDeviceCount() override;
     std::string WaveOutDeviceName(std::uint32_t device) override;
     std::optional<std::string> DisplayDeviceString(std::uint32_t index) override;
@@ -44,6 +43,31 @@ public:
     platform::NtQueryEntry FindNtQuerySystemInformation() override;
     std::int32_t QuerySystemInformation(platform::NtQueryEntry entry, std::uint32_t infoClass,
                                         std::span<std::uint8_t> buffer) override;
+
+    // win32_network.cpp
+    platform::AdapterListAnswer AdaptersInfo(std::uint32_t bufferBytes) override;
+    std::uint8_t SendNetbios(platform::NetbiosCommand& command) override;
+    void StartSockets(std::uint16_t version) override;
+    void StopSockets() override;
+    std::optional<std::string> HostName(std::size_t bufferBytes) override;
+    std::optional<std::vector<std::array<std::uint8_t, 4>>> ResolveHost(const std::string& name) override;
+
+    // win32_identity.cpp
+    std::optional<std::string> ComputerName(std::size_t bufferChars) override;
+    std::optional<std::string> UserName(std::size_t bufferChars) override;
+    platform::TokenAnswer OpenThreadToken(std::uint32_t access, bool openAsSelf) override;
+    platform::TokenAnswer OpenProcessToken(std::uint32_t access) override;
+    bool SidsEqual(const platform::SidBytes& a, const platform::SidBytes& b) override;
+
+    // win32_wmi.cpp
+    std::optional<std::vector<platform::WmiValue>> QueryProperty(const std::string& server,
+                                                                 const std::string& nameSpace,
+                                                                 const std::string& query,
+                                                                 const std::string& property) override;
+
+    // win32_power.cpp
+    std::optional<platform::PowerStatus> SystemPowerStatus() override;
+    std::optional<std::string> ReadBiosText(std::uint32_t linearAddress, std::size_t maxBytes) override;
 
 private:
     unsigned long registryViewFlag_ = 0;

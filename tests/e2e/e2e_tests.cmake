@@ -15,6 +15,10 @@ set(ORVANE_E2E_SUITES
     MainWindow
     AboutAndHelp
     HardwareRows
+    WmiRows
+    FirmwareRows
+    PersonalWindow
+    ModemRow
 )
 foreach(suite IN LISTS ORVANE_E2E_SUITES)
     add_test(NAME e2e.${suite} COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/run_driver.sh "${suite}.*")

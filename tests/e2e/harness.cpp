@@ -287,13 +287,23 @@ void PressKey(HWND window, WORD virtualKey, bool control) {
 PlantedValue::PlantedValue(HKEY hive, const std::string& path, const std::string& name, DWORD type,
                            const std::vector<BYTE>& data)
     : hive_(hive), path_(path), name_(name) {
+    // Every key of the path that is missing now is created here and removed again afterwards.
+    for (std::size_t at = path.find('\\'); ; at = path.find('\\', at + 1)) {
+        const std::string prefix = path.substr(0, at);
+        HKEY existing = nullptr;
+        if (RegOpenKeyExA(hive, prefix.c_str(), 0, KEY_READ | kView, &existing) == ERROR_SUCCESS) {
+            RegCloseKey(existing);
+        } else {
+            createdKeys_.push_back(prefix);
+        }
+        if (at == std::string::npos) break;
+    }
     HKEY key = nullptr;
     DWORD disposition = 0;
     if (RegCreateKeyExA(hive, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | kView, nullptr, &key, &disposition) !=
         ERROR_SUCCESS) {
         return;
     }
-    keyExisted_ = disposition == REG_OPENED_EXISTING_KEY;
     DWORD oldType = 0;
     DWORD size = 0;
     if (RegQueryValueExA(key, name.c_str(), nullptr, &oldType, nullptr, &size) == ERROR_SUCCESS) {
@@ -315,7 +325,9 @@ PlantedValue::~PlantedValue() {
         RegDeleteValueA(key, name_.c_str());
     }
     RegCloseKey(key);
-    if (!keyExisted_) RegDeleteKeyExA(hive_, path_.c_str(), kView, 0);
+    for (auto created = createdKeys_.rbegin(); created != createdKeys_.rend(); ++created) {
+        RegDeleteKeyExA(hive_, created->c_str(), kView, 0);
+    }
 }
 
 std::vector<std::string> SplitCrLfLines(const std::string& text) {

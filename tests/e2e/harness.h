@@ -81,7 +81,8 @@ void PressKey(HWND window, WORD virtualKey, bool control = false);
 // A registry value planted for one test and put back as it was afterwards.
 class PlantedValue {
 public:
-    // hive/path/name in the 64-bit view that the program reads.
+    // hive/path/name in the 64-bit view that the program reads. Keys of the path that are missing are
+    // created, and removed again with the value.
     PlantedValue(HKEY hive, const std::string& path, const std::string& name, DWORD type,
                  const std::vector<BYTE>& data);
     ~PlantedValue();
@@ -92,7 +93,7 @@ private:
     HKEY hive_;
     std::string path_;
     std::string name_;
-    bool keyExisted_ = false;
+    std::vector<std::string> createdKeys_;  // the keys of the path that were missing, outermost first
     std::optional<std::pair<DWORD, std::vector<BYTE>>> original_;
 };
 

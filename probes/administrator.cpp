@@ -1,0 +1,37 @@
+#include "probes/administrator.h"
+
+#include <algorithm>
+
+namespace orvane {
+
+platform::SidBytes AdministratorsSid() {
+    // Revision 1, two sub-authorities, SECURITY_NT_AUTHORITY (0,0,0,0,0,5), then
+    // SECURITY_BUILTIN_DOMAIN_RID (32) and DOMAIN_ALIAS_RID_ADMINS (544), little-endian.
+    return {1, 2, 0, 0, 0, 0, 0, 5, 32, 0, 0, 0, 0x20, 0x02, 0, 0};
+}
+
+bool ListsAdministrators(System& sys, const platform::TokenGroupList& list) {
+    const platform::SidBytes administrators = AdministratorsSid();
+    const std::size_t count = std::min<std::size_t>(list.groupCount, list.groups.size());
+    // Attributes are not consulted: a group held for deny only (a filtered token) still counts.
+    for (std::size_t i = 0; i < count; ++i) {
+        if (sys.SidsEqual(list.groups[i].sid, administrators)) return true;
+    }
+    return false;
+}
+
+bool IsAdministrator(System& sys) {
+    platform::TokenAnswer answer = sys.OpenThreadToken(platform::kTokenQuery, true);
+    // A thread that impersonates nobody has no token of its own: the process token speaks for it.
+    if (!answer.token && answer.error == platform::kErrorNoToken) answer = sys.OpenProcessToken(platform::kTokenQuery);
+    if (!answer.token) return false;
+    const std::optional<platform::TokenGroupList> groups = answer.token->Groups(kTokenGroupsBufferBytes);
+    answer.token.reset();
+    return groups && ListsAdministrators(sys, *groups);
+}
+
+std::string AdministratorLine(bool administrator) {
+    return administrator ? "You have Administrator Privileges" : "You Do NOT have Administrator Privileges";
+}
+
+}  // namespace orvane

@@ -1,0 +1,64 @@
+#include "probes/personal_window_win.h"
+
+#include "app/web_addresses.h"
+#include "probes/administrator.h"
+#include "probes/personal_window_layout.h"
+#include "ui/print_image_win.h"
+
+namespace orvane {
+
+namespace {
+
+ui::FormSpec PersonalFormSpec() {
+    ui::FormSpec spec;
+    spec.className = "TfrmPersonal";
+    spec.caption = "Personal network and system information";
+    spec.width = 605;
+    spec.height = 375;
+    spec.border = ui::FormBorder::Single;
+    spec.maximizeBox = false;
+    spec.position = ui::FormPosition::MainFormCenter;
+    return spec;
+}
+
+}  // namespace
+
+PersonalForm::PersonalForm(platform::System& sys) : ui::Form(PersonalFormSpec()), sys_(sys) {}
+
+ui::Layout PersonalForm::BuildLayout() {
+    return BuildPersonalWindowLayout(kAuthorSite);
+}
+
+ui::MenuBar PersonalForm::BuildMenuBar() {
+    // clang-format off
+    return {
+        {"File1", "&File", {}, {}, false, true, {
+            {"QuickPrint1", "Quick Print", {}, [this] { QuickPrint1Click(); }, false, true, {}},
+            ui::MenuItem::Separator(),
+            {"Close1", "Close", {}, [this] { Close1Click(); }, false, true, {}},
+        }},
+        // Hidden: its Refresh is reached only from the main window's Personal command.
+        {"View1", "&View", {}, {}, false, false, {
+            {"Refresh1", "Refresh", {}, [this] { Refresh1Click(); }, false, true, {}},
+        }},
+    };
+    // clang-format on
+}
+
+void PersonalForm::Refresh1Click() {
+    try {
+        SetTextNow(kAdministratorValueName, AdministratorLine(IsAdministrator(sys_)));
+    } catch (...) {
+        SetTextNow(kAdministratorValueName, std::string());
+    }
+}
+
+void PersonalForm::QuickPrint1Click() {
+    ui::PrintClientAreaImage(Handle());
+}
+
+void PersonalForm::Close1Click() {
+    HideForm();
+}
+
+}  // namespace orvane

@@ -1,0 +1,29 @@
+#pragma once
+// TfrmPersonal, the personal information window: the identity rows that the summary refresh fills,
+// and the administrator line that its own (hidden) Refresh fills.
+
+#include "platform/system.h"
+#include "ui/form_win.h"
+
+namespace orvane {
+
+class PersonalForm : public ui::Form {
+  public:
+    explicit PersonalForm(platform::System& sys);
+
+    // View > Refresh (a hidden item, run by the main window's Personal command).
+    void Refresh1Click();
+    // File > Quick Print.
+    void QuickPrint1Click();
+    // File > Close.
+    void Close1Click();
+
+  protected:
+    ui::Layout BuildLayout() override;
+    ui::MenuBar BuildMenuBar() override;
+
+  private:
+    platform::System& sys_;
+};
+
+}  // namespace orvane

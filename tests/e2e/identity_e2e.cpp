@@ -1,0 +1,292 @@
+// The WMI rows, the personal window and the modem row, checked against what the system itself reports.
+#include <winsock2.h>
+// After winsock2.h.
+#include <gtest/gtest.h>
+#include <wbemcli.h>
+
+#include <map>
+
+#include "tests/e2e/harness.h"
+
+namespace e2e {
+namespace {
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+// Runs a batch report; its lines by label.
+std::map<std::string, std::string> BatchRows() {
+    const std::string path = MakeTempDir() + "\\report.txt";
+    Orvane orvane("/AUTO " + Quoted(path));
+    EXPECT_EQ(orvane.WaitForExit(90s), std::optional<DWORD>(0));
+    std::map<std::string, std::string> rows;
+    for (const std::string& line : SplitCrLfLines(ReadFileBytes(path).value_or(""))) {
+        const std::size_t colon = line.find(": ");
+        if (colon != std::string::npos) rows[line.substr(0, colon)] = line.substr(colon + 2);
+    }
+    EXPECT_EQ(rows.size(), 29u);
+    return rows;
+}
+
+template <typename T>
+struct Released {
+    T* pointer = nullptr;
+    ~Released() {
+        if (pointer) pointer->Release();
+    }
+};
+
+// The property of the last instance of the class, through WMI's own COM API (not the scripting
+// objects the program uses); nullopt when the query fails.
+std::optional<std::string> QueryWmi(const wchar_t* className, const wchar_t* property) {
+    CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    std::optional<std::string> result;
+    {
+        Released<IWbemLocator> locator;
+        if (FAILED(CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator,
+                                    reinterpret_cast<void**>(&locator.pointer)))) {
+            return std::nullopt;
+        }
+        Released<IWbemServices> services;
+        BSTR space = SysAllocString(L"root\\cimv2");
+        const HRESULT connected =
+            locator.pointer->ConnectServer(space, nullptr, nullptr, nullptr, 0, nullptr, nullptr, &services.pointer);
+        SysFreeString(space);
+        if (FAILED(connected)) return std::nullopt;
+        const std::wstring queryText = std::wstring(L"SELECT * FROM ") + className;
+        BSTR language = SysAllocString(L"WQL");
+        BSTR query = SysAllocString(queryText.c_str());
+        Released<IEnumWbemClassObject> objects;
+        const HRESULT queried =
+            services.pointer->ExecQuery(language, query, WBEM_FLAG_FORWARD_ONLY, nullptr, &objects.pointer);
+        SysFreeString(language);
+        SysFreeString(query);
+        if (FAILED(queried)) return std::nullopt;
+        result = std::string();
+        for (;;) {
+            Released<IWbemClassObject> object;
+            ULONG returned = 0;
+            if (objects.pointer->Next(static_cast<LONG>(WBEM_INFINITE), 1, &object.pointer, &returned) != S_OK ||
+                returned != 1) {
+                break;
+            }
+            VARIANT value;
+            VariantInit(&value);
+            if (FAILED(object.pointer->Get(property, 0, &value, nullptr, nullptr))) return std::nullopt;
+            VARIANT text;
+            VariantInit(&text);
+            if (value.vt == VT_NULL) {
+                result = std::string();
+            } else if (SUCCEEDED(VariantChangeType(&text, &value, 0, VT_BSTR))) {
+                char narrow[512] = {};
+                WideCharToMultiByte(CP_ACP, 0, text.bstrVal, -1, narrow, sizeof narrow - 1, nullptr, nullptr);
+                result = narrow;
+            }
+            VariantClear(&text);
+            VariantClear(&value);
+        }
+    }
+    return result;
+}
+
+TEST(WmiRows, MatchWhatWmiItselfAnswers) {
+    const auto manufacturer = QueryWmi(L"Win32_BIOS", L"Manufacturer");
+    const auto product = QueryWmi(L"Win32_ComputerSystemProduct", L"Name");
+    const auto serial = QueryWmi(L"Win32_BIOS", L"SerialNumber");
+    ASSERT_TRUE(manufacturer && product && serial) << "the driver's own WMI query failed";
+    ASSERT_FALSE(manufacturer->empty()) << "WMI names no BIOS maker: the row would prove nothing";
+    std::map<std::string, std::string> rows = BatchRows();
+    EXPECT_EQ(rows["Manufacturer"], *manufacturer);
+    EXPECT_EQ(rows["Product Make"], *product);
+    EXPECT_EQ(rows["Serial Number"], *serial);
+}
+
+const char* PowerWordFor(BYTE acLine) {
+    return acLine == 0 ? "OffLine" : acLine == 1 ? "OnLine" : "Unknown";
+}
+
+const char* BatteryWordFor(BYTE flag) {
+    switch (flag) {
+        case 0:
+        case 1:
+            return "High";
+        case 2:
+            return "Low";
+        case 4:
+            return "Critical";
+        case 8:
+            return "Charging";
+        case 128:
+            return "No Battery";
+        default:
+            return "Unknown";
+    }
+}
+
+TEST(FirmwareRows, TheBiosLineComesFromTheHardwareDescriptionAndPowerFromThePlatform) {
+    // A current NT system: the BIOS texts are read where the loader put them, the version's first
+    // string only.
+    constexpr const char* kSystem = "HARDWARE\\DESCRIPTION\\System";
+    const char version[] = "ORVANE - 1072009\0BIOS Date: 12/10/26 Ver: 1.00\0";
+    PlantedValue biosVersion(HKEY_LOCAL_MACHINE, kSystem, "SystemBiosVersion", REG_MULTI_SZ,
+                             std::vector<BYTE>(version, version + sizeof version));
+    const char date[] = "12/10/26";
+    PlantedValue biosDate(HKEY_LOCAL_MACHINE, kSystem, "SystemBiosDate", REG_SZ,
+                          std::vector<BYTE>(date, date + sizeof date));
+    char identifier[256] = {};
+    DWORD size = sizeof identifier;
+    RegGetValueA(HKEY_LOCAL_MACHINE, kSystem, "Identifier", RRF_RT_REG_SZ, nullptr, identifier, &size);
+    SYSTEM_POWER_STATUS power{};
+    ASSERT_TRUE(GetSystemPowerStatus(&power));
+    std::map<std::string, std::string> rows = BatchRows();
+    EXPECT_EQ(rows["BIOS Info"], std::string(identifier) + " | 12/10/26 | ORVANE - 1072009 |  | ");
+    EXPECT_EQ(rows["AC Power Status"], PowerWordFor(power.ACLineStatus));
+    EXPECT_EQ(rows["Battery"], BatteryWordFor(power.BatteryFlag));
+}
+
+std::string ComputerName() {
+    char name[256] = {};
+    DWORD size = sizeof name;
+    GetComputerNameA(name, &size);
+    return name;
+}
+
+std::string UserName() {
+    char name[256] = {};
+    DWORD size = sizeof name;
+    GetUserNameA(name, &size);
+    return name;
+}
+
+std::string HostAddresses() {
+    WSADATA data{};
+    WSAStartup(MAKEWORD(1, 1), &data);
+    std::string text;
+    char host[256] = {};
+    gethostname(host, sizeof host);
+    if (const hostent* entry = gethostbyname(host)) {
+        for (char** address = entry->h_addr_list; *address; ++address) {
+            in_addr in{};
+            memcpy(&in, *address, sizeof in);
+            text += std::string(inet_ntoa(in)) + " | ";
+        }
+    }
+    WSACleanup();
+    return text;
+}
+
+// Whether this process's token lists the Administrators group, whatever the group's attributes.
+bool TokenListsAdministrators() {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return false;
+    DWORD size = 0;
+    GetTokenInformation(token, TokenGroups, nullptr, 0, &size);
+    std::vector<void*> buffer(size / sizeof(void*) + 1);
+    bool found = false;
+    SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
+    PSID administrators = nullptr;
+    if (GetTokenInformation(token, TokenGroups, buffer.data(), size, &size) &&
+        AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0,
+                                 &administrators)) {
+        const auto* groups = reinterpret_cast<const TOKEN_GROUPS*>(buffer.data());
+        for (DWORD i = 0; i < groups->GroupCount && !found; ++i)
+            found = EqualSid(groups->Groups[i].Sid, administrators);
+        FreeSid(administrators);
+    }
+    CloseHandle(token);
+    return found;
+}
+
+TEST(PersonalWindow, F6FillsTheIdentityRowsAndTheAdministratorLine) {
+    Orvane orvane("");
+    HWND main = orvane.Main();
+    ASSERT_TRUE(main);
+    HWND personal = orvane.FindWindowOfClass("TfrmPersonal", false);
+    ASSERT_TRUE(personal) << "the window exists from the start";
+    EXPECT_FALSE(IsWindowVisible(personal));
+    EXPECT_EQ(ControlText(personal, "Info1"), "");
+    PressKey(main, VK_F6);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(personal) != FALSE; }, 60s));
+    EXPECT_EQ(WindowText(personal), "Personal network and system information");
+    EXPECT_EQ(ControlText(personal, "Info1"), ComputerName());
+    EXPECT_EQ(ControlText(personal, "Info2"), UserName());
+    EXPECT_EQ(ControlText(personal, "Info3"), HostAddresses());
+    EXPECT_NE(ControlText(personal, "Info3"), "") << "the host resolves";
+    EXPECT_EQ(ControlText(personal, "Edit1"), TokenListsAdministrators() ? "You have Administrator Privileges"
+                                                                         : "You Do NOT have Administrator Privileges");
+    const std::string mac = ControlText(personal, "Info4");
+    EXPECT_TRUE(mac.empty() || (mac.size() == 17 && mac[2] == '-' && mac[14] == '-')) << mac;
+    EXPECT_NE(ControlText(personal, "Info21"), "") << "a serial number or Error!";
+    EXPECT_EQ(ControlText(personal, "Desc21"), "HD Serial Number");
+    EXPECT_EQ(ControlText(personal, "Edit2"), "Administrator");
+
+    // Closed and shown again, it keeps its rows and runs no refresh: the main rows stay as they were.
+    PostMessageA(personal, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(personal); }));
+    SendMessageA(FindControl(main, "Info1"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("marker"));
+    PressKey(main, VK_F6);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(personal) != FALSE; }));
+    EXPECT_EQ(ControlText(main, "Info1"), "marker");
+    EXPECT_EQ(ControlText(personal, "Info1"), ComputerName());
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(orvane.WaitForExit(), std::optional<DWORD>(0));
+}
+
+bool HasDefaultPrinter() {
+    char name[512] = {};
+    DWORD size = sizeof name;
+    using GetDefaultPrinterFn = BOOL(WINAPI*)(LPSTR, LPDWORD);
+    HMODULE spooler = LoadLibraryA("winspool.drv");
+    const auto getDefault = spooler ? reinterpret_cast<GetDefaultPrinterFn>(
+                                          reinterpret_cast<void*>(GetProcAddress(spooler, "GetDefaultPrinterA")))
+                                    : nullptr;
+    const bool found = getDefault && getDefault(name, &size) && name[0] != '\0';
+    if (spooler) FreeLibrary(spooler);
+    return found;
+}
+
+TEST(PersonalWindow, QuickPrintWithoutAPrinterSaysSoAndTheWindowGoesOn) {
+    if (HasDefaultPrinter()) GTEST_SKIP() << "a default printer is installed: Quick Print would print";
+    Orvane orvane("");
+    HWND main = orvane.Main();
+    ASSERT_TRUE(main);
+    PressKey(main, VK_F6);
+    HWND personal = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (personal = orvane.FindWindowOfClass("TfrmPersonal")) != nullptr; }, 60s));
+    // File > Quick Print, by keyboard: Alt+F opens the menu, Enter runs its first item.
+    SetForegroundWindow(personal);
+    WaitUntil([&] { return GetForegroundWindow() == personal; }, 2s);
+    keybd_event(VK_MENU, 0, 0, 0);
+    keybd_event('F', 0, 0, 0);
+    keybd_event('F', 0, KEYEVENTF_KEYUP, 0);
+    keybd_event(VK_MENU, 0, KEYEVENTF_KEYUP, 0);
+    PressKey(personal, VK_RETURN);
+    const auto box = WaitForMessageBox(orvane.Pid());
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text, "There is no default printer.");
+    PressOk(*box);
+    EXPECT_TRUE(orvane.Running());
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(orvane.WaitForExit(), std::optional<DWORD>(0));
+}
+
+TEST(ModemRow, AFaxDeviceWithAnEmptyNameSuppressesTheModem) {
+    const std::vector<BYTE> friendly = {'O', 'r', 'v', 'a', 'n', 'e', ' ', 'M', 'o', 'd', 'e', 'm', 0};
+    PlantedValue modem(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Ras\\Tapi Device\\Unimodem", "Friendly Name", REG_SZ,
+                       friendly);
+    EXPECT_EQ(BatchRows()["Modems"], "Orvane Modem") << "the modem alone, without a separator";
+    {
+        PlantedValue fax(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Fax\\Devices\\OrvaneFax", "Device Name", REG_SZ,
+                         {0});
+        EXPECT_EQ(BatchRows()["Modems"], " | ");
+    }
+    HKEY left = nullptr;
+    EXPECT_NE(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Fax", 0, KEY_READ | KEY_WOW64_64KEY, &left),
+              ERROR_SUCCESS)
+        << "the planted keys are gone";
+    if (left) RegCloseKey(left);
+}
+
+}  // namespace
+}  // namespace e2e
