@@ -8,7 +8,7 @@ namespace orvane {
 std::string CannotCreateFileMessage(const std::string& path) { return "Cannot create file " + path; }
 
 void WriteTextReport(platform::Files& files, const std::string& path, const ReportLines& lines) {
-    if (!files.ReplaceFileContents(path, BuildTextReport(lines))) throw UserError(CannotCreateFileMessage(path));
+    if (files.ReplaceFileContents(path, BuildTextReport(lines)) != 0) throw UserError(CannotCreateFileMessage(path));
 }
 
 }  // namespace orvane

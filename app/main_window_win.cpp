@@ -3,14 +3,19 @@
 #include <shellapi.h>
 
 #include <array>
+#include <cstring>
 
 #include "app/application_win.h"
 #include "app/batch.h"
 #include "app/main_window_layout.h"
+#include "app/report_formats.h"
+#include "app/report_outputs.h"
 #include "app/status_ticker.h"
 #include "app/version_gate.h"
 #include "app/web_addresses.h"
+#include "core/error.h"
 #include "res/toolbar_pictures.h"
+#include "ui/locale_win.h"
 #include "ui/menu_win.h"
 
 namespace orvane {
@@ -101,24 +106,14 @@ LRESULT CALLBACK StripProc(HWND strip, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(strip, message, wParam, lParam);
 }
 
-char UserDecimalSeparator() {
-    char separator[8] = {};
-    return GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) > 1 ? separator[0] : '.';
-}
-
-std::string LocaleDate() {
-    char text[128] = {};
-    return GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, text, sizeof text) ? text : "";
-}
-
-std::string LocaleTime() {
-    char text[128] = {};
-    return GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, text, sizeof text) ? text : "";
-}
 
 }  // namespace
 
-MainForm::MainForm(Application& app) : ui::Form(MainFormSpec()), app_(app) {}
+MainForm::MainForm(Application& app)
+    : ui::Form(MainFormSpec()),
+      app_(app),
+      saveDialog_(kSaveFilter, "TXT", true),
+      htmlDialog_(kHtmlFilter, "htm", true) {}
 
 MainForm::~MainForm() {
     if (toolImages_) ImageList_Destroy(toolImages_);
@@ -148,10 +143,11 @@ ui::MenuBar MainForm::BuildMenuBar() {
     auto show = [this](ui::Form& (Application::*window)()) { return [this, window] { (app_.*window)().ShowForm(); }; };
 
     return {
-        menu("&File", {item("Save1", "Save", Key(ui::kKeyF2)), item("ExporttoHTML1", "Export to HTML"), separator,
+        menu("&File", {item("Save1", "Save", Key(ui::kKeyF2), [this] { Save1Click(); }),
+                       item("ExporttoHTML1", "Export to HTML", {}, [this] { ExporttoHTML1Click(); }), separator,
                        item("Print1", "Print", Ctrl('P')), item("QuickPrint1", "Quick Print"), separator,
                        item("Exit1", "Exit", Key(ui::kKeyF12), [this] { Exit1Click(); })}),
-        menu("&Edit", {item("CopytoClipboard1", "Copy to Clipboard", Ctrl('C'))}),
+        menu("&Edit", {item("CopytoClipboard1", "Copy to Clipboard", Ctrl('C'), [this] { CopytoClipboard1Click(); })}),
         menu("&View",
              {item("Refresh1", "System Info", Key(ui::kKeyF5), [this] { Refresh1Click(); }),
               item("PersonalInfo1", "Personal Info", Key(ui::kKeyF6), [this] { PersonalInfo1Click(); }),
@@ -354,6 +350,43 @@ void MainForm::PersonalInfo1Click() {
     personal.ShowForm();
 }
 
+void MainForm::Save1Click() {
+    const std::optional<std::string> path = saveDialog_.Show(Handle());
+    if (!path) return;  // cancelled: nothing is refreshed and nothing is written
+    Refresh1Click();
+    SaveSummary(app_.System(), *path, saveDialog_.FilterIndex(), ReadSummaryRows(*this));
+}
+
+void MainForm::ExporttoHTML1Click() {
+    // The rows are refreshed before the dialog, so a cancelled export still refreshes them.
+    Refresh1Click();
+    const std::optional<std::string> path = htmlDialog_.Show(Handle());
+    if (!path) return;
+    ExportSummaryHtml(app_.System(), *path, ReadSummaryRows(*this), app_.Personal().Text("Info1"),
+                      ui::LocaleShortDate() + " " + ui::LocaleLongTime());
+}
+
+void MainForm::CopytoClipboard1Click() {
+    Refresh1Click();
+    const std::string text = BuildClipboardText(ReadSummaryRows(*this));
+    if (!OpenClipboard(Handle())) throw UserError("Cannot open clipboard");
+    {
+        EmptyClipboard();
+        if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
+            if (void* bytes = GlobalLock(memory)) {
+                std::memcpy(bytes, text.c_str(), text.size() + 1);
+                GlobalUnlock(memory);
+                // The clipboard owns the memory once it has taken it.
+                if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
+            } else {
+                GlobalFree(memory);
+            }
+        }
+        CloseClipboard();
+    }
+    MessageBoxA(Handle(), kCopiedText, kCopiedTitle, MB_OK | MB_ICONINFORMATION);
+}
+
 void MainForm::Timer1Timer() {
     // Three independent steps; an error in one only ends that step.
     if (!statusBar_) return;
@@ -361,14 +394,14 @@ void MainForm::Timer1Timer() {
         SendMessageA(statusBar_, SB_SETTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
     };
     try {
-        panel(0, "Date: " + LocaleDate());
-        panel(1, "Time: " + LocaleTime());
+        panel(0, "Date: " + ui::LocaleShortDate());
+        panel(1, "Time: " + ui::LocaleLongTime());
     } catch (...) {
     }
     try {
         // The first sample only stores itself; from the second tick on the panel shows the usage.
         if (const std::optional<double> usage = SampleCPUUsage(app_.System(), usage_)) {
-            panel(2, CpuUsagePanelText(*usage, UserDecimalSeparator()));
+            panel(2, CpuUsagePanelText(*usage, ui::LocaleDecimalSeparator()));
         }
     } catch (...) {
     }

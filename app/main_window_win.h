@@ -9,6 +9,7 @@
 #include "app/command_line.h"
 #include "app/summary.h"
 #include "cpu/cpu_speed.h"
+#include "ui/file_dialog_win.h"
 #include "ui/form_win.h"
 
 namespace orvane {
@@ -24,6 +25,10 @@ public:
     void Refresh1Click();
     // View > Personal Info (F6) and the Personal button.
     void PersonalInfo1Click();
+    // File > Save (F2), File > Export to HTML, Edit > Copy to Clipboard (Ctrl+C).
+    void Save1Click();
+    void ExporttoHTML1Click();
+    void CopytoClipboard1Click();
 
     bool RefusedToRun() const { return refused_; }
 
@@ -69,6 +74,8 @@ private:
     std::vector<win32::GdiObject<HBITMAP>> menuPictures_;
     win32::GdiObject<HBITMAP> stripPicture_;
     HMENU outputMenu_ = nullptr;
+    ui::FileDialog saveDialog_;
+    ui::FileDialog htmlDialog_;
     // The status bar's own usage history, kept for the whole run.
     CPUUsageSampler usage_;
 };

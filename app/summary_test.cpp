@@ -183,7 +183,7 @@ TEST(WriteTextReport, ReportsAFileThatCannotBeCreated) {
     const ReportLines lines(kSummaryRowCount, ReportLine{"Label", "Value"});
     WriteTextReport(machine, "C:\\out.txt", lines);
     EXPECT_EQ(machine.files["C:\\out.txt"].substr(0, 14), "Label: Value\r\n");
-    machine.failFileWrites = true;
+    machine.fileWriteError = 3;
     try {
         WriteTextReport(machine, "Q:\\missing\\out.txt", lines);
         FAIL() << "no error";

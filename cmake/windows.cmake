@@ -45,6 +45,8 @@ add_library(orvane_win STATIC
     probes/personal_window_win.cpp
     ui/form_win.cpp
     ui/menu_win.cpp
+    ui/locale_win.cpp
+    ui/file_dialog_win.cpp
     app/main_window_win.cpp
     app/about_box_win.cpp
     app/help_window_win.cpp

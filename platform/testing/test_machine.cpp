@@ -132,10 +132,10 @@ int TestMachine::SystemMetric(int index) {
     return found == metrics.end() ? 0 : found->second;
 }
 
-bool TestMachine::ReplaceFileContents(const std::string& path, std::string_view bytes) {
-    if (failFileWrites) return false;
+int TestMachine::ReplaceFileContents(const std::string& path, std::string_view bytes) {
+    if (fileWriteError) return fileWriteError;
     files[path] = std::string(bytes);
-    return true;
+    return 0;
 }
 
 platform::CpuidRegisters TestMachine::Cpuid(std::uint32_t leaf) {

@@ -40,7 +40,7 @@ public:
     std::optional<std::string> timeZoneName;
     std::optional<platform::PrinterEntry> defaultPrinter;
     std::map<std::string, std::string> files;  // what ReplaceFile wrote, by path
-    bool failFileWrites = false;
+    int fileWriteError = 0;  // the error every write fails with; 0 lets writes succeed
 
     // --- processor and memory ---
     std::optional<std::uint64_t> totalPhysicalMemory;
@@ -135,7 +135,7 @@ public:
     int SystemMetric(int index) override;
     std::optional<std::string> TimeZoneStandardName() override { return timeZoneName; }
     std::optional<platform::PrinterEntry> DefaultPrinter() override { return defaultPrinter; }
-    bool ReplaceFileContents(const std::string& path, std::string_view bytes) override;
+    int ReplaceFileContents(const std::string& path, std::string_view bytes) override;
     platform::AdapterListAnswer AdaptersInfo(std::uint32_t bufferBytes) override;
     std::uint8_t SendNetbios(platform::NetbiosCommand& command) override;
     void StartSockets(std::uint16_t) override { ++socketStarts; }

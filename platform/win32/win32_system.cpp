@@ -181,22 +181,24 @@ std::optional<platform::PrinterEntry> Win32System::DefaultPrinter() {
     return printer;
 }
 
-bool Win32System::ReplaceFileContents(const std::string& path, std::string_view bytes) {
+int Win32System::ReplaceFileContents(const std::string& path, std::string_view bytes) {
     char temporary[MAX_PATH + 16] = {};
-    if (!GetTempFileNameA(DirectoryOf(path).c_str(), "orv", 0, temporary)) return false;
+    if (!GetTempFileNameA(DirectoryOf(path).c_str(), "orv", 0, temporary)) return static_cast<int>(GetLastError());
     if (!WriteWhole(temporary, bytes)) {
+        const DWORD error = GetLastError();
         DeleteFileA(temporary);
-        return false;
+        return static_cast<int>(error ? error : ERROR_WRITE_FAULT);
     }
-    if (MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    if (MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
+    DWORD error = GetLastError();
     // 95/98/ME have no MoveFileEx: replace in two steps there.
-    if (GetLastError() == ERROR_CALL_NOT_IMPLEMENTED) {
+    if (error == ERROR_CALL_NOT_IMPLEMENTED) {
         DeleteFileA(path.c_str());
         // Should the rename fail now, the temporary file is all that is left of the report: keep it.
-        return MoveFileA(temporary, path.c_str()) != FALSE;
+        return MoveFileA(temporary, path.c_str()) ? 0 : static_cast<int>(GetLastError());
     }
     DeleteFileA(temporary);
-    return false;
+    return static_cast<int>(error ? error : ERROR_ACCESS_DENIED);
 }
 
 }  // namespace orvane::win32

@@ -14,7 +14,7 @@ public:
     int SystemMetric(int index) override;
     std::optional<std::string> TimeZoneStandardName() override;
     std::optional<platform::PrinterEntry> DefaultPrinter() override;
-    bool ReplaceFileContents(const std::string& path, std::string_view bytes) override;
+    int ReplaceFileContents(const std::string& path, std::string_view bytes) override;
 
     // platform::Hardware (win32_hardware.cpp)
     std::optional<std::uint64_t> TotalPhysicalMemory() override;

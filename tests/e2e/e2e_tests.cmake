@@ -19,6 +19,7 @@ set(ORVANE_E2E_SUITES
     FirmwareRows
     PersonalWindow
     ModemRow
+    Outputs
 )
 foreach(suite IN LISTS ORVANE_E2E_SUITES)
     add_test(NAME e2e.${suite} COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/run_driver.sh "${suite}.*")

@@ -171,14 +171,15 @@ std::string Orvane::StatusPanel(HWND main, int panel) const {
     return text.substr(0, text.find('\0'));
 }
 
-bool Orvane::ClickToolButton(HWND main, int index) const {
+bool Orvane::ClickToolButton(HWND main, int index, bool dropDownArrow) const {
     HWND toolBar = FindChildOfClass(main, "ToolbarWindow32");
     if (!toolBar) return false;
     const std::string bytes = SendWithBuffer(toolBar, TB_GETITEMRECT, static_cast<WPARAM>(index), sizeof(RECT));
     RECT rect;
     std::memcpy(&rect, bytes.data(), sizeof rect);
     // The middle of the button's picture (the first button's right part is its drop-down arrow).
-    const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2 - 6, (rect.top + rect.bottom) / 2);
+    const int x = dropDownArrow ? rect.right - 4 : (rect.left + rect.right) / 2 - 6;
+    const LPARAM at = MAKELPARAM(x, (rect.top + rect.bottom) / 2);
     SetForegroundWindow(main);
     PostMessageA(toolBar, WM_MOUSEMOVE, 0, at);
     PostMessageA(toolBar, WM_LBUTTONDOWN, MK_LBUTTON, at);
@@ -282,6 +283,56 @@ void PressKey(HWND window, WORD virtualKey, bool control) {
     keybd_event(static_cast<BYTE>(virtualKey), 0, 0, 0);
     keybd_event(static_cast<BYTE>(virtualKey), 0, KEYEVENTF_KEYUP, 0);
     if (control) keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+}
+
+void PressAltKey(HWND window, WORD letter) {
+    SetForegroundWindow(window);
+    WaitUntil([&] { return GetForegroundWindow() == window; }, 2s);
+    keybd_event(VK_MENU, 0, 0, 0);
+    keybd_event(static_cast<BYTE>(letter), 0, 0, 0);
+    keybd_event(static_cast<BYTE>(letter), 0, KEYEVENTF_KEYUP, 0);
+    keybd_event(VK_MENU, 0, KEYEVENTF_KEYUP, 0);
+}
+
+HWND WaitForFileDialog(DWORD pid, Duration timeout) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            const auto box = WaitForMessageBox(pid, 0ms);
+            found = box && GetDlgItem(box->box, 0x47C) ? box->box : nullptr;
+            return found != nullptr;
+        },
+        timeout);
+    return found;
+}
+
+void ConfirmFileDialog(HWND dialog, const std::string& path, int typeSteps) {
+    HWND nameBox = GetDlgItem(dialog, 0x47C);
+    HWND edit = FindChildOfClass(nameBox, "Edit");
+    SendMessageA(edit ? edit : nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    if (typeSteps > 0) {
+        HWND types = GetDlgItem(dialog, 0x470);
+        const LRESULT wanted = SendMessageA(types, CB_GETCURSEL, 0, 0) + typeSteps;
+        PressAltKey(dialog, 'T');
+        for (int i = 0; i < typeSteps; ++i) PressKey(GetForegroundWindow(), VK_DOWN);
+        WaitUntil([&] { return SendMessageA(types, CB_GETCURSEL, 0, 0) == wanted; }, 5s);
+    }
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+}
+
+void CancelFileDialog(HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); }
+
+std::string ClipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) return "<clipboard busy>";
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text = bytes;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
 }
 
 PlantedValue::PlantedValue(HKEY hive, const std::string& path, const std::string& name, DWORD type,

@@ -51,7 +51,7 @@ public:
                                const std::string& initial = "") const;
     std::string StatusPanel(HWND main, int panel) const;
     // Clicks a tool-bar button of the main window with the mouse, as a user would.
-    bool ClickToolButton(HWND main, int index) const;
+    bool ClickToolButton(HWND main, int index, bool dropDownArrow = false) const;
 
 private:
     PROCESS_INFORMATION process_{};
@@ -75,8 +75,19 @@ struct MessageBoxInfo {
 std::optional<MessageBoxInfo> WaitForMessageBox(DWORD pid, Duration timeout = 20s);
 void PressOk(const MessageBoxInfo& box);
 
+// The process's common file dialog (it has the file-name box, control 0x47C).
+HWND WaitForFileDialog(DWORD pid, Duration timeout = 20s);
+// Types the name, picks the file type `typeSteps` entries below the current one (by keyboard, the only
+// way Wine's dialog takes it), and confirms.
+void ConfirmFileDialog(HWND dialog, const std::string& path, int typeSteps = 0);
+void CancelFileDialog(HWND dialog);
+// The clipboard's plain text.
+std::string ClipboardText();
+
 // Gives the window the keyboard and types one key (with Ctrl when asked).
 void PressKey(HWND window, WORD virtualKey, bool control = false);
+// Alt and a letter, as for opening a menu.
+void PressAltKey(HWND window, WORD letter);
 
 // A registry value planted for one test and put back as it was afterwards.
 class PlantedValue {

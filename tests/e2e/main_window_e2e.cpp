@@ -38,6 +38,26 @@ TEST(MainWindow, EveryViewShortcutShowsItsWindow) {
     EXPECT_EQ(orvane.WaitForExit(), std::optional<DWORD>(0));
 }
 
+TEST(MainWindow, PersonalRunsTheRefreshOnlyWhileTheComputerNameIsUnknown) {
+    Orvane orvane("");
+    HWND main = orvane.Main();
+    ASSERT_TRUE(main);
+    EXPECT_EQ(ControlText(main, "Info1"), "");
+    PressKey(main, VK_F6);
+    HWND personal = orvane.WaitForWindow("TfrmPersonal");
+    ASSERT_TRUE(personal);
+    EXPECT_NE(ControlText(main, "Info1"), "") << "the summary was refreshed first";
+    EXPECT_NE(ControlText(personal, "Info1"), "") << "and filled the computer name";
+    PostMessageA(personal, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(personal); }, 5s));
+    // A second time the window shows at once: mark a row and see that no refresh rewrites it.
+    HWND windowsRow = FindControl(main, "Info1");
+    SendMessageA(windowsRow, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("marker"));
+    PressKey(main, VK_F6);
+    ASSERT_TRUE(orvane.WaitForWindow("TfrmPersonal"));
+    EXPECT_EQ(ControlText(main, "Info1"), "marker");
+}
+
 TEST(MainWindow, ToolBarButtonsRunTheirCommands) {
     Orvane orvane("");
     HWND main = orvane.Main();
