@@ -42,37 +42,15 @@ ui::Layout AboutBox::BuildLayout() {
     };
 }
 
-void AboutBox::ShowModal() {
-    HWND owner = Owner() ? Owner()->Handle() : nullptr;
-    if (owner) EnableWindow(owner, FALSE);
-    open_ = true;
-    ShowForm();
-    SetFocus(Control("OKButton"));
-    MSG message;
-    while (open_ && GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (IsDialogMessageA(Handle(), &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    if (owner) {
-        EnableWindow(owner, TRUE);
-        SetForegroundWindow(owner);
-    }
-    if (open_) {
-        // The loop ended on a quit message: hand it on to the main loop.
-        open_ = false;
-        PostQuitMessage(0);
-    }
-}
+void AboutBox::OnShow() { SetFocus(Control("OKButton")); }
 
-void AboutBox::OnCloseRequest() {
-    open_ = false;
-    HideForm();
+// Enter arrives as IDOK; the box has no cancel button, so Esc (IDCANCEL) does nothing.
+void AboutBox::OnCommand(int id) {
+    if (id == IDOK) HideForm();
 }
 
 void AboutBox::OnControlCommand(const std::string& name, HWND, int id, int notifyCode) {
-    // IDOK also arrives from Enter; the box has no cancel button, so Esc (IDCANCEL) does nothing.
-    if ((name == "OKButton" && notifyCode == BN_CLICKED) || id == IDOK) OnCloseRequest();
+    if ((name == "OKButton" && notifyCode == BN_CLICKED) || id == IDOK) HideForm();
 }
 
 void AboutBox::OnLinkClick(const std::string&) {

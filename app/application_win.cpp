@@ -1,6 +1,7 @@
 #include "app/application_win.h"
 
 #include "app/help_window_win.h"
+#include "app/web_addresses.h"
 
 #include <windows.h>
 
@@ -59,22 +60,26 @@ int Application::Run() {
     if (!main_->Handle()) return 0;
     if (main_->RefusedToRun()) return MessageLoop();  // ends at its first turn
 
-    about_ = std::make_unique<AboutBox>();
-    personal_ = std::make_unique<PersonalForm>(system_);
-    memory_ = MakeDetailForm("TfrmMemory", "Memory", 498, 419, true, FormBorder::Single);
-    cpu_ = MakeDetailForm("TfrmCPU", "CPU Info", 624, 753, false, FormBorder::Sizeable);
-    display_ = MakeDetailForm("TfrmDisplay", "Display", 497, 489, true, FormBorder::Single);
-    disk_ = MakeDetailForm("TfrmDisk", "Drive Info", 506, 642, false, FormBorder::Sizeable);
-    devices_ = MakeDetailForm("TfrmDevices", "Device Info", 526, 453, false, FormBorder::Sizeable);
-    uninstall_ = MakeDetailForm("TfrmUnistall", "Application Install / Uninstall Information", 624, 472, false,
-                                FormBorder::Sizeable);
-    sound_ = MakeDetailForm("TfrmSound", "Sound", 364, 380, true, FormBorder::Single);
-    startup_ = MakeDetailForm("TfrmStartup", "Startup", 674, 563, false, FormBorder::Sizeable);
-    help_ = std::make_unique<HelpForm>();
-    for (ui::Form* form : std::initializer_list<ui::Form*>{about_.get(), personal_.get(), memory_.get(), cpu_.get(), display_.get(), disk_.get(),
-                           devices_.get(), uninstall_.get(), sound_.get(), startup_.get(), help_.get()}) {
+    // The rest of the set, each made and created in turn; the two report layouts are plain objects.
+    auto created = [this](auto form) {
         form->Create(main_.get());
-    }
+        return form;
+    };
+    about_ = created(std::make_unique<AboutBox>());
+    quickReport4_ = BuildSummaryReportLayout(kAuthorSite);
+    personal_ = created(std::make_unique<PersonalForm>(system_));
+    quickReport5_ = BuildPersonalReportLayout();
+    memory_ = created(MakeDetailForm("TfrmMemory", "Memory", 498, 419, true, FormBorder::Single));
+    cpu_ = created(MakeDetailForm("TfrmCPU", "CPU Info", 624, 753, false, FormBorder::Sizeable));
+    display_ = created(MakeDetailForm("TfrmDisplay", "Display", 497, 489, true, FormBorder::Single));
+    disk_ = created(MakeDetailForm("TfrmDisk", "Drive Info", 506, 642, false, FormBorder::Sizeable));
+    devices_ = created(MakeDetailForm("TfrmDevices", "Device Info", 526, 453, false, FormBorder::Sizeable));
+    uninstall_ = created(MakeDetailForm("TfrmUnistall", "Application Install / Uninstall Information", 624, 472,
+                                        false, FormBorder::Sizeable));
+    sound_ = created(MakeDetailForm("TfrmSound", "Sound", 364, 380, true, FormBorder::Single));
+    startup_ = created(MakeDetailForm("TfrmStartup", "Startup", 674, 563, false, FormBorder::Sizeable));
+    help_ = created(std::make_unique<HelpForm>());
+    preview_ = created(std::make_unique<PrintPreviewForm>());
 
     main_->ShowForm(SW_SHOWMAXIMIZED);
     return MessageLoop();

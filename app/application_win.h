@@ -6,6 +6,8 @@
 
 #include "app/about_box_win.h"
 #include "app/command_line.h"
+#include "app/print_preview_win.h"
+#include "app/printed_report.h"
 #include "app/main_window_win.h"
 #include "platform/win32/win32_system.h"
 #include "ui/form_win.h"
@@ -35,6 +37,8 @@ public:
     ui::Form& Startup() { return *startup_; }
     ui::Form& Help() { return *help_; }
     AboutBox& About() { return *about_; }
+    ReportLayout& SummaryReport() { return quickReport4_; }
+    PrintPreviewForm& Preview() { return *preview_; }
 
 private:
     int MessageLoop();
@@ -44,6 +48,8 @@ private:
     // In creation order.
     std::unique_ptr<MainForm> main_;
     std::unique_ptr<AboutBox> about_;
+    ReportLayout quickReport4_;  // the printed summary's layout, never shown as a window
+    ReportLayout quickReport5_;  // the personal information layout: a title only
     std::unique_ptr<ui::Form> personal_;
     std::unique_ptr<ui::Form> memory_;
     std::unique_ptr<ui::Form> cpu_;
@@ -54,6 +60,8 @@ private:
     std::unique_ptr<ui::Form> sound_;
     std::unique_ptr<ui::Form> startup_;
     std::unique_ptr<ui::Form> help_;
+    // The report engine's preview, made once like the rest.
+    std::unique_ptr<PrintPreviewForm> preview_;
 };
 
 }  // namespace orvane

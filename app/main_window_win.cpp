@@ -8,6 +8,7 @@
 #include "app/application_win.h"
 #include "app/batch.h"
 #include "app/main_window_layout.h"
+#include "app/printed_report.h"
 #include "app/report_formats.h"
 #include "app/report_outputs.h"
 #include "app/status_ticker.h"
@@ -16,6 +17,7 @@
 #include "core/error.h"
 #include "res/toolbar_pictures.h"
 #include "ui/locale_win.h"
+#include "ui/print_image_win.h"
 #include "ui/menu_win.h"
 
 namespace orvane {
@@ -145,7 +147,8 @@ ui::MenuBar MainForm::BuildMenuBar() {
     return {
         menu("&File", {item("Save1", "Save", Key(ui::kKeyF2), [this] { Save1Click(); }),
                        item("ExporttoHTML1", "Export to HTML", {}, [this] { ExporttoHTML1Click(); }), separator,
-                       item("Print1", "Print", Ctrl('P')), item("QuickPrint1", "Quick Print"), separator,
+                       item("Print1", "Print", Ctrl('P'), [this] { Print1Click(); }),
+                       item("QuickPrint1", "Quick Print", {}, [this] { QuickPrint1Click(); }), separator,
                        item("Exit1", "Exit", Key(ui::kKeyF12), [this] { Exit1Click(); })}),
         menu("&Edit", {item("CopytoClipboard1", "Copy to Clipboard", Ctrl('C'), [this] { CopytoClipboard1Click(); })}),
         menu("&View",
@@ -385,6 +388,35 @@ void MainForm::CopytoClipboard1Click() {
         CloseClipboard();
     }
     MessageBoxA(Handle(), kCopiedText, kCopiedTitle, MB_OK | MB_ICONINFORMATION);
+}
+
+void MainForm::Print1Click() {
+    Refresh1Click();
+    ReportLayout& report = app_.SummaryReport();
+    for (int row = 1; row <= kSummaryRowCount; ++row) {
+        ReportField* value = report.Find("QRInfo" + std::to_string(row));
+        if (!value) continue;
+        value->text = Text("Info" + std::to_string(row));
+        if (ReportField* label = report.Find("QRDesc" + std::to_string(row))) label->text = Text(SummaryLabelName(row));
+    }
+    app_.Preview().Preview(report, ui::LocaleShortDate() + " " + ui::LocaleLongTime());
+}
+
+void MainForm::QuickPrint1Click() {
+    // The picture is of the summary alone, as large as the screen allows; the window comes back
+    // restored, with its bars.
+    ShowWindow(strip_, SW_HIDE);
+    ShowWindow(statusBar_, SW_HIDE);
+    SetFillInsets(0, 0);
+    ShowWindow(Handle(), SW_MAXIMIZE);
+    UpdateWindow(Handle());
+    ui::PrintClientAreaImage(Handle());
+    ShowWindow(Handle(), SW_RESTORE);
+    ShowWindow(strip_, SW_SHOW);
+    ShowWindow(statusBar_, SW_SHOW);
+    RECT bar;
+    GetWindowRect(statusBar_, &bar);
+    SetFillInsets(ui::Scale(kStripHeight), bar.bottom - bar.top);
 }
 
 void MainForm::Timer1Timer() {

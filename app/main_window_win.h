@@ -29,6 +29,9 @@ public:
     void Save1Click();
     void ExporttoHTML1Click();
     void CopytoClipboard1Click();
+    // File > Print (Ctrl+P): refresh, fill the report layout, preview it. File > Quick Print.
+    void Print1Click();
+    void QuickPrint1Click();
 
     bool RefusedToRun() const { return refused_; }
 

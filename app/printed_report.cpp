@@ -3,6 +3,8 @@
 #include "app/summary.h"
 #include "core/text.h"
 
+#include <tuple>
+
 namespace orvane {
 
 namespace {
@@ -25,40 +27,51 @@ ReportField* ReportLayout::Find(std::string_view fieldName) {
 }
 
 ReportLayout BuildSummaryReportLayout(const char* webSite) {
+    auto field = [](std::string name, ReportField::Kind kind, std::string text, MmRect rect, ReportFont font,
+                    std::optional<ui::Colour> background = std::nullopt) {
+        ReportField made;
+        made.name = std::move(name);
+        made.kind = kind;
+        made.text = std::move(text);
+        made.rect = rect;
+        made.font = font;
+        made.background = background;
+        return made;
+    };
+    auto sizedToText = [&](std::string name, ReportField::Kind kind, std::string text, double x, double y,
+                           ReportFont font) {
+        ReportField made = field(std::move(name), kind, std::move(text), {x, y, 0, 0}, font);
+        made.autoSize = true;
+        return made;
+    };
+
     ReportLayout layout;
     layout.name = "TQuickReport4";
     layout.font = kReportFont;
 
     ReportBand title{"TitleBand1", 10.58, ui::kWhite, {}};
-    ReportField name{"QRLabel1", ReportField::Text, "Orvane", {59.0, 2.12, 0, 0}, {"Georgia", 20.25, false}};
-    name.centred = true;
-    name.autoSize = true;
-    title.fields.push_back(name);
-    ReportField date{"QRSysData1", ReportField::DateTime, "", {133.35, 4.23, 0, 0}, kReportFont};
-    date.autoSize = true;
-    title.fields.push_back(date);
+    title.fields.push_back(
+        sizedToText("QRLabel1", ReportField::Text, "Orvane", 59.0, 2.12, {"Georgia", 20.25, false}));
+    title.fields.push_back(sizedToText("QRSysData1", ReportField::DateTime, "", 133.35, 4.23, kReportFont));
     layout.bands.push_back(title);
 
     ReportBand detail{"DetailBand1", 265.38, ui::kWhite, {}};
     for (int row = 1; row <= kSummaryRowCount; ++row) {
         const double top = Mm(16 + 32 * (row - 1));
-        ReportField label{"QRDesc" + std::to_string(row), ReportField::Text, "QRDesc" + std::to_string(row),
-                          {Mm(8), top, Mm(150), Mm(20)}, kRowFont, ui::kSkyBlue};
-        ReportField value{"QRInfo" + std::to_string(row), ReportField::Text, "QRInfo" + std::to_string(row),
-                          {Mm(176), top, Mm(535), Mm(20)}, kRowFont, ui::Rgb(255, 255, 225)};
-        detail.fields.push_back(label);
-        detail.fields.push_back(value);
+        const std::string label = "QRDesc" + std::to_string(row);
+        const std::string value = "QRInfo" + std::to_string(row);
+        detail.fields.push_back(field(label, ReportField::Text, label, {Mm(8), top, Mm(150), Mm(20)}, kRowFont,
+                                      ui::kSkyBlue));
+        detail.fields.push_back(field(value, ReportField::Text, value, {Mm(176), top, Mm(535), Mm(20)}, kRowFont,
+                                      ui::Rgb(255, 255, 225)));
     }
     // Each rule runs along the middle of its 721 x 10 box.
-    for (auto [name, x, y] : {std::tuple{"QRShape1", 0, -3}, {"QRShape2", 8, 701}, {"QRShape3", 8, 829}}) {
-        detail.fields.push_back({name, ReportField::Rule, "", {Mm(x), Mm(y), Mm(721), Mm(10)}, kReportFont});
+    for (auto [rule, x, y] : {std::tuple{"QRShape1", 0, -3}, {"QRShape2", 8, 701}, {"QRShape3", 8, 829}}) {
+        detail.fields.push_back(field(rule, ReportField::Rule, "", {Mm(x), Mm(y), Mm(721), Mm(10)}, kReportFont));
     }
-    ReportField footerName{"QRLabel2", ReportField::Text, "Orvane", {Mm(9), Mm(944), 0, 0}, {"Georgia", 15.75, false}};
-    footerName.autoSize = true;
-    detail.fields.push_back(footerName);
-    ReportField site{"QRLabel3", ReportField::Text, webSite, {Mm(9), Mm(976), 0, 0}, kReportFont};
-    site.autoSize = true;
-    detail.fields.push_back(site);
+    detail.fields.push_back(
+        sizedToText("QRLabel2", ReportField::Text, "Orvane", Mm(9), Mm(944), {"Georgia", 15.75, false}));
+    detail.fields.push_back(sizedToText("QRLabel3", ReportField::Text, webSite, Mm(9), Mm(976), kReportFont));
     layout.bands.push_back(detail);
     return layout;
 }
@@ -109,9 +122,8 @@ void RenderReport(const ReportLayout& layout, ReportSurface& surface, const std:
             const std::string text = field.kind == ReportField::DateTime ? dateTime : field.text;
             if (field.autoSize) {
                 const double width = surface.TextWidth(field.font, text);
-                const double start = field.centred ? x - width / 2 + 0 : x;
-                const MmRect clip{start, y, width, surface.LineHeight(field.font)};
-                surface.Text(field.font, start, y, text, clip);
+                const MmRect clip{x, y, width, surface.LineHeight(field.font)};
+                surface.Text(field.font, x, y, text, clip);
                 continue;
             }
             // A fixed field: its background, then its text wrapped within it and cut at its bottom.

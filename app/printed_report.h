@@ -32,7 +32,6 @@ struct ReportField {
     MmRect rect;
     ReportFont font;
     std::optional<ui::Colour> background;
-    bool centred = false;   // centred on rect.x (sized to its text)
     bool autoSize = false;  // sized to its text: only rect.x and rect.y count
 };
 

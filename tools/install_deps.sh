@@ -20,6 +20,12 @@ have python3 || need+=(python3)
 [ -d /usr/share/fonts/truetype/liberation ] || need+=(fonts-liberation)
 [ -d /usr/share/fonts/truetype/dejavu ] || need+=(fonts-dejavu-core)
 
+# Printing tests: CUPS with a PDF printer, and pdftotext to read the printouts back.
+have cupsd || need+=(cups)
+have lpadmin || need+=(cups-client)
+[ -f /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd ] || need+=(cups-pdf)
+have pdftotext || need+=(poppler-utils)
+
 if [ ${#need[@]} -gt 0 ]; then
     sudo=""
     [ "$(id -u)" -eq 0 ] || sudo=sudo

@@ -361,6 +361,9 @@ HWND Form::CreateControl(const ControlSpec& spec, HWND parent) {
             // Drawn by the form (WM_DRAWITEM) as a lowered outer and raised inner edge.
             style |= SS_OWNERDRAW | WS_CLIPSIBLINGS;
             break;
+        case ControlKind::PaintBox:
+            style |= SS_OWNERDRAW;
+            break;
         case ControlKind::Button:
             windowClass = "BUTTON";
             style |= BS_PUSHBUTTON | WS_TABSTOP;
@@ -486,6 +489,31 @@ void Form::ShowForm(int showCommand) {
     OnShow();
 }
 
+void Form::ShowModal() {
+    HWND owner = owner_ ? owner_->Handle() : nullptr;
+    if (owner) EnableWindow(owner, FALSE);
+    ShowForm();
+    MSG message;
+    bool quit = false;
+    while (Visible()) {
+        if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
+            quit = true;
+            break;
+        }
+        HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+        if (root == hwnd_ && accelerators_ && TranslateAcceleratorA(hwnd_, accelerators_, &message)) continue;
+        if (root == hwnd_ && UsesDialogKeys() && IsDialogMessageA(hwnd_, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    if (owner) {
+        EnableWindow(owner, TRUE);
+        SetForegroundWindow(owner);
+    }
+    // The loop ended on a quit message: hand it on to the main loop.
+    if (quit) PostQuitMessage(0);
+}
+
 void Form::HideForm() {
     if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
 }
@@ -535,6 +563,11 @@ LRESULT Form::RouteFromChild(HWND child, UINT message, WPARAM wParam, LPARAM lPa
         case WM_DRAWITEM: {
             const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             const auto kind = kinds_.find(draw->hwndItem);
+            if (kind != kinds_.end() && kind->second == ControlKind::PaintBox) {
+                OnPaintBox(NameOf(draw->hwndItem), draw->hDC, draw->rcItem);
+                handled = true;
+                return TRUE;
+            }
             if (kind == kinds_.end() || kind->second != ControlKind::Bevel) return 0;
             RECT rect = draw->rcItem;
             FillRect(draw->hDC, &rect, BrushFor(spec_.background));

@@ -82,6 +82,8 @@ public:
 
     // Shows the window (or brings it to the front when it is already shown), then runs OnShow.
     void ShowForm(int showCommand = SW_SHOWNORMAL);
+    // Shows the window modally: its owner cannot be used until it is hidden again.
+    void ShowModal();
     void HideForm();
     bool Visible() const;
 
@@ -116,6 +118,8 @@ protected:
     }
     // A click on a Link control.
     virtual void OnLinkClick(const std::string& /*name*/) {}
+    // Draws a PaintBox control.
+    virtual void OnPaintBox(const std::string& /*name*/, HDC /*dc*/, const RECT& /*rect*/) {}
     // A mouse press on the background of a container (not on a control).
     virtual void OnBackgroundMouseDown(HWND /*container*/) {}
 

@@ -37,6 +37,7 @@ enum class ControlKind {
     Bevel,      // a raised-inside, lowered-outside frame drawn around its rectangle
     Button,     // a push button
     DefaultButton,  // the push button that Enter presses
+    PaintBox,   // a rectangle the form draws itself (OnPaintBox)
 };
 
 struct ControlSpec {

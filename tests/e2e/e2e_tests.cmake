@@ -36,3 +36,8 @@ foreach(suite IN LISTS ORVANE_E2E_FIXTURE_SUITES)
     set_tests_properties(e2e.${suite} PROPERTIES ENVIRONMENT "${ORVANE_E2E_ENV}" FIXTURES_REQUIRED wine
                          TIMEOUT 600 RESOURCE_LOCK wine_desktop)
 endforeach()
+
+# Printing needs CUPS with its PDF printer around the driver.
+add_test(NAME e2e.Printing COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/print_fixture.sh)
+set_tests_properties(e2e.Printing PROPERTIES ENVIRONMENT "${ORVANE_E2E_ENV}" FIXTURES_REQUIRED wine
+                     TIMEOUT 600 RESOURCE_LOCK wine_desktop)

@@ -20,4 +20,6 @@ if [ ! -f "$stamp" ]; then
     wineserver -w
     touch "$stamp"
 fi
+# A server left from an earlier run may hold a desktop on a display that is gone: start afresh.
+wineserver -k 2>/dev/null || true
 echo "Wine prefix ready: $WINEPREFIX"

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Runs the printing suite against a PDF printer: starts CUPS with a cups-pdf queue named PDF as the
+# default printer, runs the driver, then reads the PDFs back and checks the printed report's text and
+# positions against its layout in millimetres. Removes the PDFs it made.
+set -euo pipefail
+: "${ORVANE_WINDOWS_BUILD_DIR:?}"
+here="$(cd "$(dirname "$0")" && pwd)"
+source "$here/wine_env.sh"
+
+pgrep -x cupsd >/dev/null || cupsd
+for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.2; done
+if ! lpstat -p PDF >/dev/null 2>&1; then
+    lpadmin -p PDF -v cups-pdf:/ -E -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
+fi
+lpadmin -d PDF
+pdfs="$HOME/PDF"
+mkdir -p "$pdfs"
+stamp=$(mktemp)
+trap 'find "$pdfs" -name "*.pdf" -newer "$stamp" -delete; rm -f "$stamp"' EXIT
+# Wine reads the printer list when its server starts.
+wineserver -k 2>/dev/null || true
+ORVANE_PDF_DIR=$("$WINE" winepath -w "$pdfs" 2>/dev/null | tr -d '\r')
+export ORVANE_PDF_DIR
+"$here/run_driver.sh" "Printing.*"
+
+# The report's PDF is the one with text; Quick Print's is a picture.
+python3 - "$pdfs" "$stamp" <<'PY'
+import os, subprocess, sys, re
+folder, stamp = sys.argv[1], sys.argv[2]
+since = os.path.getmtime(stamp)
+pdfs = sorted((p for p in (os.path.join(folder, f) for f in os.listdir(folder)) if p.endswith('.pdf')
+               and os.path.getmtime(p) >= since), key=os.path.getmtime)
+assert len(pdfs) >= 2, f"expected the report and the Quick Print picture, found {pdfs}"
+def words(path):
+    html = subprocess.run(['pdftotext', '-bbox', path, '-'], capture_output=True, text=True, check=True).stdout
+    page = re.search(r'<page width="([\d.]+)" height="([\d.]+)"', html)
+    found = [(float(a), float(b), float(c), float(d), w) for a, b, c, d, w in
+             re.findall(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>', html)]
+    return (float(page.group(1)), float(page.group(2))), found
+mm = lambda points: points * 25.4 / 72
+reports = [p for p in pdfs if len(words(p)[1]) > 20]
+assert reports, "no printed report with text among " + str(pdfs)
+(width, height), found = words(reports[0])
+assert abs(mm(width) - 210) < 1 and abs(mm(height) - 297) < 1, f"the page is A4: {mm(width):.1f} x {mm(height):.1f} mm"
+def first(text):
+    for x0, y0, x1, y1, w in found:
+        if w == text:
+            return mm(x0), mm(y0), mm(y1)
+    raise AssertionError(f"{text!r} is not on the page: {[w for *_, w in found][:40]}")
+# Labels at 12.12 mm from the paper's left edge; row n's field top at 24.81 + 8.47 (n - 1) mm.
+checks = {"Windows": 1, "Modems": 29, "Battery": 27}
+for label, row in checks.items():
+    x, top, bottom = first(label)
+    field_top = 10 + 10.58 + (16 + 32 * (row - 1)) * 25.4 / 96
+    assert abs(x - 12.12) < 1.0, f"{label} starts at {x:.2f} mm, not 12.12"
+    assert field_top - 0.5 < top < field_top + 2.5, f"{label} at {top:.2f} mm, its field at {field_top:.2f}"
+x, top, _ = first("Orvane")
+assert abs(x - 69.0) < 1.0, f"the title starts at {x:.2f} mm, not 69.0"
+print(f"printed report checked: {os.path.basename(reports[0])}, {len(found)} words")
+PY

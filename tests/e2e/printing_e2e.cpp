@@ -1,0 +1,69 @@
+// Printing through the preview and Quick Print, to the CUPS PDF printer that print_fixture.sh sets up.
+// The fixture reads the PDFs back and checks the printed text and its positions.
+#include <gtest/gtest.h>
+
+#include "tests/e2e/harness.h"
+
+namespace e2e {
+namespace {
+
+// The folder the PDF printer writes into, from ORVANE_PDF_DIR.
+std::string PdfFolder() {
+    char path[MAX_PATH] = {};
+    GetEnvironmentVariableA("ORVANE_PDF_DIR", path, sizeof path);
+    return path;
+}
+
+int PdfCount() {
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((PdfFolder() + "\\*.pdf").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return 0;
+    int count = 0;
+    do ++count;
+    while (FindNextFileA(search, &entry));
+    FindClose(search);
+    return count;
+}
+
+void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+
+TEST(Printing, PrintRefreshesThenPrintsThePreviewedPage) {
+    if (PdfFolder().empty()) GTEST_SKIP() << "run through print_fixture.sh, which provides the PDF printer";
+    const int before = PdfCount();
+    Orvane orvane("");
+    HWND main = orvane.Main();
+    ASSERT_TRUE(main);
+    PressKey(main, 'P', true);
+    HWND preview = orvane.WaitForWindow("TQRPreview", 30s);
+    ASSERT_TRUE(preview);
+    EXPECT_NE(ControlText(main, "Info1"), "") << "Print refreshes first";
+    EXPECT_FALSE(IsWindowEnabled(main)) << "the preview is modal";
+    Click(FindControl(preview, "PrintButton"));
+    const auto dialog = WaitForMessageBox(orvane.Pid());
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog->caption, "Print");
+    PressOk(*dialog);
+    EXPECT_TRUE(WaitUntil([&] { return PdfCount() == before + 1; }, 60s)) << "a PDF in " << PdfFolder();
+    Click(FindControl(preview, "CloseButton"));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(preview) && IsWindowEnabled(main); }, 5s));
+}
+
+TEST(Printing, QuickPrintPrintsThePictureAndLeavesTheWindowRestored) {
+    if (PdfFolder().empty()) GTEST_SKIP() << "run through print_fixture.sh, which provides the PDF printer";
+    const int before = PdfCount();
+    Orvane orvane("");
+    HWND main = orvane.Main();
+    ASSERT_TRUE(main);
+    EXPECT_TRUE(IsZoomed(main));
+    PressAltKey(main, 'F');
+    // File: Save, Export to HTML, Print, Quick Print.
+    for (int i = 0; i < 3; ++i) PressKey(GetForegroundWindow(), VK_DOWN);
+    PressKey(GetForegroundWindow(), VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return PdfCount() == before + 1; }, 60s)) << "a PDF in " << PdfFolder();
+    EXPECT_TRUE(WaitUntil([&] { return !IsZoomed(main); }, 5s)) << "Quick Print leaves the window restored";
+    EXPECT_TRUE(IsWindowVisible(FindChildOfClass(main, "msctls_statusbar32"))) << "the bars come back";
+    EXPECT_EQ(ControlText(main, "Info1"), "") << "Quick Print does not refresh";
+}
+
+}  // namespace
+}  // namespace e2e
