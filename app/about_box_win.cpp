@@ -6,23 +6,14 @@
 
 namespace orvane {
 
-namespace {
-
-ui::FormSpec AboutSpec() {
-    ui::FormSpec spec;
-    spec.className = "TAboutBox";
-    spec.caption = "About";
-    spec.width = 298;
-    spec.height = 226;
-    spec.clientSize = true;
-    spec.border = ui::FormBorder::Dialog;
-    spec.position = ui::FormPosition::ScreenCenter;
-    return spec;
-}
-
-}  // namespace
-
-AboutBox::AboutBox() : ui::Form(AboutSpec()) {}
+AboutBox::AboutBox()
+    : ui::Form(ui::FormSpec{.className = "TAboutBox",
+                            .caption = "About",
+                            .width = 298,
+                            .height = 226,
+                            .clientSize = true,
+                            .border = ui::FormBorder::Dialog,
+                            .position = ui::FormPosition::ScreenCenter}) {}
 
 ui::Layout AboutBox::BuildLayout() {
     using ui::ControlKind;

@@ -22,15 +22,15 @@ namespace {
 // captions and designed sizes, hidden.
 std::unique_ptr<ui::Form> MakeDetailForm(const char* className, const char* caption, int width, int height,
                                          bool clientSize, ui::FormBorder border) {
-    ui::FormSpec spec;
-    spec.className = className;
-    spec.caption = caption;
-    spec.width = width;
-    spec.height = height;
-    spec.clientSize = clientSize;
-    spec.border = border;
-    spec.maximizeBox = border == ui::FormBorder::Sizeable;
-    return std::make_unique<ui::Form>(spec);
+    ui::FormSpec design;
+    design.className = className;
+    design.caption = caption;
+    design.width = width;
+    design.height = height;
+    design.clientSize = clientSize;
+    design.border = border;
+    design.maximizeBox = border == ui::FormBorder::Sizeable;
+    return std::make_unique<ui::Form>(design);
 }
 
 // COM for the user-interface thread, as a single-threaded apartment, for the run's lifetime.

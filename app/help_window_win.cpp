@@ -4,23 +4,14 @@
 
 namespace orvane {
 
-namespace {
-
-ui::FormSpec HelpSpec() {
-    ui::FormSpec spec;
-    spec.className = "TfrmHelp";
-    spec.caption = "Help";
-    spec.width = 499;
-    spec.height = 400;
-    spec.clientSize = true;
-    spec.border = ui::FormBorder::Single;
-    spec.maximizeBox = false;
-    return spec;
-}
-
-}  // namespace
-
-HelpForm::HelpForm() : ui::Form(HelpSpec()) {}
+HelpForm::HelpForm()
+    : ui::Form(ui::FormSpec{.className = "TfrmHelp",
+                            .caption = "Help",
+                            .width = 499,
+                            .height = 400,
+                            .clientSize = true,
+                            .border = ui::FormBorder::Single,
+                            .maximizeBox = false}) {}
 
 ui::Layout HelpForm::BuildLayout() {
     using ui::ControlKind;

@@ -60,16 +60,6 @@ constexpr ToolButtonSpec kToolButtons[] = {
     {kToolExit,      "Exit (F12)", "Exit Program",  res::ToolPicture::Exit    },
 };
 
-ui::FormSpec MainFormSpec() {
-    ui::FormSpec spec;
-    spec.className = "TForm1";
-    spec.caption = "Orvane";
-    spec.width = 639;
-    spec.height = 510;
-    spec.position = ui::FormPosition::ScreenCenter;
-    return spec;
-}
-
 // A 32-bit top-down DIB with premultiplied alpha, as image lists and menus draw them.
 HBITMAP BitmapFromPixels(const std::vector<std::uint32_t>& pixels, int width, int height, bool premultiply) {
     BITMAPINFO info{};
@@ -108,11 +98,14 @@ LRESULT CALLBACK StripProc(HWND strip, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(strip, message, wParam, lParam);
 }
 
-
 }  // namespace
 
 MainForm::MainForm(Application& app)
-    : ui::Form(MainFormSpec()),
+    : ui::Form(ui::FormSpec{.className = "TForm1",
+                            .caption = "Orvane",
+                            .width = 639,
+                            .height = 510,
+                            .position = ui::FormPosition::ScreenCenter}),
       app_(app),
       saveDialog_(kSaveFilter, "TXT", true),
       htmlDialog_(kHtmlFilter, "htm", true) {}
@@ -251,21 +244,21 @@ void MainForm::CreateToolBar() {
     const int picture = ui::Scale(kPictureSize);
     toolImages_ = ImageList_Create(picture, picture, ILC_COLOR32, 11, 0);
     std::vector<TBBUTTON> buttons;
-    for (const ToolButtonSpec& spec : kToolButtons) {
+    for (const ToolButtonSpec& design : kToolButtons) {
         TBBUTTON button{};
-        if (!spec.caption) {
+        if (!design.caption) {
             button.iBitmap = ui::Scale(kSeparatorWidth);
             button.fsStyle = BTNS_SEP;
         } else {
             HBITMAP bitmap =
-                BitmapFromPixels(res::Rasterise(res::ToolBarPicture(spec.picture), picture), picture, picture, true);
+                BitmapFromPixels(res::Rasterise(res::ToolBarPicture(design.picture), picture), picture, picture, true);
             button.iBitmap = ImageList_Add(toolImages_, bitmap, nullptr);
             DeleteObject(bitmap);
-            button.idCommand = spec.id;
+            button.idCommand = design.id;
             button.fsState = TBSTATE_ENABLED;
-            button.fsStyle = static_cast<BYTE>(BTNS_BUTTON | (spec.id == kToolSystem ? BTNS_DROPDOWN : 0));
+            button.fsStyle = static_cast<BYTE>(BTNS_BUTTON | (design.id == kToolSystem ? BTNS_DROPDOWN : 0));
             button.iString = SendMessageA(toolBar_, TB_ADDSTRINGA, 0,
-                                          reinterpret_cast<LPARAM>((std::string(spec.caption) + '\0').c_str()));
+                                          reinterpret_cast<LPARAM>((std::string(design.caption) + '\0').c_str()));
         }
         buttons.push_back(button);
     }
@@ -583,9 +576,9 @@ bool MainForm::OnMessage(HWND source, UINT message, WPARAM wParam, LPARAM lParam
             }
             if (header->code == TTN_GETDISPINFOA) {
                 auto* tip = reinterpret_cast<NMTTDISPINFOA*>(lParam);
-                for (const ToolButtonSpec& spec : kToolButtons) {
-                    if (static_cast<UINT_PTR>(spec.id) == header->idFrom && spec.hint) {
-                        tip->lpszText = const_cast<char*>(spec.hint);
+                for (const ToolButtonSpec& design : kToolButtons) {
+                    if (static_cast<UINT_PTR>(design.id) == header->idFrom && design.hint) {
+                        tip->lpszText = const_cast<char*>(design.hint);
                     }
                 }
                 result = 0;
@@ -603,8 +596,8 @@ void MainForm::ShowValue(int row, const std::string& text) { SetTextNow(SummaryV
 std::string MainForm::Value(int row) { return Text(SummaryValueName(row)); }
 
 void MainForm::ShowPersonalValue(PersonalRow row, const std::string& text) {
-    for (const PersonalRowSpec& spec : kPersonalRefreshRows) {
-        if (spec.row == row) app_.Personal().SetTextNow(spec.valueName, text);
+    for (const PersonalRowSpec& design : kPersonalRefreshRows) {
+        if (design.row == row) app_.Personal().SetTextNow(design.valueName, text);
     }
 }
 

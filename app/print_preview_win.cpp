@@ -14,22 +14,17 @@ constexpr int kToolStripHeight = 40;
 constexpr double kPreviewPixelsPerMm = 3.0;
 constexpr int kDeskMargin = 12;
 
-ui::FormSpec PreviewSpec() {
-    ui::FormSpec spec;
-    spec.className = "TQRPreview";
-    spec.caption = "Print Preview";
-    spec.width = 720;
-    spec.height = 760;
-    spec.position = ui::FormPosition::ScreenCenter;
-    spec.background = ui::Rgb(128, 128, 128);
-    return spec;
-}
-
 int PagePixels(double mm) { return static_cast<int>(mm * ui::Scale(96) / 96.0 * kPreviewPixelsPerMm); }
 
 }  // namespace
 
-PrintPreviewForm::PrintPreviewForm() : ui::Form(PreviewSpec()) {}
+PrintPreviewForm::PrintPreviewForm()
+    : ui::Form(ui::FormSpec{.className = "TQRPreview",
+                            .caption = "Print Preview",
+                            .width = 720,
+                            .height = 760,
+                            .position = ui::FormPosition::ScreenCenter,
+                            .background = ui::Rgb(128, 128, 128)}) {}
 
 ui::Layout PrintPreviewForm::BuildLayout() {
     using ui::ControlKind;

@@ -73,13 +73,13 @@ namespace {
 
 void RefreshRow(System& sys, SummaryView& view, const LaunchOptions& options, std::span<const SummaryRow> rows,
                 int row) {
-    const SummaryRow& spec = rows[static_cast<std::size_t>(row - 1)];
-    if (spec.serialPorts && options.noCom) {
+    const SummaryRow& design = rows[static_cast<std::size_t>(row - 1)];
+    if (design.serialPorts && options.noCom) {
         view.ShowValue(row, std::string());
         return;
     }
-    view.ShowValue(row, spec.probe ? spec.probe(sys) : std::string());
-    if (spec.fallback && view.Value(row).empty()) view.ShowValue(row, spec.fallback(sys));
+    view.ShowValue(row, design.probe ? design.probe(sys) : std::string());
+    if (design.fallback && view.Value(row).empty()) view.ShowValue(row, design.fallback(sys));
 }
 
 }  // namespace
@@ -105,8 +105,8 @@ void RunSummaryRefresh(System& sys, SummaryView& view, const LaunchOptions& opti
         }
         row = end;
     }
-    for (const PersonalRowSpec& spec : personalRows) {
-        view.ShowPersonalValue(spec.row, spec.probe ? spec.probe(sys) : std::string());
+    for (const PersonalRowSpec& design : personalRows) {
+        view.ShowPersonalValue(design.row, design.probe ? design.probe(sys) : std::string());
     }
 }
 

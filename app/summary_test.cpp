@@ -22,7 +22,7 @@ class RecordingView : public SummaryView {
 public:
     explicit RecordingView(int rows) {
         for (int row = 1; row <= rows; ++row) values[row] = "old";
-        for (const auto& spec : kPersonalRefreshRows) personal[spec.row] = "old";
+        for (const auto& design : kPersonalRefreshRows) personal[design.row] = "old";
     }
     void ShowValue(int row, const std::string& text) override {
         values[row] = text;

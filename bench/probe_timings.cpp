@@ -44,14 +44,14 @@ int main(int argc, char** argv) {
     std::printf("%-4s %-20s %12s %12s\n", "row", "label", "median ms", "max ms");
     double totalMedian = 0;
     for (int row = 1; row <= orvane::kSummaryRowCount; ++row) {
-        const orvane::SummaryRow& spec = orvane::kSummaryRows[row - 1];
-        if (!spec.probe || (spec.serialPorts && noCom)) continue;
-        const bool clockRow = spec.probe == orvane::GetCPUSpeed;
+        const orvane::SummaryRow& design = orvane::kSummaryRows[row - 1];
+        if (!design.probe || (design.serialPorts && noCom)) continue;
+        const bool clockRow = design.probe == orvane::GetCPUSpeed;
         std::vector<double> times;
         for (int run = 0; run < runs; ++run) {
             const double start = NowMs();
             try {
-                if (spec.probe(sys).empty() && spec.fallback) spec.fallback(sys);
+                if (design.probe(sys).empty() && design.fallback) design.fallback(sys);
             } catch (...) {
                 // A probe that lets an error through costs its time all the same.
             }
@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
         std::sort(times.begin(), times.end());
         const double median = times[times.size() / 2];
         totalMedian += median;
-        std::printf("%-4d %-20s %12.2f %12.2f%s\n", row, spec.label, median, times.back(),
+        std::printf("%-4d %-20s %12.2f %12.2f%s\n", row, design.label, median, times.back(),
                     clockRow ? "   (beyond the 500 ms sleep)" : "");
     }
     std::printf("%-25s %12.2f ms outside the clock measurement's sleep, median of %d runs per row\n", "total",

@@ -9,8 +9,8 @@ namespace orvane {
 namespace {
 
 const ui::ControlSpec* Find(const ui::Layout& layout, const std::string& name) {
-    for (const ui::ControlSpec& spec : layout) {
-        if (EqualsIgnoreCase(spec.name, name)) return &spec;
+    for (const ui::ControlSpec& design : layout) {
+        if (EqualsIgnoreCase(design.name, name)) return &design;
     }
     return nullptr;
 }

@@ -7,23 +7,15 @@
 
 namespace orvane {
 
-namespace {
-
-ui::FormSpec PersonalFormSpec() {
-    ui::FormSpec spec;
-    spec.className = "TfrmPersonal";
-    spec.caption = "Personal network and system information";
-    spec.width = 605;
-    spec.height = 375;
-    spec.border = ui::FormBorder::Single;
-    spec.maximizeBox = false;
-    spec.position = ui::FormPosition::MainFormCenter;
-    return spec;
-}
-
-}  // namespace
-
-PersonalForm::PersonalForm(platform::System& sys) : ui::Form(PersonalFormSpec()), sys_(sys) {}
+PersonalForm::PersonalForm(platform::System& sys)
+    : ui::Form(ui::FormSpec{.className = "TfrmPersonal",
+                            .caption = "Personal network and system information",
+                            .width = 605,
+                            .height = 375,
+                            .border = ui::FormBorder::Single,
+                            .maximizeBox = false,
+                            .position = ui::FormPosition::MainFormCenter}),
+      sys_(sys) {}
 
 ui::Layout PersonalForm::BuildLayout() {
     return BuildPersonalWindowLayout(kAuthorSite);

@@ -222,7 +222,7 @@ void RunCommand(HWND owner, const std::function<void()>& handler) {
     }
 }
 
-Form::Form(const FormSpec& spec) : spec_(spec) {}
+Form::Form(const FormSpec& design) : design_(design) {}
 
 Form::~Form() {
     for (const ControlEntry& control : controls_) {
@@ -248,7 +248,7 @@ Form* Form::FromHandle(HWND window) {
 POINT Form::InitialPosition(int outerWidth, int outerHeight) const {
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    if (spec_.position == FormPosition::MainFormCenter && owner_ && owner_->Handle()) {
+    if (design_.position == FormPosition::MainFormCenter && owner_ && owner_->Handle()) {
         WINDOWPLACEMENT placement{};
         placement.length = sizeof placement;
         GetWindowPlacement(owner_->Handle(), &placement);
@@ -268,7 +268,7 @@ void Form::Create(Form* owner) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSEXA existing{};
     existing.cbSize = sizeof existing;
-    if (!GetClassInfoExA(instance, spec_.className, &existing)) {
+    if (!GetClassInfoExA(instance, design_.className, &existing)) {
         WNDCLASSEXA windowClass{};
         windowClass.cbSize = sizeof windowClass;
         windowClass.style = CS_DBLCLKS;
@@ -277,14 +277,14 @@ void Form::Create(Form* owner) {
         windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
         windowClass.hIconSm = windowClass.hIcon;
         windowClass.hCursor = nullptr;
-        windowClass.lpszClassName = spec_.className;
+        windowClass.lpszClassName = design_.className;
         RegisterClassExA(&windowClass);
     }
     RegisterScrollBoxClass();
 
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     DWORD exStyle = 0;
-    switch (spec_.border) {
+    switch (design_.border) {
         case FormBorder::Sizeable:
             style |= WS_THICKFRAME;
             break;
@@ -294,20 +294,20 @@ void Form::Create(Form* owner) {
             exStyle |= WS_EX_DLGMODALFRAME;
             break;
     }
-    if (spec_.minimizeBox && spec_.border != FormBorder::Dialog) style |= WS_MINIMIZEBOX;
-    if (spec_.maximizeBox && spec_.border != FormBorder::Dialog) style |= WS_MAXIMIZEBOX;
+    if (design_.minimizeBox && design_.border != FormBorder::Dialog) style |= WS_MINIMIZEBOX;
+    if (design_.maximizeBox && design_.border != FormBorder::Dialog) style |= WS_MAXIMIZEBOX;
 
     menu_ = MenuModel(BuildMenuBar());
     HMENU menu = BuildMenuBarHandle(menu_);
     menuHandle_ = menu;
-    RECT rect{0, 0, Scale(spec_.width), Scale(spec_.height)};
-    if (spec_.clientSize) AdjustWindowRectEx(&rect, style, menu != nullptr, exStyle);
+    RECT rect{0, 0, Scale(design_.width), Scale(design_.height)};
+    if (design_.clientSize) AdjustWindowRectEx(&rect, style, menu != nullptr, exStyle);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     const POINT origin = InitialPosition(width, height);
     // Detail windows are owned by the main window, so they stay above it and leave with it.
     HWND ownerWindow = owner_ ? owner_->Handle() : nullptr;
-    hwnd_ = CreateWindowExA(exStyle, spec_.className, spec_.caption, style, origin.x, origin.y, width, height,
+    hwnd_ = CreateWindowExA(exStyle, design_.className, design_.caption, style, origin.x, origin.y, width, height,
                             ownerWindow, menu, instance, this);
     if (!hwnd_) return;
     SetAccelerators({});
@@ -318,31 +318,31 @@ void Form::Create(Form* owner) {
 
 void Form::CreateControls() {
     const Layout layout = BuildLayout();
-    for (const ControlSpec& spec : layout) {
+    for (const ControlSpec& design : layout) {
         HWND parent = hwnd_;
-        if (!spec.parent.empty()) {
-            if (HWND container = Control(spec.parent)) parent = container;
+        if (!design.parent.empty()) {
+            if (HWND container = Control(design.parent)) parent = container;
         }
-        HWND control = CreateControl(spec, parent);
+        HWND control = CreateControl(design, parent);
         if (!control) continue;
-        const ATOM atom = GlobalAddAtomA(spec.name.c_str());
+        const ATOM atom = GlobalAddAtomA(design.name.c_str());
         if (atom) SetPropA(control, kControlNameProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(atom)));
-        byName_[UpperName(spec.name)] = controls_.size();
-        controls_.push_back({spec.name, spec.kind, control, atom});
-        kinds_[control] = spec.kind;
+        byName_[UpperName(design.name)] = controls_.size();
+        controls_.push_back({design.name, design.kind, control, atom});
+        kinds_[control] = design.kind;
     }
     for (const ControlEntry& control : controls_) {
         if (control.kind == ControlKind::ScrollBox) UpdateScrollBars(control.hwnd);
     }
 }
 
-HWND Form::CreateControl(const ControlSpec& spec, HWND parent) {
+HWND Form::CreateControl(const ControlSpec& design, HWND parent) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     const HMENU id = reinterpret_cast<HMENU>(kFirstControlId + controls_.size());
-    const FontSpec font = spec.font.value_or(DefaultFont(spec.kind));
+    const FontSpec font = design.font.value_or(DefaultFont(design.kind));
     const char* windowClass = "STATIC";
     DWORD style = WS_CHILD | WS_VISIBLE;
-    switch (spec.kind) {
+    switch (design.kind) {
         case ControlKind::LabelEdit:
         case ControlKind::ValueEdit:
             // Read-only, flat and outside the tab order.
@@ -377,21 +377,21 @@ HWND Form::CreateControl(const ControlSpec& spec, HWND parent) {
         case ControlKind::Label:
         case ControlKind::StaticLink:
             // A label sized to its caption stays on one line; one with a width wraps within it.
-            style |= (spec.rect.width == 0 ? SS_LEFTNOWORDWRAP : SS_LEFT) | SS_NOPREFIX | SS_NOTIFY;
+            style |= (design.rect.width == 0 ? SS_LEFTNOWORDWRAP : SS_LEFT) | SS_NOPREFIX | SS_NOTIFY;
             break;
     }
-    HWND control = CreateWindowExA(0, windowClass, spec.caption.c_str(), style, Scale(spec.rect.x),
-                                   Scale(spec.rect.y), Scale(spec.rect.width), Scale(spec.rect.height), parent, id,
-                                   instance, IsContainer(spec.kind) ? static_cast<void*>(this) : nullptr);
+    HWND control = CreateWindowExA(0, windowClass, design.caption.c_str(), style, Scale(design.rect.x),
+                                   Scale(design.rect.y), Scale(design.rect.width), Scale(design.rect.height), parent, id,
+                                   instance, IsContainer(design.kind) ? static_cast<void*>(this) : nullptr);
     if (!control) return nullptr;
-    if (!IsContainer(spec.kind)) {
+    if (!IsContainer(design.kind)) {
         HFONT handle = FontFor(font);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(handle), FALSE);
-        if (spec.rect.width == 0 || spec.rect.height == 0) {
+        if (design.rect.width == 0 || design.rect.height == 0) {
             // Sized to the caption; a given width wraps the caption within it.
-            const SIZE text = TextExtent(control, handle, spec.caption, spec.rect.width ? Scale(spec.rect.width) : 0);
-            SetWindowPos(control, nullptr, 0, 0, spec.rect.width ? Scale(spec.rect.width) : text.cx,
-                         spec.rect.height ? Scale(spec.rect.height) : text.cy, SWP_NOMOVE | SWP_NOZORDER);
+            const SIZE text = TextExtent(control, handle, design.caption, design.rect.width ? Scale(design.rect.width) : 0);
+            SetWindowPos(control, nullptr, 0, 0, design.rect.width ? Scale(design.rect.width) : text.cx,
+                         design.rect.height ? Scale(design.rect.height) : text.cy, SWP_NOMOVE | SWP_NOZORDER);
         }
     }
     return control;
@@ -420,7 +420,7 @@ HBRUSH Form::BrushFor(Colour colour) {
 bool Form::CtlColor(HDC dc, HWND control, LRESULT& result) {
     const auto found = kinds_.find(control);
     if (found == kinds_.end()) return false;
-    Colour back = spec_.background;
+    Colour back = design_.background;
     Colour text = GetSysColor(COLOR_WINDOWTEXT);
     switch (found->second) {
         case ControlKind::LabelEdit:
@@ -570,7 +570,7 @@ LRESULT Form::RouteFromChild(HWND child, UINT message, WPARAM wParam, LPARAM lPa
             }
             if (kind == kinds_.end() || kind->second != ControlKind::Bevel) return 0;
             RECT rect = draw->rcItem;
-            FillRect(draw->hDC, &rect, BrushFor(spec_.background));
+            FillRect(draw->hDC, &rect, BrushFor(design_.background));
             DrawEdge(draw->hDC, &rect, EDGE_ETCHED, BF_RECT);
             handled = true;
             return TRUE;
@@ -649,7 +649,7 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(hwnd_, &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, BrushFor(spec_.background));
+            FillRect(reinterpret_cast<HDC>(wParam), &client, BrushFor(design_.background));
             return TRUE;
         }
         case WM_COMMAND:

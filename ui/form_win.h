@@ -62,7 +62,7 @@ void RunCommand(HWND owner, const std::function<void()>& handler);
 
 class Form {
 public:
-    explicit Form(const FormSpec& spec);
+    explicit Form(const FormSpec& design);
     virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -131,7 +131,7 @@ protected:
     // Space kept free above and below the controls that fill the client area (tool bar, status bar).
     void SetFillInsets(int top, int bottom);
     void LayoutFillControls();
-    const FormSpec& Spec() const { return spec_; }
+    const FormSpec& Design() const { return design_; }
     Form* Owner() const { return owner_; }
 
 private:
@@ -145,13 +145,13 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
-    HWND CreateControl(const ControlSpec& spec, HWND parent);
+    HWND CreateControl(const ControlSpec& design, HWND parent);
     HFONT FontFor(const FontSpec& font);
     HBRUSH BrushFor(Colour colour);
     bool CtlColor(HDC dc, HWND control, LRESULT& result);
     POINT InitialPosition(int outerWidth, int outerHeight) const;
 
-    FormSpec spec_;
+    FormSpec design_;
     Form* owner_ = nullptr;
     HWND hwnd_ = nullptr;
     HACCEL accelerators_ = nullptr;

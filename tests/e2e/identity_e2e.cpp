@@ -6,6 +6,7 @@
 
 #include <map>
 
+#include "probes/firmware_probes.h"
 #include "tests/e2e/harness.h"
 
 namespace e2e {
@@ -102,28 +103,6 @@ TEST(WmiRows, MatchWhatWmiItselfAnswers) {
     EXPECT_EQ(rows["Serial Number"], *serial);
 }
 
-const char* PowerWordFor(BYTE acLine) {
-    return acLine == 0 ? "OffLine" : acLine == 1 ? "OnLine" : "Unknown";
-}
-
-const char* BatteryWordFor(BYTE flag) {
-    switch (flag) {
-        case 0:
-        case 1:
-            return "High";
-        case 2:
-            return "Low";
-        case 4:
-            return "Critical";
-        case 8:
-            return "Charging";
-        case 128:
-            return "No Battery";
-        default:
-            return "Unknown";
-    }
-}
-
 TEST(FirmwareRows, TheBiosLineComesFromTheHardwareDescriptionAndPowerFromThePlatform) {
     // A current NT system: the BIOS texts are read where the loader put them, the version's first
     // string only.
@@ -141,8 +120,8 @@ TEST(FirmwareRows, TheBiosLineComesFromTheHardwareDescriptionAndPowerFromThePlat
     ASSERT_TRUE(GetSystemPowerStatus(&power));
     std::map<std::string, std::string> rows = BatchRows();
     EXPECT_EQ(rows["BIOS Info"], std::string(identifier) + " | 12/10/26 | ORVANE - 1072009 |  | ");
-    EXPECT_EQ(rows["AC Power Status"], PowerWordFor(power.ACLineStatus));
-    EXPECT_EQ(rows["Battery"], BatteryWordFor(power.BatteryFlag));
+    EXPECT_EQ(rows["AC Power Status"], orvane::AcLineWord(power.ACLineStatus));
+    EXPECT_EQ(rows["Battery"], orvane::BatteryFlagWord(power.BatteryFlag));
 }
 
 std::string ComputerName() {
