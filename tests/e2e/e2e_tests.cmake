@@ -41,3 +41,8 @@ endforeach()
 add_test(NAME e2e.Printing COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/print_fixture.sh)
 set_tests_properties(e2e.Printing PROPERTIES ENVIRONMENT "${ORVANE_E2E_ENV}" FIXTURES_REQUIRED wine
                      TIMEOUT 600 RESOURCE_LOCK wine_desktop)
+
+# The same windows on a 144-DPI screen.
+add_test(NAME e2e.HighDpi COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/dpi_fixture.sh)
+set_tests_properties(e2e.HighDpi PROPERTIES ENVIRONMENT "${ORVANE_E2E_ENV}" FIXTURES_REQUIRED wine
+                     TIMEOUT 600 RESOURCE_LOCK wine_desktop)
