@@ -25,6 +25,8 @@ have cupsd || need+=(cups)
 have lpadmin || need+=(cups-client)
 [ -f /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd ] || need+=(cups-pdf)
 have pdftotext || need+=(poppler-utils)
+# The sound row with a sound server: PulseAudio's null sink is enough for Wine to offer wave output.
+have pulseaudio || need+=(pulseaudio)
 
 if [ ${#need[@]} -gt 0 ]; then
     sudo=""

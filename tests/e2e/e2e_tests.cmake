@@ -46,3 +46,8 @@ set_tests_properties(e2e.Printing PROPERTIES ENVIRONMENT "${ORVANE_E2E_ENV}" FIX
 add_test(NAME e2e.HighDpi COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/dpi_fixture.sh)
 set_tests_properties(e2e.HighDpi PROPERTIES ENVIRONMENT "${ORVANE_E2E_ENV}" FIXTURES_REQUIRED wine
                      TIMEOUT 600 RESOURCE_LOCK wine_desktop)
+
+# The sound row with a sound server running.
+add_test(NAME e2e.SoundServer COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/sound_fixture.sh)
+set_tests_properties(e2e.SoundServer PROPERTIES ENVIRONMENT "${ORVANE_E2E_ENV}" FIXTURES_REQUIRED wine
+                     TIMEOUT 600 RESOURCE_LOCK wine_desktop)
