@@ -13,7 +13,8 @@ if ! lpstat -p PDF >/dev/null 2>&1; then
     lpadmin -p PDF -v cups-pdf:/ -E -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
 fi
 lpadmin -d PDF
-pdfs="$HOME/PDF"
+# cups-pdf writes into the job owner's home as the password file names it, whatever HOME says.
+pdfs="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
 mkdir -p "$pdfs"
 stamp=$(mktemp)
 trap 'find "$pdfs" -name "*.pdf" -newer "$stamp" -delete; rm -f "$stamp"' EXIT
