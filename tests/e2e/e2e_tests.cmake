@@ -1,53 +1,30 @@
 # Registers the end-to-end suites with ctest. They run the exe of ${ORVANE_WINDOWS_BUILD_DIR} under
 # Wine (with X from the caller: ./test starts Xvfb when there is no display).
 set(ORVANE_E2E_ENV "ORVANE_WINDOWS_BUILD_DIR=${ORVANE_WINDOWS_BUILD_DIR}")
+set(ORVANE_E2E_DIR ${CMAKE_SOURCE_DIR}/tests/e2e)
 
-add_test(NAME e2e.prefix COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/setup_prefix.sh)
+add_test(NAME e2e.prefix COMMAND ${ORVANE_E2E_DIR}/setup_prefix.sh)
 set_tests_properties(e2e.prefix PROPERTIES ENVIRONMENT "${ORVANE_E2E_ENV}" FIXTURES_SETUP wine TIMEOUT 300)
 
-# One ctest entry per suite of the driver.
-set(ORVANE_E2E_SUITES
-    BatchMode
-    VersionModes
-    VersionGate
-    RefreshErrors
-    Interactive
-    MainWindow
-    AboutAndHelp
-    HardwareRows
-    WmiRows
-    FirmwareRows
-    PersonalWindow
-    ModemRow
-    Outputs
-)
-foreach(suite IN LISTS ORVANE_E2E_SUITES)
-    add_test(NAME e2e.${suite} COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/run_driver.sh "${suite}.*")
-    set_tests_properties(e2e.${suite} PROPERTIES ENVIRONMENT "${ORVANE_E2E_ENV}" FIXTURES_REQUIRED wine
+# One ctest entry: a command run after the prefix is ready, alone on the Wine desktop.
+function(orvane_e2e_test name)
+    add_test(NAME e2e.${name} COMMAND ${ARGN})
+    set_tests_properties(e2e.${name} PROPERTIES ENVIRONMENT "${ORVANE_E2E_ENV}" FIXTURES_REQUIRED wine
                          TIMEOUT 600 RESOURCE_LOCK wine_desktop)
+endfunction()
+
+# Suites that need nothing around the driver, one entry each.
+foreach(suite IN ITEMS BatchMode VersionModes VersionGate RefreshErrors Interactive MainWindow AboutAndHelp
+                       HardwareRows WmiRows FirmwareRows PersonalWindow ModemRow Outputs)
+    orvane_e2e_test(${suite} ${ORVANE_E2E_DIR}/run_driver.sh "${suite}.*")
 endforeach()
 
-# Suites that need a CD-ROM drive and a serial port planted around the driver.
-set(ORVANE_E2E_FIXTURE_SUITES
-    HardwareDevices
-)
-foreach(suite IN LISTS ORVANE_E2E_FIXTURE_SUITES)
-    add_test(NAME e2e.${suite} COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/hardware_fixture.sh "${suite}.*")
-    set_tests_properties(e2e.${suite} PROPERTIES ENVIRONMENT "${ORVANE_E2E_ENV}" FIXTURES_REQUIRED wine
-                         TIMEOUT 600 RESOURCE_LOCK wine_desktop)
-endforeach()
-
-# Printing needs CUPS with its PDF printer around the driver.
-add_test(NAME e2e.Printing COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/print_fixture.sh)
-set_tests_properties(e2e.Printing PROPERTIES ENVIRONMENT "${ORVANE_E2E_ENV}" FIXTURES_REQUIRED wine
-                     TIMEOUT 600 RESOURCE_LOCK wine_desktop)
-
-# The same windows on a 144-DPI screen.
-add_test(NAME e2e.HighDpi COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/dpi_fixture.sh)
-set_tests_properties(e2e.HighDpi PROPERTIES ENVIRONMENT "${ORVANE_E2E_ENV}" FIXTURES_REQUIRED wine
-                     TIMEOUT 600 RESOURCE_LOCK wine_desktop)
-
-# The sound row with a sound server running.
-add_test(NAME e2e.SoundServer COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/sound_fixture.sh)
-set_tests_properties(e2e.SoundServer PROPERTIES ENVIRONMENT "${ORVANE_E2E_ENV}" FIXTURES_REQUIRED wine
-                     TIMEOUT 600 RESOURCE_LOCK wine_desktop)
+# Suites with a fixture script around the driver:
+# a CD-ROM drive and a serial port planted in the prefix,
+orvane_e2e_test(HardwareDevices ${ORVANE_E2E_DIR}/hardware_fixture.sh "HardwareDevices.*")
+# CUPS with its PDF printer, the printouts read back,
+orvane_e2e_test(Printing ${ORVANE_E2E_DIR}/print_fixture.sh)
+# the same windows on a 144-DPI screen,
+orvane_e2e_test(HighDpi ${ORVANE_E2E_DIR}/dpi_fixture.sh)
+# and the sound row with a sound server running.
+orvane_e2e_test(SoundServer ${ORVANE_E2E_DIR}/sound_fixture.sh)

@@ -227,6 +227,12 @@ HWND FindControl(HWND window, const std::string& name) {
     return search.found;
 }
 
+RECT ScreenRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
 std::string WindowText(HWND window) {
     DWORD_PTR length = 0;
     if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};

@@ -63,6 +63,8 @@ HWND FindChildOfClass(HWND window, const std::string& className);
 // A control of the window found by the name the program gave it (case ignored).
 HWND FindControl(HWND window, const std::string& name);
 std::string WindowText(HWND window);
+// Where the window is on the screen.
+RECT ScreenRect(HWND window);
 // The text of the named control, or a marker when it does not exist.
 std::string ControlText(HWND window, const std::string& name);
 

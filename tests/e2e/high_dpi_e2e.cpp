@@ -9,12 +9,6 @@
 namespace e2e {
 namespace {
 
-RECT ScreenRect(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
 TEST(HighDpi, DesignPixelsAreScaledToTheScreen) {
     char value[16] = {};
     if (!GetEnvironmentVariableA("ORVANE_E2E_DPI", value, sizeof value)) {

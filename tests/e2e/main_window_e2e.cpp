@@ -6,12 +6,6 @@
 namespace e2e {
 namespace {
 
-RECT ScreenRect(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
 TEST(MainWindow, EveryViewShortcutShowsItsWindow) {
     Orvane orvane("");
     HWND main = orvane.Main();
