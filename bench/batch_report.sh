@@ -22,6 +22,11 @@ measure() {
         end=$(date +%s%N)
         times+=($(( (end - start) / 1000000 )))
     done
+    # Peak resident memory of one run: the program together with Wine's own share of its process.
+    if [ -x /usr/bin/time ]; then
+        /usr/bin/time -f 'peak resident memory: %M KB (the exe with Wine in its process)' \
+            "$WINE" "$ORVANE_WINDOWS_BUILD_DIR/orvane.exe" /AUTO "$("$WINE" winepath -w "$out/peak.txt" | tr -d '\r')"
+    fi
     printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {printf "batch report: median %d ms over %d runs (min %d, max %d)\n", a[int((NR+1)/2)], NR, a[1], a[NR]}'
     rm -rf "$out"
 }
