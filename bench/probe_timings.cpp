@@ -4,6 +4,8 @@
 //   probe_timings.exe [runs] [/nocom]
 #include <windows.h>
 
+#include <objbase.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -39,6 +41,8 @@ int main(int argc, char** argv) {
             runs = std::max(1, std::atoi(argv[i]));
         }
     }
+    // The WMI rows need COM on this thread, as the program's start-up gives it.
+    if (FAILED(CoInitialize(nullptr))) return 1;
     orvane::win32::Win32System sys;
     constexpr double kMeasurementSleepMs = 500.0;
     std::printf("%-4s %-20s %12s %12s\n", "row", "label", "median ms", "max ms");

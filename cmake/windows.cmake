@@ -53,7 +53,9 @@ add_library(orvane_win STATIC
     app/about_box_win.cpp
     app/help_window_win.cpp
 )
-target_link_libraries(orvane_win PUBLIC orvane_core orvane_res_core)
+# The system libraries the platform layer calls, for every program built on it.
+target_link_libraries(orvane_win PUBLIC orvane_core orvane_res_core comdlg32 iphlpapi netapi32 ws2_32 ole32 oleaut32
+                      uuid comctl32 gdi32 user32 advapi32 winspool winmm)
 target_compile_options(orvane_win PRIVATE ${ORVANE_WARNINGS})
 target_compile_definitions(orvane_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX WINVER=0x0601 _WIN32_WINNT=0x0601)
 target_compile_definitions(orvane_core PUBLIC NOMINMAX)
@@ -63,8 +65,7 @@ add_dependencies(orvane orvane_icon)
 set_source_files_properties(res/orvane.rc PROPERTIES OBJECT_DEPENDS "${ORVANE_ICON};${CMAKE_SOURCE_DIR}/res/orvane.manifest")
 target_include_directories(orvane PRIVATE ${CMAKE_BINARY_DIR}/res ${CMAKE_SOURCE_DIR}/res)
 target_compile_options(orvane PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${ORVANE_WARNINGS}>)
-target_link_libraries(orvane PRIVATE orvane_win comdlg32 iphlpapi netapi32 ws2_32 ole32 oleaut32 uuid comctl32
-                      gdi32 user32 advapi32 winspool winmm)
+target_link_libraries(orvane PRIVATE orvane_win)
 target_link_options(orvane PRIVATE ${ORVANE_STATIC_LINK} -s)
 
 option(ORVANE_BUILD_E2E "Build the end-to-end test driver" ON)
@@ -75,5 +76,5 @@ endif()
 # On-demand benchmark of the probes on the real system (bench/probe_timings.sh); not part of the default build.
 add_executable(probe_timings EXCLUDE_FROM_ALL bench/probe_timings.cpp)
 target_compile_options(probe_timings PRIVATE ${ORVANE_WARNINGS})
-target_link_libraries(probe_timings PRIVATE orvane_win advapi32 winmm user32 gdi32 winspool)
+target_link_libraries(probe_timings PRIVATE orvane_win)
 target_link_options(probe_timings PRIVATE ${ORVANE_STATIC_LINK})
