@@ -21,13 +21,6 @@ void PutU32(Bytes& bytes, std::size_t offset, std::uint32_t value) {
     for (std::size_t i = 0; i < 4; ++i) bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
-std::uint32_t GetU32(const Bytes& bytes, std::size_t offset) {
-    if (offset + 4 > bytes.size()) return 0;
-    std::uint32_t value = 0;
-    for (std::size_t i = 4; i-- > 0;) value = (value << 8) | bytes[offset + i];
-    return value;
-}
-
 // SENDCMDINPARAMS asking the first device of the channel for its IDENTIFY DEVICE data.
 void PutIdentifyCommand(Bytes& bytes, std::size_t offset) {
     PutU32(bytes, offset + 0, kIdentifyBytes);  // cBufferSize
@@ -131,17 +124,9 @@ std::string ParseUnitSerialReply(const Bytes& reply, std::size_t pointerBytes) {
     return TextOf(reply, layout.dataOffset + 4, length);
 }
 
-Bytes BuildStorageDeviceQuery() {
-    // PropertyId StorageDeviceProperty (0), QueryType PropertyStandardQuery (0), AdditionalParameters.
-    return Bytes(12, 0);
-}
-
 std::string ParseStorageDescriptorSerial(const Bytes& reply) {
-    // STORAGE_DEVICE_DESCRIPTOR: Size at 4, SerialNumberOffset at 24; 0 means the device has none.
-    const std::size_t size = std::min<std::size_t>(GetU32(reply, 4), reply.size());
-    const std::size_t offset = GetU32(reply, 24);
-    if (offset == 0 || offset >= size) return {};
-    return TextUpToNul(reply.data() + offset, size - offset);
+    // SerialNumberOffset sits at 24; 0 means the device has none.
+    return StorageDescriptorText(reply, 24);
 }
 
 std::string ReadIdeSerial(System& sys) {
@@ -161,7 +146,7 @@ std::string ReadScsiSerial(Device& device) {
 
 std::string ReadStorageSerial(Device& device) {
     constexpr std::size_t kDescriptorBytes = 1024;
-    const auto reply = device.Control(kIoctlStorageQueryProperty, BuildStorageDeviceQuery(), kDescriptorBytes);
+    const auto reply = device.Control(kIoctlStorageQueryProperty, BuildDevicePropertyQuery(), kDescriptorBytes);
     return reply ? ParseStorageDescriptorSerial(*reply) : std::string();
 }
 

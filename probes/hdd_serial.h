@@ -63,8 +63,6 @@ Bytes BuildUnitSerialRequest(std::size_t pointerBytes = sizeof(void*));
 // The serial of the reply's unit serial number page (page code 0x80), bounded by the data area.
 std::string ParseUnitSerialReply(const Bytes& reply, std::size_t pointerBytes = sizeof(void*));
 
-// STORAGE_PROPERTY_QUERY for StorageDeviceProperty, and the serial of the STORAGE_DEVICE_DESCRIPTOR reply.
-Bytes BuildStorageDeviceQuery();
 std::string ParseStorageDescriptorSerial(const Bytes& reply);
 
 }  // namespace orvane

@@ -233,14 +233,19 @@ std::vector<std::uint8_t> BuildDevicePropertyQuery() {
     return std::vector<std::uint8_t>(12, 0);
 }
 
-std::string ParseDeviceDescriptorModel(std::span<const std::uint8_t> reply) {
-    // Version, Size, four type bytes, then VendorIdOffset at 12 and ProductIdOffset at 16.
-    if (reply.size() < 20) return std::string();
+std::string StorageDescriptorText(std::span<const std::uint8_t> reply, std::size_t offsetField) {
+    if (reply.size() < 8 || offsetField + 4 > reply.size()) return std::string();
     // The descriptor's own Size may say it is shorter than what came back.
     const std::uint32_t declared = GetLe32(reply, 4);
     const std::span<const std::uint8_t> descriptor = reply.first(std::min<std::size_t>(reply.size(), declared));
-    const std::string vendor = TextAt(descriptor, GetLe32(reply, 12));
-    const std::string product = TextAt(descriptor, GetLe32(reply, 16));
+    return TextAt(descriptor, GetLe32(reply, offsetField));
+}
+
+std::string ParseDeviceDescriptorModel(std::span<const std::uint8_t> reply) {
+    // Version, Size, four type bytes, then VendorIdOffset at 12 and ProductIdOffset at 16.
+    if (reply.size() < 20) return std::string();
+    const std::string vendor = StorageDescriptorText(reply, 12);
+    const std::string product = StorageDescriptorText(reply, 16);
     if (vendor.empty()) return product;
     return Fitted(vendor, 8) + product;
 }

@@ -67,6 +67,10 @@ std::string ParseInquiryModel(std::span<const std::uint8_t> inquiryData);
 
 // STORAGE_PROPERTY_QUERY for StorageDeviceProperty, PropertyStandardQuery.
 std::vector<std::uint8_t> BuildDevicePropertyQuery();
+// The NUL-terminated text of a STORAGE_DEVICE_DESCRIPTOR reply whose offset is stored at offsetField
+// (12 vendor, 16 product, 24 serial number), bounded by the descriptor's own Size and by the reply;
+// empty when the offset is 0, outside, or the reply too short to hold it.
+std::string StorageDescriptorText(std::span<const std::uint8_t> reply, std::size_t offsetField);
 // The vendor (padded to 8 characters) and product identification of a STORAGE_DEVICE_DESCRIPTOR reply,
 // the same form the inquiry data has; the empty text when the reply names neither.
 std::string ParseDeviceDescriptorModel(std::span<const std::uint8_t> reply);
