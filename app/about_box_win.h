@@ -14,8 +14,7 @@ protected:
     ui::Layout BuildLayout() override;
     void OnShow() override;
     void OnCommand(int id) override;
-    void OnControlCommand(const std::string& name, HWND control, int id, int notifyCode) override;
-    void OnLinkClick(const std::string& name) override;
+    void OnClick(const std::string& name) override;
 };
 
 }  // namespace orvane

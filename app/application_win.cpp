@@ -1,10 +1,6 @@
 #include "app/application_win.h"
 
-#include "app/help_window_win.h"
-#include "app/web_addresses.h"
-
 #include <windows.h>
-
 #include <commctrl.h>
 #include <objbase.h>
 
@@ -12,26 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "probes/personal_window_win.h"
+#include "app/help_window_win.h"
+#include "app/web_addresses.h"
 
 namespace orvane {
 
 namespace {
-
-// Detail windows whose contents come with their own features; until then they exist with their
-// captions and designed sizes, hidden.
-std::unique_ptr<ui::Form> MakeDetailForm(const char* className, const char* caption, int width, int height,
-                                         bool clientSize, ui::FormBorder border) {
-    ui::FormSpec design;
-    design.className = className;
-    design.caption = caption;
-    design.width = width;
-    design.height = height;
-    design.clientSize = clientSize;
-    design.border = border;
-    design.maximizeBox = border == ui::FormBorder::Sizeable;
-    return std::make_unique<ui::Form>(design);
-}
 
 // COM for the user-interface thread, as a single-threaded apartment, for the run's lifetime.
 class ComScope {
@@ -54,7 +36,6 @@ Application::Application(LaunchOptions options) : options_(std::move(options)) {
 Application::~Application() = default;
 
 int Application::Run() {
-    using ui::FormBorder;
     main_ = std::make_unique<MainForm>(*this);
     main_->Create(nullptr);
     if (!main_->Handle()) return 0;
@@ -69,15 +50,14 @@ int Application::Run() {
     quickReport4_ = BuildSummaryReportLayout(kAuthorSite);
     personal_ = created(std::make_unique<PersonalForm>(system_));
     quickReport5_ = BuildPersonalReportLayout();
-    memory_ = created(MakeDetailForm("TfrmMemory", "Memory", 498, 419, true, FormBorder::Single));
-    cpu_ = created(MakeDetailForm("TfrmCPU", "CPU Info", 624, 753, false, FormBorder::Sizeable));
-    display_ = created(MakeDetailForm("TfrmDisplay", "Display", 497, 489, true, FormBorder::Single));
-    disk_ = created(MakeDetailForm("TfrmDisk", "Drive Info", 506, 642, false, FormBorder::Sizeable));
-    devices_ = created(MakeDetailForm("TfrmDevices", "Device Info", 526, 453, false, FormBorder::Sizeable));
-    uninstall_ = created(MakeDetailForm("TfrmUnistall", "Application Install / Uninstall Information", 624, 472,
-                                        false, FormBorder::Sizeable));
-    sound_ = created(MakeDetailForm("TfrmSound", "Sound", 364, 380, true, FormBorder::Single));
-    startup_ = created(MakeDetailForm("TfrmStartup", "Startup", 674, 563, false, FormBorder::Sizeable));
+    memory_ = created(std::make_unique<MemoryForm>(system_));
+    cpu_ = created(std::make_unique<CpuForm>());
+    display_ = created(std::make_unique<DisplayForm>());
+    disk_ = created(std::make_unique<DiskForm>());
+    devices_ = created(std::make_unique<DevicesForm>());
+    uninstall_ = created(std::make_unique<UninstallForm>());
+    sound_ = created(std::make_unique<SoundForm>());
+    startup_ = created(std::make_unique<StartupForm>());
     help_ = created(std::make_unique<HelpForm>());
     preview_ = created(std::make_unique<PrintPreviewForm>());
 

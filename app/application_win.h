@@ -6,11 +6,21 @@
 
 #include "app/about_box_win.h"
 #include "app/command_line.h"
+#include "app/help_window_win.h"
+#include "app/main_window_win.h"
 #include "app/print_preview_win.h"
 #include "app/printed_report.h"
-#include "app/main_window_win.h"
+#include "cpu/cpu_window_win.h"
+#include "cpu/memory_window_win.h"
 #include "platform/win32/win32_system.h"
+#include "probes/personal_window_win.h"
 #include "ui/form_win.h"
+#include "windows/device_window_win.h"
+#include "windows/display_window_win.h"
+#include "windows/drive_window_win.h"
+#include "windows/sound_window_win.h"
+#include "windows/startup_window_win.h"
+#include "windows/uninstall_window_win.h"
 
 namespace orvane {
 
@@ -26,16 +36,16 @@ public:
     const LaunchOptions& Options() const { return options_; }
 
     MainForm& Main() { return *main_; }
-    ui::Form& Personal() { return *personal_; }
-    ui::Form& Memory() { return *memory_; }
-    ui::Form& Cpu() { return *cpu_; }
-    ui::Form& Display() { return *display_; }
-    ui::Form& Disk() { return *disk_; }
-    ui::Form& Devices() { return *devices_; }
-    ui::Form& Uninstall() { return *uninstall_; }
-    ui::Form& Sound() { return *sound_; }
-    ui::Form& Startup() { return *startup_; }
-    ui::Form& Help() { return *help_; }
+    PersonalForm& Personal() { return *personal_; }
+    MemoryForm& Memory() { return *memory_; }
+    CpuForm& Cpu() { return *cpu_; }
+    DisplayForm& Display() { return *display_; }
+    DiskForm& Disk() { return *disk_; }
+    DevicesForm& Devices() { return *devices_; }
+    UninstallForm& Uninstall() { return *uninstall_; }
+    SoundForm& Sound() { return *sound_; }
+    StartupForm& Startup() { return *startup_; }
+    HelpForm& Help() { return *help_; }
     AboutBox& About() { return *about_; }
     ReportLayout& SummaryReport() { return quickReport4_; }
     PrintPreviewForm& Preview() { return *preview_; }
@@ -50,16 +60,16 @@ private:
     std::unique_ptr<AboutBox> about_;
     ReportLayout quickReport4_;  // the printed summary's layout, never shown as a window
     ReportLayout quickReport5_;  // the personal information layout: a title only
-    std::unique_ptr<ui::Form> personal_;
-    std::unique_ptr<ui::Form> memory_;
-    std::unique_ptr<ui::Form> cpu_;
-    std::unique_ptr<ui::Form> display_;
-    std::unique_ptr<ui::Form> disk_;
-    std::unique_ptr<ui::Form> devices_;
-    std::unique_ptr<ui::Form> uninstall_;
-    std::unique_ptr<ui::Form> sound_;
-    std::unique_ptr<ui::Form> startup_;
-    std::unique_ptr<ui::Form> help_;
+    std::unique_ptr<PersonalForm> personal_;
+    std::unique_ptr<MemoryForm> memory_;
+    std::unique_ptr<CpuForm> cpu_;
+    std::unique_ptr<DisplayForm> display_;
+    std::unique_ptr<DiskForm> disk_;
+    std::unique_ptr<DevicesForm> devices_;
+    std::unique_ptr<UninstallForm> uninstall_;
+    std::unique_ptr<SoundForm> sound_;
+    std::unique_ptr<StartupForm> startup_;
+    std::unique_ptr<HelpForm> help_;
     // The report engine's preview, made once like the rest.
     std::unique_ptr<PrintPreviewForm> preview_;
 };

@@ -3,7 +3,6 @@
 // status bar with its ticker, the version gate, batch mode and the refresh.
 
 #include <windows.h>
-
 #include <commctrl.h>
 
 #include "app/command_line.h"
@@ -19,7 +18,6 @@ class Application;
 class MainForm : public ui::Form, public SummaryView, public ControlTexts {
 public:
     explicit MainForm(Application& app);
-    ~MainForm() override;
 
     // View > System Info (F5): the summary refresh. Errors that escape it reach the caller.
     void Refresh1Click();
@@ -42,41 +40,34 @@ public:
     // ControlTexts
     std::optional<std::string> TextOf(std::string_view name) override;
 
-    HWND ToolBar() const { return toolBar_; }
-    HWND StatusBar() const { return statusBar_; }
-
 protected:
     ui::Layout BuildLayout() override;
     ui::MenuBar BuildMenuBar() override;
     void OnCreate() override;
     void OnShow() override;
     void OnCloseRequest() override;
-    void OnCommand(int id) override;
     void OnResize() override;
-    void OnLinkClick(const std::string& name) override;
-    void OnBackgroundMouseDown(HWND container) override;
+    void OnClick(const std::string& name) override;
+    void OnTimer(const std::string& name) override;
+    bool OnPaintBackground(const std::string& name, HDC dc, const RECT& rect) override;
+    void OnBackgroundMouseDown(const std::string& container) override;
     bool OnMessage(HWND source, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     void RunBatchMode(const std::string& path);
-    void CreateToolBar();
-    void CreateStatusBar();
     void Timer1Timer();
     void ScrollSummary(int request);
-    void ShowOutputMenu(const RECT& button);
     void ransparentBackground1Click();
     void Exit1Click();
     void OpenAuthorSite();
+    void ShowBars(bool shown);
 
     Application& app_;
     bool refused_ = false;
-    HWND strip_ = nullptr;
-    HWND toolBar_ = nullptr;
-    HWND statusBar_ = nullptr;
-    HIMAGELIST toolImages_ = nullptr;
-    std::vector<win32::GdiObject<HBITMAP>> menuPictures_;
+    // One column of the strip's background: every column is the same, so it stretches to any width.
     win32::GdiObject<HBITMAP> stripPicture_;
-    HMENU outputMenu_ = nullptr;
+    // Wheel movement not yet worth a page (a page is one notch, WHEEL_DELTA).
+    int wheelRemainder_ = 0;
     ui::FileDialog saveDialog_;
     ui::FileDialog htmlDialog_;
     // The status bar's own usage history, kept for the whole run.

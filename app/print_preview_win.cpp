@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "app/window_layouts.h"
 #include "core/error.h"
 #include "ui/report_surface_win.h"
 
@@ -9,12 +10,9 @@ namespace orvane {
 
 namespace {
 
-constexpr int kToolStripHeight = 40;
-// The page is shown at 3 pixels (96 DPI) to the millimetre, on a grey desk.
-constexpr double kPreviewPixelsPerMm = 3.0;
-constexpr int kDeskMargin = 12;
-
-int PagePixels(double mm) { return static_cast<int>(mm * ui::Scale(96) / 96.0 * kPreviewPixelsPerMm); }
+int PagePixels(double mm) {
+    return static_cast<int>(mm * ui::Scale(96) / 96.0 * kPreviewPixelsPerMm);
+}
 
 }  // namespace
 
@@ -27,34 +25,14 @@ PrintPreviewForm::PrintPreviewForm()
                             .background = ui::Rgb(128, 128, 128)}) {}
 
 ui::Layout PrintPreviewForm::BuildLayout() {
-    using ui::ControlKind;
-    const int pageWidth = static_cast<int>(210 * kPreviewPixelsPerMm);
-    const int pageHeight = static_cast<int>(297 * kPreviewPixelsPerMm);
-    return {
-        {"ToolPanel", ControlKind::Panel, "", {0, 0, 2000, kToolStripHeight}, "", std::nullopt},
-        {"PrintButton", ControlKind::DefaultButton, "Print", {8, 8, 80, 25}, "ToolPanel", std::nullopt},
-        {"CloseButton", ControlKind::Button, "Close", {96, 8, 80, 25}, "ToolPanel", std::nullopt},
-        {"Desk", ControlKind::ScrollBox, "", {}, "", std::nullopt},
-        {"Page", ControlKind::PaintBox, "", {kDeskMargin, kDeskMargin, pageWidth, pageHeight}, "Desk", std::nullopt},
-        {"DeskEdge", ControlKind::Label, "", {kDeskMargin, kDeskMargin + pageHeight, 1, kDeskMargin}, "Desk",
-         std::nullopt},
-    };
+    return BuildPrintPreviewLayout();
 }
 
 void PrintPreviewForm::Preview(const ReportLayout& layout, const std::string& dateTime) {
     layout_ = &layout;
     dateTime_ = dateTime;
-    SetFillInsets(ui::Scale(kToolStripHeight), 0);
     if (HWND page = Control("Page")) InvalidateRect(page, nullptr, TRUE);
     ShowModal();
-}
-
-void PrintPreviewForm::OnResize() {
-    RECT client;
-    GetClientRect(Handle(), &client);
-    if (HWND panel = Control("ToolPanel")) {
-        SetWindowPos(panel, nullptr, 0, 0, client.right, ui::Scale(kToolStripHeight), SWP_NOZORDER | SWP_NOMOVE);
-    }
 }
 
 void PrintPreviewForm::OnPaintBox(const std::string& name, HDC dc, const RECT& rect) {
@@ -66,8 +44,7 @@ void PrintPreviewForm::OnPaintBox(const std::string& name, HDC dc, const RECT& r
     FrameRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
-void PrintPreviewForm::OnControlCommand(const std::string& name, HWND, int, int notifyCode) {
-    if (notifyCode != BN_CLICKED) return;
+void PrintPreviewForm::OnClick(const std::string& name) {
     if (name == "CloseButton") HideForm();
     if (name == "PrintButton") ui::RunCommand(Handle(), [this] { PrintReport(); });
 }

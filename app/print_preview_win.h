@@ -16,9 +16,8 @@ public:
 
 protected:
     ui::Layout BuildLayout() override;
-    void OnControlCommand(const std::string& name, HWND control, int id, int notifyCode) override;
+    void OnClick(const std::string& name) override;
     void OnPaintBox(const std::string& name, HDC dc, const RECT& rect) override;
-    void OnResize() override;
     bool UsesDialogKeys() const override { return true; }
 
 private:

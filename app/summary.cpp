@@ -24,50 +24,44 @@ std::string DescribeSoundCard(System& sys) {
 
 // Columns: label, probe, fallback, error group, serial ports.
 const SummaryRow kSummaryRows[kSummaryRowCount] = {
-    {"Windows",           GetWindowsVersion,      nullptr,                 None, false},
-    {"Internet Explorer", GetIEVersion,           nullptr,                 None, false},
-    {"Memory (RAM)",      GetMemorySize,          nullptr,                 None, false},
-    {"CPU Info",          GetCPUBrand,            GetCPUIdentifier,        None, false},
-    {"CPU Speed",         GetCPUSpeed,            nullptr,                 None, false},
-    {"Sound card",        DescribeSoundCard,      nullptr,                 None, false},
-    {"Display Adapters",  GetDisplayAdapters,     nullptr,                 None, false},
-    {"Screen Resolution", GetScreenResolution,    nullptr,                 A,    false},
-    {"Network",           GetNetworkPresence,     nullptr,                 A,    false},
-    {"Network Adapters",  GetNetworkAdapters,     nullptr,                 A,    false},
-    {"CD / DVD Drives",   GetCDDrives,            nullptr,                 A,    false},
-    {"Default Printer",   GetDefaultPrinterName,  nullptr,                 A,    false},
-    {"COM Ports",         GetCOMPorts,            GetCOMPortsFromRegistry, A,    true },
-    {"LPT Ports",         GetLPTPorts,            GetLPTPortsFromRegistry, A,    false},
-    {"Mouse",             GetMouseInfo,           nullptr,                 A,    false},
-    {"Hard Disks",        GetHardDisks,           nullptr,                 A,    false},
-    {"Hard Disks - Free", GetHardDisksFree,       nullptr,                 A,    false},
-    {"USB Controllers",   GetUSBControllers,      nullptr,                 A,    false},
-    {"Firewire (1394)",   GetFirewireControllers, nullptr,                 A,    false},
-    {"PCMCIA (Laptops)",  GetPCMCIAStatus,        nullptr,                 A,    false},
-    {"Manufacturer",      GetBIOSManufacturer,    nullptr,                 B,    false},
-    {"Product Make",      GetProductMake,         nullptr,                 B,    false},
-    {"Serial Number",     GetBIOSSerialNumber,    nullptr,                 B,    false},
-    {"AC Power Status",   GetACPowerStatus,       nullptr,                 None, false},
-    {"BIOS Info",         GetBIOSInfo,            nullptr,                 None, false},
-    {"Time Zone",         GetTimeZoneName,        nullptr,                 None, false},
-    {"Battery",           GetBatteryStatus,       nullptr,                 None, false},
-    {"Motherboard",       GetMotherboard,         nullptr,                 None, false},
-    {"Modems",            GetModems,              nullptr,                 None, false},
+    {"Windows", GetWindowsVersion, nullptr, None, false},
+    {"Internet Explorer", GetIEVersion, nullptr, None, false},
+    {"Memory (RAM)", GetMemorySize, nullptr, None, false},
+    {"CPU Info", GetCPUBrand, GetCPUIdentifier, None, false},
+    {"CPU Speed", GetCPUSpeed, nullptr, None, false},
+    {"Sound card", DescribeSoundCard, nullptr, None, false},
+    {"Display Adapters", GetDisplayAdapters, nullptr, None, false},
+    {"Screen Resolution", GetScreenResolution, nullptr, A, false},
+    {"Network", GetNetworkPresence, nullptr, A, false},
+    {"Network Adapters", GetNetworkAdapters, nullptr, A, false},
+    {"CD / DVD Drives", GetCDDrives, nullptr, A, false},
+    {"Default Printer", GetDefaultPrinterName, nullptr, A, false},
+    {"COM Ports", GetCOMPorts, GetCOMPortsFromRegistry, A, true},
+    {"LPT Ports", GetLPTPorts, GetLPTPortsFromRegistry, A, false},
+    {"Mouse", GetMouseInfo, nullptr, A, false},
+    {"Hard Disks", GetHardDisks, nullptr, A, false},
+    {"Hard Disks - Free", GetHardDisksFree, nullptr, A, false},
+    {"USB Controllers", GetUSBControllers, nullptr, A, false},
+    {"Firewire (1394)", GetFirewireControllers, nullptr, A, false},
+    {"PCMCIA (Laptops)", GetPCMCIAStatus, nullptr, A, false},
+    {"Manufacturer", GetBIOSManufacturer, nullptr, B, false},
+    {"Product Make", GetProductMake, nullptr, B, false},
+    {"Serial Number", GetBIOSSerialNumber, nullptr, B, false},
+    {"AC Power Status", GetACPowerStatus, nullptr, None, false},
+    {"BIOS Info", GetBIOSInfo, nullptr, None, false},
+    {"Time Zone", GetTimeZoneName, nullptr, None, false},
+    {"Battery", GetBatteryStatus, nullptr, None, false},
+    {"Motherboard", GetMotherboard, nullptr, None, false},
+    {"Modems", GetModems, nullptr, None, false},
 };
 
-// Columns: row, label, label control, value control, probe.
-const PersonalRowSpec kPersonalRefreshRows[6] = {
-    {PersonalRow::ComputerName, "Computer Name",    "Desc1",  "Info1",  GetLocalComputerName},
-    {PersonalRow::UserName,     "Username",         "Desc2",  "Info2",  GetLocalUserName    },
-    {PersonalRow::IpAddresses,  "IP Addresses",     "Desc3",  "Info3",  GetIPAddresses      },
-    {PersonalRow::MacAddress,   "MAC Address",      "Desc4",  "Info4",  GetMACAddress       },
-    {PersonalRow::ProductId,    "Product ID",       "Desc6",  "Info6",  GetProductID        },
-    {PersonalRow::HddSerial,    "HD Serial Number", "Desc21", "Info21", GetHDDSerial        },
-};
+std::string SummaryValueName(int row) {
+    return (row == 29 ? "info" : "Info") + std::to_string(row);
+}
 
-std::string SummaryValueName(int row) { return (row == 29 ? "info" : "Info") + std::to_string(row); }
-
-std::string SummaryLabelName(int row) { return "Desc" + std::to_string(row); }
+std::string SummaryLabelName(int row) {
+    return "Desc" + std::to_string(row);
+}
 
 namespace {
 

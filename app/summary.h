@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "probes/personal_rows.h"
 #include "probes/probe.h"
 
 namespace orvane {
@@ -33,18 +34,6 @@ extern const SummaryRow kSummaryRows[kSummaryRowCount];
 // The value control of row n: "Info<n>", except row 29, whose control is named "info29".
 std::string SummaryValueName(int row);
 std::string SummaryLabelName(int row);
-
-// The personal window's rows that the summary refresh fills, in the order it fills them.
-enum class PersonalRow { ComputerName, UserName, IpAddresses, MacAddress, ProductId, HddSerial };
-
-struct PersonalRowSpec {
-    PersonalRow row;
-    const char* label;
-    const char* labelName;
-    const char* valueName;
-    Probe probe;
-};
-extern const PersonalRowSpec kPersonalRefreshRows[6];
 
 // Where the refresh writes. A write shows the text at once (the refresh does not return to the
 // message loop, so this is what makes the rows fill one by one).

@@ -3,9 +3,6 @@ enable_language(RC)
 
 set(ORVANE_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
-add_library(orvane_res_core STATIC res/picture.cpp res/toolbar_pictures.cpp)
-target_include_directories(orvane_res_core PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_compile_options(orvane_res_core PRIVATE ${ORVANE_WARNINGS})
 
 # The icon is drawn from its shape description at build time by a tool that runs on the build machine.
 set(ORVANE_ICON ${CMAKE_BINARY_DIR}/res/orvane.ico)
@@ -22,7 +19,7 @@ if(CMAKE_CROSSCOMPILING)
     set(ORVANE_MAKE_ICON_DEPENDS ${ORVANE_MAKE_ICON})
 else()
     add_executable(make_icon tools/make_icon.cpp)
-    target_link_libraries(make_icon PRIVATE orvane_res_core)
+    target_link_libraries(make_icon PRIVATE orvane_core)
     set(ORVANE_MAKE_ICON_COMMAND $<TARGET_FILE:make_icon>)
     set(ORVANE_MAKE_ICON_DEPENDS make_icon)
 endif()
@@ -44,6 +41,15 @@ add_library(orvane_win STATIC
     ui/print_image_win.cpp
     probes/personal_window_win.cpp
     ui/form_win.cpp
+    ui/control_kinds_win.cpp
+    ui/scroll_box_win.cpp
+    ui/list_view_win.cpp
+    ui/combo_box_win.cpp
+    ui/check_list_win.cpp
+    ui/gauge_win.cpp
+    ui/status_bar_win.cpp
+    ui/tool_bar_win.cpp
+    ui/image_win.cpp
     ui/menu_win.cpp
     ui/locale_win.cpp
     ui/file_dialog_win.cpp
@@ -52,10 +58,18 @@ add_library(orvane_win STATIC
     app/main_window_win.cpp
     app/about_box_win.cpp
     app/help_window_win.cpp
+    cpu/memory_window_win.cpp
+    cpu/cpu_window_win.cpp
+    windows/display_window_win.cpp
+    windows/drive_window_win.cpp
+    windows/device_window_win.cpp
+    windows/uninstall_window_win.cpp
+    windows/sound_window_win.cpp
+    windows/startup_window_win.cpp
 )
 # The system libraries the platform layer calls, for every program built on it.
-target_link_libraries(orvane_win PUBLIC orvane_core orvane_res_core comdlg32 iphlpapi netapi32 ws2_32 ole32 oleaut32
-                      uuid comctl32 gdi32 user32 advapi32 winspool winmm)
+target_link_libraries(orvane_win PUBLIC orvane_core comdlg32 iphlpapi netapi32 ws2_32 ole32 oleaut32
+                      uuid comctl32 uxtheme gdi32 user32 advapi32 winspool winmm)
 target_compile_options(orvane_win PRIVATE ${ORVANE_WARNINGS})
 target_compile_definitions(orvane_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX WINVER=0x0601 _WIN32_WINNT=0x0601)
 target_compile_definitions(orvane_core PUBLIC NOMINMAX)

@@ -6,9 +6,15 @@
 namespace orvane {
 
 namespace {
-bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= 32; }
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+bool IsTrimmed(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
+char UpperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 }  // namespace
 
 std::string Trim(std::string_view text) {
@@ -43,6 +49,16 @@ std::string TextUpToNul(const std::uint8_t* bytes, std::size_t count) {
     std::size_t length = 0;
     while (length < count && bytes[length] != 0) ++length;
     return std::string(reinterpret_cast<const char*>(bytes), length);
+}
+
+std::string GroupThousands(std::uint64_t value, std::string_view separator) {
+    const std::string digits = std::to_string(value);
+    std::string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) grouped.append(separator);
+        grouped.push_back(digits[i]);
+    }
+    return grouped;
 }
 
 std::string Format(const char* format, ...) {

@@ -22,6 +22,9 @@ inline std::string TextUpToNul(const std::vector<std::uint8_t>& bytes) {
     return TextUpToNul(bytes.data(), bytes.size());
 }
 
+// The digits of a number grouped in threes with the separator given ("536,870,912").
+std::string GroupThousands(std::uint64_t value, std::string_view separator);
+
 // printf-style formatting into a std::string.
 std::string Format(const char* format, ...)
 #if defined(__GNUC__)

@@ -21,11 +21,34 @@ inline constexpr int kThreadPriorityTimeCritical = 15;          // THREAD_PRIORI
 // The flags register's ID bit: software that can toggle it may execute CPUID.
 inline constexpr std::uint64_t kFlagsIdBit = 0x200000;
 
+// GlobalMemoryStatusEx's record: the memory load in percent and six counts of bytes.
+struct MemoryStatus {
+    std::uint32_t load = 0;
+    std::uint64_t totalPhysical = 0;
+    std::uint64_t availablePhysical = 0;
+    std::uint64_t totalPageFile = 0;
+    std::uint64_t availablePageFile = 0;
+    std::uint64_t totalVirtual = 0;
+    std::uint64_t availableVirtual = 0;
+};
+
+// The memory fields of GetSystemInfo's record, as this process sees them.
+struct MemoryLayout {
+    std::uint32_t pageSize = 0;
+    std::uint32_t allocationGranularity = 0;
+    std::uint64_t minimumApplicationAddress = 0;
+    std::uint64_t maximumApplicationAddress = 0;
+};
+
 class Hardware {
-  public:
+public:
     virtual ~Hardware() = default;
     // ullTotalPhys of GlobalMemoryStatusEx; nullopt when the call fails.
     virtual std::optional<std::uint64_t> TotalPhysicalMemory() = 0;
+    // GlobalMemoryStatusEx; nullopt when the call fails.
+    virtual std::optional<MemoryStatus> MemoryStatusEx() = 0;
+    // GetSystemInfo's page size, granularity and application address range.
+    virtual MemoryLayout SystemMemoryLayout() = 0;
     // The flags register (EFLAGS or RFLAGS) as pushf reads it and popf writes it.
     virtual std::uint64_t ReadFlags() = 0;
     virtual void WriteFlags(std::uint64_t flags) = 0;

@@ -1,26 +1,23 @@
 #include "probes/personal_window_layout.h"
 
-#include "app/summary.h"
+#include "probes/personal_rows.h"
 
 namespace orvane {
 
 ui::Layout BuildPersonalWindowLayout(const char* webSite) {
     ui::Layout layout;
-    layout.push_back({kPersonalAreaName, ui::ControlKind::ScrollBox, "", {}, "", std::nullopt});
+    layout.push_back({.name = kPersonalAreaName, .kind = ui::ControlKind::ScrollBox, .align = ui::Align::Client});
     ui::AddItemDetailsHeadings(layout, kPersonalAreaName, 16);
-    const ui::RowGeometry geometry{8, 130, 152, 400, 22};
-    // The rows the summary refresh fills, in its order, then this window's own line; 32 pixels apart.
-    int y = 48;
-    for (const PersonalRowSpec& row : kPersonalRefreshRows) {
-        ui::AddRow(layout, kPersonalAreaName, geometry, y, row.labelName, row.label, row.valueName);
-        y += 32;
-    }
-    ui::AddRow(layout, kPersonalAreaName, geometry, y, kAdministratorLabelName, "Administrator",
-               kAdministratorValueName);
-    layout.push_back({
-        kPersonalLinkName, ui::ControlKind::Link, webSite, {8, 297, 0, 0},
-           kPersonalAreaName, std::nullopt
-    });
+    // The rows the summary refresh fills, in its order, then this window's own line.
+    std::vector<ui::RowSpec> rows;
+    for (const PersonalRowSpec& row : kPersonalRefreshRows) rows.push_back({row.labelName, row.label, row.valueName});
+    rows.push_back({kAdministratorLabelName, "Administrator", kAdministratorValueName});
+    ui::AddRows(layout, kPersonalAreaName, {8, 130, 152, 400, 22}, 48, rows);
+    layout.push_back({.name = kPersonalLinkName,
+                      .kind = ui::ControlKind::Link,
+                      .caption = webSite,
+                      .rect = {8, 297, 0, 0},
+                      .parent = kPersonalAreaName});
     return layout;
 }
 

@@ -49,6 +49,16 @@ void PersonalForm::QuickPrint1Click() {
     ui::PrintClientAreaImage(Handle());
 }
 
+std::string PersonalForm::ComputerName() const {
+    return Text(kPersonalRefreshRows[0].valueName);
+}
+
+void PersonalForm::ShowRefreshValue(PersonalRow row, const std::string& text) {
+    for (const PersonalRowSpec& design : kPersonalRefreshRows) {
+        if (design.row == row) SetTextNow(design.valueName, text);
+    }
+}
+
 void PersonalForm::Close1Click() {
     HideForm();
 }

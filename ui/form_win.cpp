@@ -4,14 +4,24 @@
 #include <exception>
 
 #include "core/text.h"
+#include "ui/check_list_win.h"
+#include "ui/combo_box_win.h"
+#include "ui/control_kinds_win.h"
+#include "ui/gauge_win.h"
+#include "ui/image_win.h"
+#include "ui/list_view_win.h"
 #include "ui/menu_win.h"
+#include "ui/scroll_box_win.h"
+#include "ui/status_bar_win.h"
 
 namespace orvane::ui {
 
 namespace {
 
-constexpr const char* kScrollBoxClass = "TScrollBox";
 constexpr UINT_PTR kFirstControlId = 1000;
+// Tool buttons and timers are numbered from here, clear of the controls and the menu items.
+constexpr int kFirstToolCommand = 20000;
+constexpr UINT_PTR kFirstTimer = 100;
 
 AppCursor g_appCursor = AppCursor::Default;
 
@@ -35,150 +45,8 @@ HCURSOR CursorFor(AppCursor cursor) {
     }
 }
 
-std::string UpperName(std::string_view name) { return ToUpperAscii(name); }
-
-// --- the scroll box: a white container whose controls scroll with its scroll bars ---
-
-struct ScrollState {
-    Form* form = nullptr;
-    bool scrolls = false;  // panels share the class but never scroll
-    int x = 0;  // scroll offsets in screen pixels
-    int y = 0;
-};
-
-ScrollState* StateOf(HWND box) { return reinterpret_cast<ScrollState*>(GetWindowLongPtrA(box, GWLP_USERDATA)); }
-
-SIZE ContentExtent(HWND box, const ScrollState& state) {
-    SIZE extent{0, 0};
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        RECT rect;
-        GetWindowRect(child, &rect);
-        MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&rect), 2);
-        extent.cx = std::max<LONG>(extent.cx, rect.right + state.x);
-        extent.cy = std::max<LONG>(extent.cy, rect.bottom + state.y);
-    }
-    return extent;
-}
-
-void UpdateScrollBars(HWND box) {
-    ScrollState* state = StateOf(box);
-    if (!state || !state->scrolls) return;
-    RECT client;
-    GetClientRect(box, &client);
-    const SIZE extent = ContentExtent(box, *state);
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    info.nMin = 0;
-    info.nMax = extent.cy > 0 ? extent.cy - 1 : 0;
-    info.nPage = static_cast<UINT>(std::max<LONG>(client.bottom, 0));
-    info.nPos = state->y;
-    SetScrollInfo(box, SB_VERT, &info, TRUE);
-    info.nMax = extent.cx > 0 ? extent.cx - 1 : 0;
-    info.nPage = static_cast<UINT>(std::max<LONG>(client.right, 0));
-    info.nPos = state->x;
-    SetScrollInfo(box, SB_HORZ, &info, TRUE);
-}
-
-void ScrollTo(HWND box, int bar, int position) {
-    ScrollState* state = StateOf(box);
-    if (!state) return;
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_ALL;
-    GetScrollInfo(box, bar, &info);
-    const int highest = std::max(0, info.nMax - static_cast<int>(info.nPage) + 1);
-    position = std::clamp(position, 0, highest);
-    int& current = bar == SB_VERT ? state->y : state->x;
-    const int delta = current - position;
-    if (delta == 0) return;
-    current = position;
-    // Every control moves, also those outside the visible part (which scrolling the window's pixels
-    // with its children would leave where they were).
-    const int dx = bar == SB_VERT ? 0 : delta;
-    const int dy = bar == SB_VERT ? delta : 0;
-    int count = 0;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) ++count;
-    HDWP moves = BeginDeferWindowPos(count);
-    for (HWND child = GetWindow(box, GW_CHILD); child && moves; child = GetWindow(child, GW_HWNDNEXT)) {
-        RECT rect;
-        GetWindowRect(child, &rect);
-        MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&rect), 2);
-        moves = DeferWindowPos(moves, child, nullptr, rect.left + dx, rect.top + dy, 0, 0,
-                               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    if (moves) EndDeferWindowPos(moves);
-    RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    info.fMask = SIF_POS;
-    info.nPos = position;
-    SetScrollInfo(box, bar, &info, TRUE);
-}
-
-void HandleScroll(HWND box, int bar, WPARAM wParam) {
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_ALL;
-    GetScrollInfo(box, bar, &info);
-    int position = info.nPos;
-    const int line = Scale(16);
-    switch (LOWORD(wParam)) {
-        case SB_LINEUP: position -= line; break;
-        case SB_LINEDOWN: position += line; break;
-        case SB_PAGEUP: position -= static_cast<int>(info.nPage); break;
-        case SB_PAGEDOWN: position += static_cast<int>(info.nPage); break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: position = info.nTrackPos; break;
-        case SB_TOP: position = info.nMin; break;
-        case SB_BOTTOM: position = info.nMax; break;
-        default: return;
-    }
-    ScrollTo(box, bar, position);
-}
-
-LRESULT CALLBACK ScrollBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-    ScrollState* state = StateOf(box);
-    switch (message) {
-        case WM_NCCREATE: {
-            auto* created = reinterpret_cast<CREATESTRUCTA*>(lParam);
-            auto* fresh = new ScrollState{static_cast<Form*>(created->lpCreateParams),
-                                          (created->style & WS_VSCROLL) != 0, 0, 0};
-            SetWindowLongPtrA(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(fresh));
-            break;
-        }
-        case WM_NCDESTROY:
-            delete state;
-            SetWindowLongPtrA(box, GWLP_USERDATA, 0);
-            break;
-        case WM_SIZE:
-            UpdateScrollBars(box);
-            return 0;
-        case WM_VSCROLL:
-            HandleScroll(box, SB_VERT, wParam);
-            return 0;
-        case WM_HSCROLL:
-            HandleScroll(box, SB_HORZ, wParam);
-            return 0;
-        default:
-            break;
-    }
-    if (state && state->form) {
-        bool handled = false;
-        const LRESULT result = state->form->RouteFromChild(box, message, wParam, lParam, handled);
-        if (handled) return result;
-    }
-    return DefWindowProcA(box, message, wParam, lParam);
-}
-
-void RegisterScrollBoxClass() {
-    static bool registered = false;
-    if (registered) return;
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = ScrollBoxProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hCursor = nullptr;  // the form decides the cursor
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszClassName = kScrollBoxClass;
-    registered = RegisterClassA(&windowClass) != 0;
+std::string UpperName(std::string_view name) {
+    return ToUpperAscii(name);
 }
 
 SIZE TextExtent(HWND control, HFONT font, const std::string& text, int wrapWidth) {
@@ -191,22 +59,102 @@ SIZE TextExtent(HWND control, HFONT font, const std::string& text, int wrapWidth
     return SIZE{rect.right, rect.bottom};
 }
 
-bool IsContainer(ControlKind kind) { return kind == ControlKind::ScrollBox || kind == ControlKind::Panel; }
+// Kinds whose caption sizes them when the layout gives no width or height.
+bool SizedByCaption(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Heading:
+        case ControlKind::Link:
+        case ControlKind::Label:
+        case ControlKind::StaticLink:
+        case ControlKind::LabelEdit:
+        case ControlKind::ValueEdit:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool IsTextKind(ControlKind kind) {
+    return kind == ControlKind::Heading || kind == ControlKind::Link || kind == ControlKind::Label ||
+           kind == ControlKind::StaticLink;
+}
+
+COLORREF ColourOf(const Paint& paint, const ControlSpec& design, Colour formBackground) {
+    switch (paint.source) {
+        case Paint::Source::FormBackground:
+            return formBackground;
+        case Paint::Source::Fixed:
+            return paint.value;
+        case Paint::Source::System:
+            return GetSysColor(static_cast<int>(paint.value));
+        case Paint::Source::Declared:
+            return design.background.value_or(GetSysColor(COLOR_WINDOW));
+        default:
+            return formBackground;
+    }
+}
 
 }  // namespace
 
-int Scale(int designPixels) { return MulDiv(designPixels, ScreenDpi(), 96); }
-int Unscale(int screenPixels) { return MulDiv(screenPixels, 96, ScreenDpi()); }
+int Scale(int designPixels) {
+    return MulDiv(designPixels, ScreenDpi(), 96);
+}
+int Unscale(int screenPixels) {
+    return MulDiv(screenPixels, 96, ScreenDpi());
+}
+
+HBITMAP BitmapFromPixels(const std::vector<std::uint32_t>& pixels, int width, int height, bool premultiply) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap || !bits) return bitmap;
+    auto* out = static_cast<std::uint32_t*>(bits);
+    const std::size_t count =
+        std::min(pixels.size(), static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    for (std::size_t i = 0; i < count; ++i) {
+        std::uint32_t p = pixels[i];
+        if (premultiply) {
+            const std::uint32_t a = p >> 24;
+            auto channel = [&](int shift) { return (((p >> shift) & 0xFF) * a + 127) / 255; };
+            p = (a << 24) | (channel(16) << 16) | (channel(8) << 8) | channel(0);
+        }
+        out[i] = p;
+    }
+    return bitmap;
+}
+
+FormSpec DetailFrame(const char* className, const char* caption, int width, int height, bool clientSize,
+                     FormBorder border) {
+    return FormSpec{.className = className,
+                    .caption = caption,
+                    .width = width,
+                    .height = height,
+                    .clientSize = clientSize,
+                    .border = border,
+                    .maximizeBox = border == FormBorder::Sizeable};
+}
 
 void SetAppCursor(AppCursor cursor) {
     g_appCursor = cursor;
     SetCursor(CursorFor(cursor));
 }
 
-AppCursor CurrentAppCursor() { return g_appCursor; }
+AppCursor CurrentAppCursor() {
+    return g_appCursor;
+}
 
-BusyCursor::BusyCursor() : previous_(g_appCursor) { SetAppCursor(AppCursor::Wait); }
-BusyCursor::~BusyCursor() { SetAppCursor(previous_); }
+BusyCursor::BusyCursor() : previous_(g_appCursor) {
+    SetAppCursor(AppCursor::Wait);
+}
+BusyCursor::~BusyCursor() {
+    SetAppCursor(previous_);
+}
 
 void ShowErrorBox(HWND owner, const std::string& text) {
     MessageBoxA(owner, text.c_str(), "Orvane", MB_OK | MB_ICONERROR);
@@ -226,15 +174,19 @@ Form::Form(const FormSpec& design) : design_(design) {}
 
 Form::~Form() {
     for (const ControlEntry& control : controls_) {
+        if (control.design.kind == ControlKind::Image) ReleaseImage(control.hwnd);
         if (control.nameAtom) {
             RemovePropA(control.hwnd, kControlNameProperty);
             GlobalDeleteAtom(control.nameAtom);
         }
     }
     if (hwnd_) {
+        for (const auto& [name, id] : timers_) KillTimer(hwnd_, id);
         SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
     }
+    for (const auto& [caption, popup] : popups_) DestroyMenu(popup);
+    for (HIMAGELIST list : imageLists_) ImageList_Destroy(list);
     if (accelerators_) DestroyAcceleratorTable(accelerators_);
 }
 
@@ -281,6 +233,7 @@ void Form::Create(Form* owner) {
         RegisterClassExA(&windowClass);
     }
     RegisterScrollBoxClass();
+    RegisterBarGaugeClass();
 
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     DWORD exStyle = 0;
@@ -312,12 +265,13 @@ void Form::Create(Form* owner) {
     if (!hwnd_) return;
     SetAccelerators({});
     CreateControls();
-    LayoutFillControls();
+    ArrangeControls();
     OnCreate();
 }
 
 void Form::CreateControls() {
     const Layout layout = BuildLayout();
+    controls_.reserve(layout.size());
     for (const ControlSpec& design : layout) {
         HWND parent = hwnd_;
         if (!design.parent.empty()) {
@@ -328,68 +282,37 @@ void Form::CreateControls() {
         const ATOM atom = GlobalAddAtomA(design.name.c_str());
         if (atom) SetPropA(control, kControlNameProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(atom)));
         byName_[UpperName(design.name)] = controls_.size();
-        controls_.push_back({design.name, design.kind, control, atom});
-        kinds_[control] = design.kind;
+        byHandle_[control] = controls_.size();
+        controls_.push_back({design, control, atom});
+        if (const auto prepare = TraitsOf(design.kind).prepare) prepare(*this, control, design);
     }
     for (const ControlEntry& control : controls_) {
-        if (control.kind == ControlKind::ScrollBox) UpdateScrollBars(control.hwnd);
+        if (control.design.kind == ControlKind::ScrollBox) UpdateScrollBars(control.hwnd);
     }
 }
 
 HWND Form::CreateControl(const ControlSpec& design, HWND parent) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     const HMENU id = reinterpret_cast<HMENU>(kFirstControlId + controls_.size());
-    const FontSpec font = design.font.value_or(DefaultFont(design.kind));
-    const char* windowClass = "STATIC";
-    DWORD style = WS_CHILD | WS_VISIBLE;
-    switch (design.kind) {
-        case ControlKind::LabelEdit:
-        case ControlKind::ValueEdit:
-            // Read-only, flat and outside the tab order.
-            windowClass = "EDIT";
-            style |= WS_BORDER | ES_READONLY | ES_AUTOHSCROLL;
-            break;
-        case ControlKind::ScrollBox:
-            windowClass = kScrollBoxClass;
-            style |= WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN;
-            break;
-        case ControlKind::Panel:
-            windowClass = kScrollBoxClass;
-            style |= WS_CLIPCHILDREN;
-            break;
-        case ControlKind::Bevel:
-            // Drawn by the form (WM_DRAWITEM) as a lowered outer and raised inner edge.
-            style |= SS_OWNERDRAW | WS_CLIPSIBLINGS;
-            break;
-        case ControlKind::PaintBox:
-            style |= SS_OWNERDRAW;
-            break;
-        case ControlKind::Button:
-            windowClass = "BUTTON";
-            style |= BS_PUSHBUTTON | WS_TABSTOP;
-            break;
-        case ControlKind::DefaultButton:
-            windowClass = "BUTTON";
-            style |= BS_DEFPUSHBUTTON | WS_TABSTOP;
-            break;
-        case ControlKind::Link:
-        case ControlKind::Heading:
-        case ControlKind::Label:
-        case ControlKind::StaticLink:
-            // A label sized to its caption stays on one line; one with a width wraps within it.
-            style |= (design.rect.width == 0 ? SS_LEFTNOWORDWRAP : SS_LEFT) | SS_NOPREFIX | SS_NOTIFY;
-            break;
-    }
-    HWND control = CreateWindowExA(0, windowClass, design.caption.c_str(), style, Scale(design.rect.x),
-                                   Scale(design.rect.y), Scale(design.rect.width), Scale(design.rect.height), parent, id,
-                                   instance, IsContainer(design.kind) ? static_cast<void*>(this) : nullptr);
+    const KindTraits& traits = TraitsOf(design.kind);
+    const FontSpec font = design.font.value_or(traits.font);
+    DWORD style = WS_CHILD | WS_VISIBLE | traits.style;
+    // A label sized to its caption stays on one line; one with a width wraps within it.
+    if (IsTextKind(design.kind)) style |= design.rect.width == 0 ? SS_LEFTNOWORDWRAP : SS_LEFT;
+    int height = Scale(design.rect.height);
+    // A drop-down's height includes its open list.
+    if (design.kind == ControlKind::DropDownList || design.kind == ControlKind::DropDown) height = Scale(200);
+    HWND control = CreateWindowExA(traits.exStyle, traits.windowClass, design.caption.c_str(), style,
+                                   Scale(design.rect.x), Scale(design.rect.y), Scale(design.rect.width), height, parent,
+                                   id, instance, traits.container ? static_cast<void*>(this) : nullptr);
     if (!control) return nullptr;
-    if (!IsContainer(design.kind)) {
+    if (!traits.container) {
         HFONT handle = FontFor(font);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(handle), FALSE);
-        if (design.rect.width == 0 || design.rect.height == 0) {
+        if (SizedByCaption(design.kind) && (design.rect.width == 0 || design.rect.height == 0)) {
             // Sized to the caption; a given width wraps the caption within it.
-            const SIZE text = TextExtent(control, handle, design.caption, design.rect.width ? Scale(design.rect.width) : 0);
+            const SIZE text =
+                TextExtent(control, handle, design.caption, design.rect.width ? Scale(design.rect.width) : 0);
             SetWindowPos(control, nullptr, 0, 0, design.rect.width ? Scale(design.rect.width) : text.cx,
                          design.rect.height ? Scale(design.rect.height) : text.cy, SWP_NOMOVE | SWP_NOZORDER);
         }
@@ -417,26 +340,20 @@ HBRUSH Form::BrushFor(Colour colour) {
     return brush;
 }
 
+const Form::ControlEntry* Form::EntryOf(HWND control) const {
+    const auto found = byHandle_.find(control);
+    return found == byHandle_.end() ? nullptr : &controls_[found->second];
+}
+
 bool Form::CtlColor(HDC dc, HWND control, LRESULT& result) {
-    const auto found = kinds_.find(control);
-    if (found == kinds_.end()) return false;
-    Colour back = design_.background;
-    Colour text = GetSysColor(COLOR_WINDOWTEXT);
-    switch (found->second) {
-        case ControlKind::LabelEdit:
-            back = kSkyBlue;
-            break;
-        case ControlKind::ValueEdit:
-            back = GetSysColor(COLOR_INFOBK);
-            text = GetSysColor(COLOR_INFOTEXT);
-            break;
-        case ControlKind::Link:
-        case ControlKind::StaticLink:
-            text = kLinkBlue;
-            break;
-        default:
-            break;
-    }
+    const ControlEntry* entry = EntryOf(control);
+    if (!entry) return false;
+    const KindTraits& traits = TraitsOf(entry->design.kind);
+    if (traits.background.source == Paint::Source::Own) return false;
+    const COLORREF back = ColourOf(traits.background, entry->design, design_.background);
+    const COLORREF text = traits.text.source == Paint::Source::Own
+                              ? GetSysColor(COLOR_WINDOWTEXT)
+                              : ColourOf(traits.text, entry->design, design_.background);
     SetTextColor(dc, text);
     SetBkColor(dc, back);
     result = reinterpret_cast<LRESULT>(BrushFor(back));
@@ -449,10 +366,27 @@ HWND Form::Control(std::string_view name) const {
 }
 
 std::string Form::NameOf(HWND control) const {
-    for (const ControlEntry& entry : controls_) {
-        if (entry.hwnd == control) return entry.name;
-    }
-    return {};
+    const ControlEntry* entry = EntryOf(control);
+    return entry ? entry->design.name : std::string();
+}
+
+ListView Form::List(std::string_view name) const {
+    return ListView(Control(name));
+}
+ComboBox Form::Combo(std::string_view name) const {
+    return ComboBox(Control(name));
+}
+CheckList Form::Checks(std::string_view name) const {
+    return CheckList(Control(name));
+}
+Gauge Form::GaugeOf(std::string_view name) const {
+    return Gauge(Control(name));
+}
+StatusBar Form::Status(std::string_view name) const {
+    return StatusBar(Control(name));
+}
+ImageBox Form::Image(std::string_view name) const {
+    return ImageBox(Control(name));
 }
 
 std::string Form::Text(std::string_view name) const {
@@ -474,6 +408,10 @@ void Form::SetTextNow(std::string_view name, const std::string& text) {
         SetWindowTextA(control, text.c_str());
         RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     }
+}
+
+void Form::Redraw(std::string_view name) {
+    if (HWND control = Control(name)) RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 void Form::ShowForm(int showCommand) {
@@ -518,7 +456,9 @@ void Form::HideForm() {
     if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
 }
 
-bool Form::Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
+bool Form::Visible() const {
+    return hwnd_ && IsWindowVisible(hwnd_);
+}
 
 void Form::SetAccelerators(const std::vector<ACCEL>& keys) {
     if (accelerators_) DestroyAcceleratorTable(accelerators_);
@@ -532,24 +472,169 @@ void Form::ActivateMenuCommand(int id) {
     SyncCheckMarks(menuHandle_, menu_);
 }
 
-void Form::InvokeMenu(const std::string& name) { ActivateMenuCommand(menu_.IdOf(name)); }
-
-void Form::SetFillInsets(int top, int bottom) {
-    fillTop_ = top;
-    fillBottom_ = bottom;
-    LayoutFillControls();
+void Form::InvokeMenu(const std::string& name) {
+    ActivateMenuCommand(menu_.IdOf(name));
 }
 
-void Form::LayoutFillControls() {
+HMENU Form::PopupFor(const std::string& caption) {
+    const auto found = popups_.find(caption);
+    if (found != popups_.end()) return found->second;
+    const MenuItem* menu = nullptr;
+    for (const MenuItem& top : menu_.Bar()) {
+        if (top.caption == caption) menu = &top;
+    }
+    if (!menu) return nullptr;
+    HMENU popup = BuildPopupHandle(menu_, menu->items);
+    // Items with pictures show them at the menu's small-icon size.
+    const int small = Scale(16);
+    UINT position = 0;
+    for (const MenuItem& item : menu->items) {
+        if (!item.visible) continue;
+        if (item.picture) {
+            menuPictures_.emplace_back(BitmapFromPixels(item.picture(small), small, small, true));
+            MENUITEMINFOA info{};
+            info.cbSize = sizeof info;
+            info.fMask = MIIM_BITMAP;
+            info.hbmpItem = menuPictures_.back().Get();
+            SetMenuItemInfoA(popup, position, TRUE, &info);
+        }
+        ++position;
+    }
+    popups_[caption] = popup;
+    return popup;
+}
+
+void Form::ShowPopupMenu(const std::string& caption, POINT screen) {
+    if (HMENU popup = PopupFor(caption)) {
+        SyncCheckMarks(popup, menu_);
+        TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN, screen.x, screen.y, 0, hwnd_, nullptr);
+    }
+}
+
+void Form::OnContextMenu(const std::string& name, POINT screen) {
+    const auto found = byName_.find(UpperName(name));
+    if (found == byName_.end()) return;
+    const std::string& menu = controls_[found->second].design.popupMenu;
+    if (!menu.empty()) ShowPopupMenu(menu, screen);
+}
+
+void Form::StartTimer(const std::string& name, unsigned milliseconds) {
+    if (!hwnd_) return;
+    auto found = timers_.find(name);
+    UINT_PTR id = kFirstTimer + timers_.size();
+    if (found != timers_.end()) {
+        id = found->second;
+    } else {
+        // Ids stay unique however often timers stop and start.
+        for (const auto& [existing, used] : timers_) id = std::max(id, used + 1);
+    }
+    if (SetTimer(hwnd_, id, milliseconds, nullptr)) timers_[name] = id;
+}
+
+void Form::StopTimer(const std::string& name) {
+    const auto found = timers_.find(name);
+    if (found == timers_.end()) return;
+    if (hwnd_) KillTimer(hwnd_, found->second);
+    timers_.erase(found);
+}
+
+bool Form::TimerRunning(const std::string& name) const {
+    return timers_.count(name) != 0;
+}
+
+int Form::AddToolCommand(HWND toolBar, const ToolButtonSpec& button) {
+    const int id = kFirstToolCommand + static_cast<int>(toolCommands_.size());
+    toolCommands_[id] = {toolBar, button};
+    return id;
+}
+
+void Form::KeepImageList(HIMAGELIST list) {
+    if (list) imageLists_.push_back(list);
+}
+
+void Form::ArrangeControls() {
     if (!hwnd_) return;
     RECT client;
     GetClientRect(hwnd_, &client);
-    for (const ControlEntry& control : controls_) {
-        if (control.kind != ControlKind::ScrollBox || GetParent(control.hwnd) != hwnd_) continue;
-        const int height = std::max<LONG>(0, client.bottom - fillTop_ - fillBottom_);
-        SetWindowPos(control.hwnd, nullptr, 0, fillTop_, client.right, height, SWP_NOZORDER | SWP_NOACTIVATE);
-        UpdateScrollBars(control.hwnd);
+    // Hidden aligned controls give their room to the others.
+    Layout shown;
+    std::vector<std::size_t> indexes;
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const ControlSpec& design = controls_[i].design;
+        if (design.align == Align::None || !design.parent.empty() || !IsWindowVisible(controls_[i].hwnd)) continue;
+        shown.push_back(design);
+        indexes.push_back(i);
     }
+    if (shown.empty()) return;
+    const std::vector<Rect> rects = ArrangeAligned(shown, client.right, client.bottom, Scale);
+    for (std::size_t k = 0; k < shown.size(); ++k) {
+        const Rect& r = rects[k];
+        HWND control = controls_[indexes[k]].hwnd;
+        SetWindowPos(control, nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        if (shown[k].kind == ControlKind::ScrollBox) UpdateScrollBars(control);
+    }
+}
+
+void Form::HandleControlCommand(HWND control, WPARAM wParam) {
+    const ControlEntry* entry = EntryOf(control);
+    if (!entry) return;
+    const std::string name = entry->design.name;
+    const int code = HIWORD(wParam);
+    switch (entry->design.kind) {
+        case ControlKind::Link:
+            if (code == STN_CLICKED) OnClick(name);
+            break;
+        case ControlKind::Button:
+        case ControlKind::DefaultButton:
+            if (code == BN_CLICKED) OnClick(name);
+            break;
+        case ControlKind::DropDown:
+        case ControlKind::DropDownList:
+            if (code == CBN_SELCHANGE) OnSelectionChanged(name);
+            break;
+        case ControlKind::ToolBar: {
+            const auto found = toolCommands_.find(LOWORD(wParam));
+            if (found != toolCommands_.end()) OnClick(found->second.button.name);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+bool Form::HandleNotify(const NMHDR& header, LRESULT& result) {
+    if (header.code == TTN_GETDISPINFOA) {
+        // A tool button's hint.
+        const auto found = toolCommands_.find(static_cast<int>(header.idFrom));
+        if (found == toolCommands_.end() || found->second.button.hint.empty()) return false;
+        auto& tip = const_cast<NMTTDISPINFOA&>(reinterpret_cast<const NMTTDISPINFOA&>(header));
+        tip.lpszText = const_cast<char*>(found->second.button.hint.c_str());
+        result = 0;
+        return true;
+    }
+    const ControlEntry* entry = EntryOf(header.hwndFrom);
+    if (!entry) return false;
+    if (entry->design.kind == ControlKind::ToolBar && header.code == TBN_DROPDOWN) {
+        const auto& drop = reinterpret_cast<const NMTOOLBARA&>(header);
+        const auto found = toolCommands_.find(drop.iItem);
+        if (found == toolCommands_.end()) return false;
+        RECT button{};
+        SendMessageA(header.hwndFrom, TB_GETRECT, static_cast<WPARAM>(drop.iItem), reinterpret_cast<LPARAM>(&button));
+        POINT corner{button.left, button.bottom};
+        ClientToScreen(header.hwndFrom, &corner);
+        ShowPopupMenu(found->second.button.dropDownMenu, corner);
+        result = TBDDRET_DEFAULT;
+        return true;
+    }
+    if (entry->design.kind == ControlKind::ListView && header.code == LVN_ITEMCHANGED) {
+        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+        if ((change.uChanged & LVIF_STATE) && ((change.uOldState ^ change.uNewState) & LVIS_SELECTED)) {
+            OnSelectionChanged(entry->design.name);
+        }
+        result = 0;
+        return true;
+    }
+    return false;
 }
 
 LRESULT Form::RouteFromChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
@@ -558,51 +643,85 @@ LRESULT Form::RouteFromChild(HWND child, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
             handled = CtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), result);
             return result;
         case WM_DRAWITEM: {
             const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            const auto kind = kinds_.find(draw->hwndItem);
-            if (kind != kinds_.end() && kind->second == ControlKind::PaintBox) {
-                OnPaintBox(NameOf(draw->hwndItem), draw->hDC, draw->rcItem);
-                handled = true;
-                return TRUE;
+            const ControlEntry* entry = EntryOf(draw->hwndItem);
+            if (!entry) return 0;
+            switch (entry->design.kind) {
+                case ControlKind::PaintBox:
+                    OnPaintBox(entry->design.name, draw->hDC, draw->rcItem);
+                    break;
+                case ControlKind::CheckList:
+                    DrawCheckListItem(*draw, ColourOf(TraitsOf(ControlKind::CheckList).background, entry->design,
+                                                      design_.background));
+                    break;
+                case ControlKind::Bevel: {
+                    RECT rect = draw->rcItem;
+                    FillRect(draw->hDC, &rect, BrushFor(design_.background));
+                    DrawEdge(draw->hDC, &rect, EDGE_ETCHED, BF_RECT);
+                    break;
+                }
+                default:
+                    return 0;
             }
-            if (kind == kinds_.end() || kind->second != ControlKind::Bevel) return 0;
-            RECT rect = draw->rcItem;
-            FillRect(draw->hDC, &rect, BrushFor(design_.background));
-            DrawEdge(draw->hDC, &rect, EDGE_ETCHED, BF_RECT);
             handled = true;
             return TRUE;
         }
         case WM_COMMAND:
             if (lParam) {
-                HWND control = reinterpret_cast<HWND>(lParam);
-                const std::string name = NameOf(control);
-                const auto kind = kinds_.find(control);
-                if (kind == kinds_.end()) {
-                    // A control the toolkit did not build (a tool bar): its id is a command.
-                    OnCommand(LOWORD(wParam));
-                } else if (kind->second == ControlKind::Link && HIWORD(wParam) == STN_CLICKED) {
-                    OnLinkClick(name);
-                } else {
-                    OnControlCommand(name, control, LOWORD(wParam), HIWORD(wParam));
-                }
+                HandleControlCommand(reinterpret_cast<HWND>(lParam), wParam);
             } else if (child != hwnd_) {
                 // Menu commands of pop-ups owned by a container.
                 SendMessageA(hwnd_, WM_COMMAND, wParam, 0);
             }
             handled = true;
             return 0;
+        case WM_NOTIFY:
+            handled = HandleNotify(*reinterpret_cast<const NMHDR*>(lParam), result);
+            if (handled) return result;
+            break;
+        case WM_CONTEXTMENU:
+            if (const ControlEntry* entry = EntryOf(reinterpret_cast<HWND>(wParam))) {
+                POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+                // From the keyboard the menu opens at the control's corner.
+                if (point.x == -1 && point.y == -1) {
+                    RECT rect;
+                    GetWindowRect(entry->hwnd, &rect);
+                    point = {rect.left, rect.top};
+                }
+                OnContextMenu(entry->design.name, point);
+                handled = true;
+                return 0;
+            }
+            break;
+        case WM_ERASEBKGND:
+            if (child != hwnd_) {
+                if (const ControlEntry* entry = EntryOf(child)) {
+                    RECT client;
+                    GetClientRect(child, &client);
+                    if (OnPaintBackground(entry->design.name, reinterpret_cast<HDC>(wParam), client)) {
+                        handled = true;
+                        return TRUE;
+                    }
+                }
+            }
+            break;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
-            OnBackgroundMouseDown(child);
-            handled = true;
-            return 0;
+            if (child != hwnd_) {
+                OnBackgroundMouseDown(NameOf(child));
+                handled = true;
+                return 0;
+            }
+            break;
         case WM_SETCURSOR: {
             // A link shows the hand while the pointer is over it; otherwise the application's cursor.
-            const auto kind = kinds_.find(reinterpret_cast<HWND>(wParam));
-            const bool overLink = kind != kinds_.end() && kind->second == ControlKind::Link;
+            const ControlEntry* entry = EntryOf(reinterpret_cast<HWND>(wParam));
+            const bool overLink = entry && entry->design.kind == ControlKind::Link;
             if (g_appCursor != AppCursor::Default || LOWORD(lParam) == HTCLIENT) {
                 SetCursor(CursorFor(g_appCursor == AppCursor::Default && overLink ? AppCursor::Hand : g_appCursor));
                 handled = true;
@@ -611,9 +730,10 @@ LRESULT Form::RouteFromChild(HWND child, UINT message, WPARAM wParam, LPARAM lPa
             return 0;
         }
         default:
-            if (OnMessage(child, message, wParam, lParam, result)) handled = true;
-            return result;
+            break;
     }
+    if (OnMessage(child, message, wParam, lParam, result)) handled = true;
+    return result;
 }
 
 LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -637,13 +757,12 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
     switch (message) {
         case WM_CLOSE:
             OnCloseRequest();
             return 0;
         case WM_SIZE:
-            LayoutFillControls();
+            ArrangeControls();
             OnResize();
             return 0;
         case WM_ERASEBKGND: {
@@ -652,6 +771,15 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             FillRect(reinterpret_cast<HDC>(wParam), &client, BrushFor(design_.background));
             return TRUE;
         }
+        case WM_TIMER:
+            for (const auto& [name, id] : timers_) {
+                if (id == wParam) {
+                    const std::string tick = name;  // the handler may stop the timer
+                    OnTimer(tick);
+                    return 0;
+                }
+            }
+            break;
         case WM_COMMAND:
             if (lParam == 0) {
                 if (menu_.Find(LOWORD(wParam))) {
@@ -666,7 +794,7 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     bool handled = false;
-    result = RouteFromChild(hwnd_, message, wParam, lParam, handled);
+    const LRESULT result = RouteFromChild(hwnd_, message, wParam, lParam, handled);
     if (handled) return result;
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }

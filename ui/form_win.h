@@ -1,9 +1,11 @@
 #pragma once
 // A small form toolkit over the raw Win32 API: a window built from a layout table, its controls found
-// by name without regard to case, its colours and fonts, and its show/close behaviour. Each of the
-// program's windows derives from Form and adds handlers.
+// by name without regard to case, its colours and fonts, typed events from its controls, named timers,
+// anchoring, and its show/close behaviour. Each of the program's windows derives from Form and adds
+// handlers.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <map>
@@ -17,6 +19,13 @@
 #include "ui/menu.h"
 
 namespace orvane::ui {
+
+class ListView;
+class ComboBox;
+class CheckList;
+class Gauge;
+class StatusBar;
+class ImageBox;
 
 // Design pixels are 96-DPI units; this is the one place that maps them to the screen.
 int Scale(int designPixels);
@@ -37,6 +46,11 @@ struct FormSpec {
     FormPosition position = FormPosition::MainFormCenter;
     Colour background = kWhite;
 };
+
+// A detail window's frame: sizeable windows get a maximise box, fixed ones do not; all are centred on
+// the main window.
+FormSpec DetailFrame(const char* className, const char* caption, int width, int height, bool clientSize,
+                     FormBorder border);
 
 // The application-wide cursor: while it is not Default, every window of the program shows it.
 enum class AppCursor { Default, Wait, Hand };
@@ -79,6 +93,17 @@ public:
     void SetText(std::string_view name, const std::string& text);
     // Writes the text and repaints the control at once, without waiting for the message loop.
     void SetTextNow(std::string_view name, const std::string& text);
+    // Repaints a control (a paint box) at once.
+    void Redraw(std::string_view name);
+
+    // The typed controls of this form, by name; an absent control gives an empty wrapper that
+    // does nothing.
+    ListView List(std::string_view name) const;
+    ComboBox Combo(std::string_view name) const;
+    CheckList Checks(std::string_view name) const;
+    Gauge GaugeOf(std::string_view name) const;
+    StatusBar Status(std::string_view name) const;
+    ImageBox Image(std::string_view name) const;
 
     // Shows the window (or brings it to the front when it is already shown), then runs OnShow.
     void ShowForm(int showCommand = SW_SHOWNORMAL);
@@ -94,9 +119,21 @@ public:
     // Runs a menu item of this window by its name, as a second control for the same command does.
     void InvokeMenu(const std::string& name);
     bool MenuChecked(const std::string& name) const { return menu_.Checked(name); }
+    // Shows a hidden top-level menu (by caption) as a pop-up at a point on the screen.
+    void ShowPopupMenu(const std::string& caption, POINT screen);
+
+    // Named timers: the tick reaches OnTimer with the name. Starting a running timer restarts it.
+    void StartTimer(const std::string& name, unsigned milliseconds);
+    void StopTimer(const std::string& name);
+    bool TimerRunning(const std::string& name) const;
 
     // Messages that the scroll box and other containers pass up to the form.
     LRESULT RouteFromChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
+
+    // For the kinds' set-up: a command id for a tool button, and resources the form frees with itself.
+    int AddToolCommand(HWND toolBar, const ToolButtonSpec& button);
+    void KeepImageList(HIMAGELIST list);
+    HFONT FontFor(const FontSpec& font);
 
 protected:
     virtual Layout BuildLayout() { return {}; }
@@ -106,50 +143,63 @@ protected:
     virtual void OnShow() {}
     // The close box and Alt+F4. Detail windows only hide; the main window overrides this.
     virtual void OnCloseRequest() { HideForm(); }
+    // A command id that is neither a menu item nor a control's (IDOK from the dialog keys).
     virtual void OnCommand(int /*id*/) {}
-    // A notification from a control (a button press, a link click); name is the control's own.
-    virtual void OnControlCommand(const std::string& /*name*/, HWND /*control*/, int /*id*/, int /*notifyCode*/) {}
     virtual void OnResize() {}
+
+    // --- Typed events from the controls, by the control's name ---
+    // A button, a link or a tool button was clicked.
+    virtual void OnClick(const std::string& /*name*/) {}
+    // A drop-down's or a list view's selection changed.
+    virtual void OnSelectionChanged(const std::string& /*name*/) {}
+    // A right-click on a control; by default its declared context menu opens there.
+    virtual void OnContextMenu(const std::string& name, POINT screen);
+    virtual void OnTimer(const std::string& /*name*/) {}
+    // Draws a PaintBox control.
+    virtual void OnPaintBox(const std::string& /*name*/, HDC /*dc*/, const RECT& /*rect*/) {}
+    // Paints a panel's background; false leaves it to the panel (plain white).
+    virtual bool OnPaintBackground(const std::string& /*name*/, HDC /*dc*/, const RECT& /*rect*/) { return false; }
+    // A mouse press on the background of a container (not on a control).
+    virtual void OnBackgroundMouseDown(const std::string& /*container*/) {}
     // A hook for anything else, sent to the form (source = its own window) or passed up by one of its
     // containers (source = the container); return true when the message was handled.
     virtual bool OnMessage(HWND /*source*/, UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/,
                            LRESULT& /*result*/) {
         return false;
     }
-    // A click on a Link control.
-    virtual void OnLinkClick(const std::string& /*name*/) {}
-    // Draws a PaintBox control.
-    virtual void OnPaintBox(const std::string& /*name*/, HDC /*dc*/, const RECT& /*rect*/) {}
-    // A mouse press on the background of a container (not on a control).
-    virtual void OnBackgroundMouseDown(HWND /*container*/) {}
 
     // Keys beyond the menu's own shortcuts.
     void SetAccelerators(const std::vector<ACCEL>& keys);
     const MenuModel& Menu() const { return menu_; }
     // Runs a menu command with the program's error handling and shows the new check marks.
     void ActivateMenuCommand(int id);
-    // Space kept free above and below the controls that fill the client area (tool bar, status bar).
-    void SetFillInsets(int top, int bottom);
-    void LayoutFillControls();
+    // Places the aligned controls again (after one of them was shown or hidden).
+    void ArrangeControls();
     const FormSpec& Design() const { return design_; }
     Form* Owner() const { return owner_; }
 
 private:
     struct ControlEntry {
-        std::string name;
-        ControlKind kind;
+        ControlSpec design;
         HWND hwnd;
         ATOM nameAtom;
+    };
+    struct ToolCommand {
+        HWND toolBar;
+        ToolButtonSpec button;
     };
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
     HWND CreateControl(const ControlSpec& design, HWND parent);
-    HFONT FontFor(const FontSpec& font);
     HBRUSH BrushFor(Colour colour);
     bool CtlColor(HDC dc, HWND control, LRESULT& result);
+    bool HandleNotify(const NMHDR& header, LRESULT& result);
+    void HandleControlCommand(HWND control, WPARAM wParam);
+    const ControlEntry* EntryOf(HWND control) const;
     POINT InitialPosition(int outerWidth, int outerHeight) const;
+    HMENU PopupFor(const std::string& caption);
 
     FormSpec design_;
     Form* owner_ = nullptr;
@@ -157,11 +207,14 @@ private:
     HACCEL accelerators_ = nullptr;
     MenuModel menu_;
     HMENU menuHandle_ = nullptr;
-    int fillTop_ = 0;
-    int fillBottom_ = 0;
     std::vector<ControlEntry> controls_;
     std::map<std::string, std::size_t> byName_;  // upper-case name -> index in controls_
-    std::map<HWND, ControlKind> kinds_;
+    std::map<HWND, std::size_t> byHandle_;
+    std::map<int, ToolCommand> toolCommands_;
+    std::map<std::string, UINT_PTR> timers_;  // running timers by name
+    std::map<std::string, HMENU> popups_;     // hidden top-level menus, built on first use
+    std::vector<HIMAGELIST> imageLists_;
+    std::vector<win32::GdiObject<HBITMAP>> menuPictures_;
     std::vector<std::pair<std::string, win32::GdiObject<HFONT>>> fonts_;
     std::map<Colour, win32::GdiObject<HBRUSH>> brushes_;
 };
@@ -169,5 +222,8 @@ private:
 // The property that carries a control's name as a global atom, so that another process (the
 // end-to-end tests) can find a control by the name the program uses.
 inline constexpr const char* kControlNameProperty = "OrvaneControlName";
+
+// A 32-bit top-down DIB of the pixels (0xAARRGGBB), premultiplied for image lists and menus.
+HBITMAP BitmapFromPixels(const std::vector<std::uint32_t>& pixels, int width, int height, bool premultiply);
 
 }  // namespace orvane::ui

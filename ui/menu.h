@@ -25,20 +25,26 @@ inline constexpr std::uint16_t kKeyF9 = 0x78;
 inline constexpr std::uint16_t kKeyF10 = 0x79;
 inline constexpr std::uint16_t kKeyF11 = 0x7A;
 inline constexpr std::uint16_t kKeyF12 = 0x7B;
-constexpr Shortcut Key(std::uint16_t key) { return {key, false}; }
-constexpr Shortcut Ctrl(char letter) { return {static_cast<std::uint16_t>(letter), true}; }
+constexpr Shortcut Key(std::uint16_t key) {
+    return {key, false};
+}
+constexpr Shortcut Ctrl(char letter) {
+    return {static_cast<std::uint16_t>(letter), true};
+}
 
 // The text shown after the caption: "F5", "Ctrl+P"; empty for no shortcut.
 std::string ShortcutText(Shortcut shortcut);
 
 struct MenuItem {
-    std::string name;                // the design's item name ("Refresh1"); other controls invoke it by name
-    std::string caption;             // "-" is a separator; "&" marks the access key
+    std::string name;     // the design's item name ("Refresh1"); other controls invoke it by name
+    std::string caption;  // "-" is a separator; "&" marks the access key
     Shortcut shortcut;
-    std::function<void()> onClick;   // may be empty: the item exists without an action
-    bool checkItem = false;          // its mark flips before onClick runs
-    bool visible = true;             // invisible items keep their handlers but are not shown
-    std::vector<MenuItem> items;     // a submenu
+    std::function<void()> onClick;  // may be empty: the item exists without an action
+    bool checkItem = false;         // its mark flips before onClick runs
+    bool visible = true;            // invisible items keep their handlers but are not shown
+    std::vector<MenuItem> items{};  // a submenu
+    // A small picture beside the caption (0xAARRGGBB at the size asked for); shown in pop-up menus.
+    std::function<std::vector<std::uint32_t>(int pixels)> picture{};
 
     static MenuItem Separator() { return {"", "-", {}, {}, false, true, {}}; }
 };

@@ -40,14 +40,16 @@ public:
     std::optional<std::string> timeZoneName;
     std::optional<platform::PrinterEntry> defaultPrinter;
     std::map<std::string, std::string> files;  // what ReplaceFile wrote, by path
-    int fileWriteError = 0;  // the error every write fails with; 0 lets writes succeed
+    int fileWriteError = 0;                    // the error every write fails with; 0 lets writes succeed
 
     // --- processor and memory ---
     std::optional<std::uint64_t> totalPhysicalMemory;
+    std::optional<platform::MemoryStatus> memoryStatus;
+    platform::MemoryLayout memoryLayout;
     std::uint64_t flags = 0x202;
-    std::uint64_t writableFlags = platform::kFlagsIdBit;  // 0 for a processor without CPUID
+    std::uint64_t writableFlags = platform::kFlagsIdBit;            // 0 for a processor without CPUID
     std::map<std::uint32_t, platform::CpuidRegisters> cpuidLeaves;  // a leaf not listed answers zeros
-    std::vector<std::uint64_t> tscReadings;  // answered in turn; the last one repeats
+    std::vector<std::uint64_t> tscReadings;                         // answered in turn; the last one repeats
     std::vector<std::uint32_t> sleeps;
     std::uint32_t priorityClass = 0x20;  // NORMAL_PRIORITY_CLASS
     int threadPriority = 0;
@@ -72,7 +74,7 @@ public:
         std::uint32_t allowedAccess = 0xFFFFFFFF;  // an open asking for more fails
         bool heldElsewhere = false;                // an exclusive open fails
         std::function<std::optional<std::vector<std::uint8_t>>(std::uint32_t code, std::span<const std::uint8_t>,
-                                                                std::size_t outputLength)>
+                                                               std::size_t outputLength)>
             control;
         std::map<std::uint32_t, std::vector<std::uint8_t>> replies;
     };
@@ -148,14 +150,15 @@ public:
     platform::TokenAnswer OpenProcessToken(std::uint32_t access) override;
     bool SidsEqual(const platform::SidBytes& a, const platform::SidBytes& b) override { return a == b; }
     std::optional<std::vector<platform::WmiValue>> QueryProperty(const std::string& server,
-                                                                 const std::string& nameSpace,
-                                                                 const std::string& query,
+                                                                 const std::string& nameSpace, const std::string& query,
                                                                  const std::string& property) override;
     std::optional<platform::PowerStatus> SystemPowerStatus() override { return powerStatus; }
     std::optional<std::string> ReadBiosText(std::uint32_t linearAddress, std::size_t maxBytes) override;
     std::unique_ptr<platform::Device> OpenDevice(const platform::DeviceOpen& how) override;
 
     std::optional<std::uint64_t> TotalPhysicalMemory() override { return totalPhysicalMemory; }
+    std::optional<platform::MemoryStatus> MemoryStatusEx() override { return memoryStatus; }
+    platform::MemoryLayout SystemMemoryLayout() override { return memoryLayout; }
     std::uint64_t ReadFlags() override { return flags; }
     void WriteFlags(std::uint64_t value) override { flags = (flags & ~writableFlags) | (value & writableFlags); }
     platform::CpuidRegisters Cpuid(std::uint32_t leaf) override;

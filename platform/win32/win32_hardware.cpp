@@ -1,6 +1,6 @@
 // The processor, memory, priorities and the native system-information query.
-#include <cpuid.h>
 #include <windows.h>
+#include <cpuid.h>
 #include <x86intrin.h>
 
 #include "platform/win32/win32_system.h"
@@ -14,6 +14,23 @@ std::optional<std::uint64_t> Win32System::TotalPhysicalMemory() {
     status.dwLength = sizeof status;
     if (!GlobalMemoryStatusEx(&status)) return std::nullopt;
     return status.ullTotalPhys;
+}
+
+std::optional<platform::MemoryStatus> Win32System::MemoryStatusEx() {
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
+    if (!GlobalMemoryStatusEx(&status)) return std::nullopt;
+    return platform::MemoryStatus{status.dwMemoryLoad,     status.ullTotalPhys,     status.ullAvailPhys,
+                                  status.ullTotalPageFile, status.ullAvailPageFile, status.ullTotalVirtual,
+                                  status.ullAvailVirtual};
+}
+
+platform::MemoryLayout Win32System::SystemMemoryLayout() {
+    SYSTEM_INFO info{};
+    GetSystemInfo(&info);
+    return {info.dwPageSize, info.dwAllocationGranularity,
+            reinterpret_cast<std::uintptr_t>(info.lpMinimumApplicationAddress),
+            reinterpret_cast<std::uintptr_t>(info.lpMaximumApplicationAddress)};
 }
 
 std::uint64_t Win32System::ReadFlags() {

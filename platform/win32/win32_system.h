@@ -18,6 +18,8 @@ public:
 
     // platform::Hardware (win32_hardware.cpp)
     std::optional<std::uint64_t> TotalPhysicalMemory() override;
+    std::optional<platform::MemoryStatus> MemoryStatusEx() override;
+    platform::MemoryLayout SystemMemoryLayout() override;
     std::uint64_t ReadFlags() override;
     void WriteFlags(std::uint64_t flags) override;
     platform::CpuidRegisters Cpuid(std::uint32_t leaf) override;
@@ -61,8 +63,7 @@ public:
 
     // win32_wmi.cpp
     std::optional<std::vector<platform::WmiValue>> QueryProperty(const std::string& server,
-                                                                 const std::string& nameSpace,
-                                                                 const std::string& query,
+                                                                 const std::string& nameSpace, const std::string& query,
                                                                  const std::string& property) override;
 
     // win32_power.cpp

@@ -1,0 +1,31 @@
+#include "app/window_layouts.h"
+
+#include "app/main_window_layout.h"
+#include "cpu/memory_window_layout.h"
+#include "probes/personal_rows.h"
+#include "probes/personal_window_layout.h"
+
+namespace orvane {
+
+std::vector<ui::WindowLayout> AllWindowLayouts(const char* webSite) {
+    std::vector<ui::WindowLayout> windows;
+    windows.push_back(MainWindowLayout(webSite));
+    windows.push_back({"TAboutBox", 298, 226, BuildAboutBoxLayout(webSite), {}});
+    windows.push_back({"TfrmHelp", 499, 400, BuildHelpWindowLayout(webSite), {}});
+    windows.push_back({"TQRPreview",
+                       ui::ClientWidthOfOuter(720, true),
+                       ui::ClientHeightOfOuter(760, true, false),
+                       BuildPrintPreviewLayout(),
+                       {"Page"}});
+    ui::WindowLayout personal{"TfrmPersonal",
+                              ui::ClientWidthOfOuter(605, false),
+                              ui::ClientHeightOfOuter(375, false, true),
+                              BuildPersonalWindowLayout(webSite),
+                              {kAdministratorValueName}};
+    for (const PersonalRowSpec& row : kPersonalRefreshRows) personal.written.push_back(row.valueName);
+    windows.push_back(personal);
+    windows.push_back(MemoryWindowLayout(webSite));
+    return windows;
+}
+
+}  // namespace orvane

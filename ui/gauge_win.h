@@ -1,0 +1,36 @@
+#pragma once
+// Gauges: the vertical progress bar (the common control, with its own bar colour) and the horizontal
+// bar gauge of the toolkit's own class, which prints its whole percentage in its middle. Both read
+// their value back; the bar gauge's window text is the percentage it shows.
+
+#include <windows.h>
+
+#include "ui/layout.h"
+
+namespace orvane::ui {
+
+class Form;
+
+class Gauge {
+public:
+    explicit Gauge(HWND control = nullptr) : control_(control) {}
+    explicit operator bool() const { return control_ != nullptr; }
+    HWND Handle() const { return control_; }
+
+    void SetRange(int minimum, int maximum);
+    void SetPosition(int position);
+    int Position() const;
+    void SetBarColour(Colour colour);
+    void SetBackground(Colour colour);
+
+private:
+    HWND control_;
+};
+
+inline constexpr const char* kBarGaugeClass = "TGauge";
+
+void RegisterBarGaugeClass();
+void PrepareVerticalGauge(Form& form, HWND control, const ControlSpec& design);
+void PrepareBarGauge(Form& form, HWND control, const ControlSpec& design);
+
+}  // namespace orvane::ui

@@ -1,0 +1,132 @@
+#include "ui/list_view_win.h"
+
+#include <commctrl.h>
+
+#include "ui/form_win.h"
+
+namespace orvane::ui {
+
+namespace {
+
+std::string ItemText(HWND control, int row, int column) {
+    std::string text(260, '\0');
+    for (;;) {
+        LVITEMA item{};
+        item.iSubItem = column;
+        item.pszText = text.data();
+        item.cchTextMax = static_cast<int>(text.size());
+        const auto length = static_cast<std::size_t>(
+            SendMessageA(control, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
+        // A text that fills the buffer may have been cut: ask again with more room.
+        if (length + 1 < text.size() || text.size() >= 65536) {
+            text.resize(length);
+            return text;
+        }
+        text.assign(text.size() * 4, '\0');
+    }
+}
+
+int CALLBACK CompareItemTexts(LPARAM first, LPARAM second, LPARAM list) {
+    HWND control = reinterpret_cast<HWND>(list);
+    const std::string a = ItemText(control, static_cast<int>(first), 0);
+    const std::string b = ItemText(control, static_cast<int>(second), 0);
+    return lstrcmpA(a.c_str(), b.c_str());
+}
+
+}  // namespace
+
+void PrepareListView(Form&, HWND control, const ControlSpec& design) {
+    const DWORD extended = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
+    SendMessageA(control, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
+    int index = 0;
+    for (const ColumnSpec& columnDesign : design.columns) {
+        LVCOLUMNA column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        column.pszText = const_cast<char*>(columnDesign.caption.c_str());
+        column.cx = Scale(columnDesign.width);
+        column.iSubItem = index;
+        SendMessageA(control, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+        ++index;
+    }
+}
+
+void ListView::Clear() {
+    if (control_) SendMessageA(control_, LVM_DELETEALLITEMS, 0, 0);
+}
+
+int ListView::AddRow(const std::vector<std::string>& cells) {
+    if (!control_) return -1;
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = RowCount();
+    item.pszText = const_cast<char*>(cells.empty() ? "" : cells[0].c_str());
+    const int row = static_cast<int>(SendMessageA(control_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    if (row < 0) return row;
+    for (std::size_t column = 1; column < cells.size(); ++column) {
+        LVITEMA sub{};
+        sub.iSubItem = static_cast<int>(column);
+        sub.pszText = const_cast<char*>(cells[column].c_str());
+        SendMessageA(control_, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&sub));
+    }
+    return row;
+}
+
+int ListView::RowCount() const {
+    return control_ ? static_cast<int>(SendMessageA(control_, LVM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+std::string ListView::Cell(int row, int column) const {
+    return control_ ? ItemText(control_, row, column) : std::string();
+}
+
+void ListView::SortByItemText() {
+    // LVM_SORTITEMSEX hands the callback the rows' indexes, so the texts can be read back.
+    if (control_) {
+        SendMessageA(control_, LVM_SORTITEMSEX, reinterpret_cast<WPARAM>(control_),
+                     reinterpret_cast<LPARAM>(&CompareItemTexts));
+    }
+}
+
+int ListView::SelectedRow() const {
+    return control_ ? static_cast<int>(SendMessageA(control_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED))
+                    : -1;
+}
+
+void ListView::SelectRow(int row) {
+    if (!control_) return;
+    LVITEMA item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(control_, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    SendMessageA(control_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+}
+
+int ListView::ColumnCount() const {
+    if (!control_) return 0;
+    HWND header = reinterpret_cast<HWND>(SendMessageA(control_, LVM_GETHEADER, 0, 0));
+    return header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+std::vector<std::string> ListView::ColumnCaptions() const {
+    std::vector<std::string> captions;
+    for (int index = 0; index < ColumnCount(); ++index) {
+        char text[260] = {};
+        LVCOLUMNA column{};
+        column.mask = LVCF_TEXT;
+        column.pszText = text;
+        column.cchTextMax = sizeof text;
+        SendMessageA(control_, LVM_GETCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+        captions.emplace_back(text);
+    }
+    return captions;
+}
+
+std::vector<int> ListView::ColumnWidths() const {
+    std::vector<int> widths;
+    for (int index = 0; index < ColumnCount(); ++index) {
+        widths.push_back(static_cast<int>(SendMessageA(control_, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(index), 0)));
+    }
+    return widths;
+}
+
+}  // namespace orvane::ui

@@ -1,0 +1,43 @@
+#pragma once
+// The report-style list view: columns with captions and widths, rows of item text and sub-items, grid
+// lines, whole-row selection, read-only; sorted by the item text as lstrcmpA orders it.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/layout.h"
+
+namespace orvane::ui {
+
+class Form;
+
+class ListView {
+public:
+    explicit ListView(HWND control = nullptr) : control_(control) {}
+    explicit operator bool() const { return control_ != nullptr; }
+    HWND Handle() const { return control_; }
+
+    void Clear();
+    // A row of the item text and its sub-items, at the end; its index.
+    int AddRow(const std::vector<std::string>& cells);
+    int RowCount() const;
+    std::string Cell(int row, int column) const;
+    // Orders the rows by their item text (lstrcmpA: the user's collation, ignoring nothing).
+    void SortByItemText();
+    // The selected row, or -1.
+    int SelectedRow() const;
+    void SelectRow(int row);
+    // The columns as the user left them: captions and widths in screen pixels.
+    int ColumnCount() const;
+    std::vector<std::string> ColumnCaptions() const;
+    std::vector<int> ColumnWidths() const;
+
+private:
+    HWND control_;
+};
+
+void PrepareListView(Form& form, HWND control, const ControlSpec& design);
+
+}  // namespace orvane::ui

@@ -1,0 +1,15 @@
+#pragma once
+// The scroll box and the panel: containers of the toolkit's own class that pass their messages up to
+// the form. A scroll box moves its controls under its scroll bars; a panel never scrolls.
+
+#include <windows.h>
+
+namespace orvane::ui {
+
+inline constexpr const char* kScrollBoxClass = "TScrollBox";
+
+void RegisterScrollBoxClass();
+// Sets the scroll ranges from the controls the box holds.
+void UpdateScrollBars(HWND box);
+
+}  // namespace orvane::ui
