@@ -78,6 +78,12 @@ TEST(MainWindow, ToolBarButtonsRunTheirCommands) {
 
 TEST(MainWindow, TheStatusBarTicksWithDateTimeAndLockStates) {
     Orvane orvane("");
+    {
+        HWND bar = FindChildOfClass(orvane.Main(), "msctls_statusbar32");
+        ASSERT_TRUE(bar);
+        const RECT rect = ScreenRect(bar);
+        EXPECT_EQ(rect.bottom - rect.top, 19) << "the status bar's designed height";
+    }
     HWND main = orvane.Main();
     ASSERT_TRUE(main);
     EXPECT_TRUE(WaitUntil([&] { return orvane.StatusPanel(main, 1).size() > 6; }, 5s));
@@ -128,6 +134,16 @@ TEST(MainWindow, ScrollingPagesTheSummaryAndTheResizeRuleFollowsTheWidth) {
     EXPECT_TRUE(WaitUntil([&] { return rowTop() < top; }, 5s)) << "wheel down";
     PostMessageA(main, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
     EXPECT_TRUE(WaitUntil([&] { return rowTop() == top; }, 5s)) << "wheel up";
+    // A touchpad's small steps page only once they add up to a notch.
+    for (int step = 0; step < 3; ++step) SendMessageA(main, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-30)), 0);
+    EXPECT_EQ(rowTop(), top) << "three quarters of a notch do not page";
+    SendMessageA(main, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-30)), 0);
+    const LONG onePage = rowTop();
+    EXPECT_LT(onePage, top) << "the fourth step completes the notch";
+    for (int step = 0; step < 3; ++step) SendMessageA(main, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-30)), 0);
+    EXPECT_EQ(rowTop(), onePage) << "and starts the next one afresh";
+    PressKey(main, 'U', true);
+    ASSERT_TRUE(WaitUntil([&] { return rowTop() == top; }, 5s));
 
     ShowWindow(main, SW_RESTORE);
     for (int width : {700, 900}) {
