@@ -1,8 +1,5 @@
 #include "cpu/cpu_id.h"
 
-#include <array>
-#include <span>
-
 #include "core/text.h"
 
 namespace orvane {
@@ -609,7 +606,8 @@ std::string PlainBrand(std::string_view brand) {
     return plain;
 }
 
-std::string Hex8(std::uint32_t value) {
+// A register as eight upper-case hexadecimal digits split after the fourth: "BFEB-FBFF".
+std::string SplitHex(std::uint32_t value) {
     return Format("%04X-%04X", static_cast<unsigned>(value >> 16), static_cast<unsigned>(value & 0xFFFFu));
 }
 
@@ -717,7 +715,7 @@ std::string TransistorText(int transistors) {
 std::string GetCPUSerial(System& sys) {
     const std::uint32_t signature = sys.Cpuid(1).eax;
     const platform::CpuidRegisters again = sys.Cpuid(1);
-    return Hex8(signature) + "-" + Hex8(again.edx) + "-" + Hex8(again.ecx);
+    return SplitHex(signature) + "-" + SplitHex(again.edx) + "-" + SplitHex(again.ecx);
 }
 
 bool DivisionCheckFails(double x, double y) {
