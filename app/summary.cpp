@@ -65,35 +65,41 @@ std::string SummaryLabelName(int row) {
 
 namespace {
 
+std::string RunProbe(System& sys, Probe probe, CPUClockRecord* clock) {
+    if (!probe) return std::string();
+    if (clock && probe == static_cast<Probe>(GetCPUSpeed)) return GetRecordedCPUSpeed(sys, *clock);
+    return probe(sys);
+}
+
 void RefreshRow(System& sys, SummaryView& view, const LaunchOptions& options, std::span<const SummaryRow> rows,
-                int row) {
+                int row, CPUClockRecord* clock) {
     const SummaryRow& design = rows[static_cast<std::size_t>(row - 1)];
     if (design.serialPorts && options.noCom) {
         view.ShowValue(row, std::string());
         return;
     }
-    view.ShowValue(row, design.probe ? design.probe(sys) : std::string());
+    view.ShowValue(row, RunProbe(sys, design.probe, clock));
     if (design.fallback && view.Value(row).empty()) view.ShowValue(row, design.fallback(sys));
 }
 
 }  // namespace
 
 void RunSummaryRefresh(System& sys, SummaryView& view, const LaunchOptions& options, std::span<const SummaryRow> rows,
-                       std::span<const PersonalRowSpec> personalRows) {
+                       std::span<const PersonalRowSpec> personalRows, CPUClockRecord* clock) {
     const int count = static_cast<int>(rows.size());
     auto groupOf = [&](int row) { return rows[static_cast<std::size_t>(row - 1)].group; };
     int row = 1;
     while (row <= count) {
         const ErrorGroup group = groupOf(row);
         if (group == None) {
-            RefreshRow(sys, view, options, rows, row);
+            RefreshRow(sys, view, options, rows, row, clock);
             ++row;
             continue;
         }
         int end = row;
         while (end <= count && groupOf(end) == group) ++end;
         try {
-            for (int r = row; r < end; ++r) RefreshRow(sys, view, options, rows, r);
+            for (int r = row; r < end; ++r) RefreshRow(sys, view, options, rows, r, clock);
         } catch (...) {
             // The rest of the group keeps what it showed before this refresh.
         }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "cpu/cpu_speed.h"
 #include "probes/personal_rows.h"
 #include "probes/probe.h"
 
@@ -46,9 +47,12 @@ public:
 };
 
 // Runs the refresh over the given rows (the summary's own table unless a test passes another).
+// With a clock record, the clock-speed row (GetCPUSpeed) measures through it, so that the CPU window
+// can name the processor by the speed the summary showed.
 void RunSummaryRefresh(System& sys, SummaryView& view, const LaunchOptions& options,
                        std::span<const SummaryRow> rows = kSummaryRows,
-                       std::span<const PersonalRowSpec> personalRows = kPersonalRefreshRows);
+                       std::span<const PersonalRowSpec> personalRows = kPersonalRefreshRows,
+                       CPUClockRecord* clock = nullptr);
 
 // Reading rows back by control name, as every output does.
 class ControlTexts {

@@ -70,6 +70,28 @@ TEST(RunSummaryRefresh, WritesRowsInOrderWithFallbacksOnlyForEmptyResults) {
     }
 }
 
+TEST(RunSummaryRefresh, TheClockRowMeasuresThroughTheRecordItIsGiven) {
+    const SummaryRow rows[] = {
+        {"CPU Speed", GetCPUSpeed, nullptr, None, false},
+        {"other", Answer, nullptr, None, false},
+    };
+    TestMachine machine;
+    machine.tscReadings = {0, 1396695000ull};
+    RecordingView view(2);
+    CPUClockRecord clock;
+    RunSummaryRefresh(machine, view, LaunchOptions{}, rows, {}, &clock);
+    EXPECT_EQ(view.values[1], "2793.4 MHz");
+    EXPECT_EQ(view.values[2], "answer");
+    EXPECT_EQ(clock.WholeMHz(), 2793);
+
+    // Without a record the row still measures.
+    TestMachine again;
+    again.tscReadings = {0, 1396695000ull};
+    RecordingView plain(2);
+    RunSummaryRefresh(again, plain, LaunchOptions{}, rows, {});
+    EXPECT_EQ(plain.values[1], "2793.4 MHz");
+}
+
 TEST(RunSummaryRefresh, AnErrorInAGroupEndsThatGroupSilently) {
     const SummaryRow rows[] = {
         {"before", Answer, nullptr, None, false},

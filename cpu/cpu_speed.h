@@ -23,6 +23,23 @@ double MeasureCPUSpeed(System& sys);
 std::string GetCPUSpeed(System& sys);
 std::uint64_t ReadTimeStampCounter(System& sys);
 
+// The most recent clock measurement of this run. The application owns one and lends it to
+// everything that measures (the summary's "CPU Speed" row, the CPU window's timer and its "CPU
+// Speed" command) and to the CPU window's refresh, which names the processor by it.
+class CPUClockRecord {
+public:
+    // MeasureCPUSpeed, kept as the most recent measurement; an error leaves the previous one.
+    double Measure(System& sys);
+    // The whole MHz of the most recent measurement (its fraction dropped); 0 when none was made.
+    int WholeMHz() const { return wholeMHz_; }
+
+private:
+    int wholeMHz_ = 0;
+};
+
+// The "CPU Speed" row (GetCPUSpeed), measured through the record.
+std::string GetRecordedCPUSpeed(System& sys, CPUClockRecord& clock);
+
 // The speed for two counter readings taken 500 ms apart: only the low 32 bits count, so a counter
 // that moves 2^32 cycles or more in that time wraps.
 double CyclesToMHz(std::uint64_t before, std::uint64_t after);

@@ -57,6 +57,19 @@ TEST(CPUSpeed, CountsAtRealTimePriorityAndPutsThePrioritiesBack) {
     EXPECT_EQ(unreadable.threadPriority, platform::kThreadPriorityTimeCritical);
 }
 
+TEST(CPUClockRecord, KeepsTheWholeMegahertzOfTheLatestMeasurement) {
+    CPUClockRecord clock;
+    EXPECT_EQ(clock.WholeMHz(), 0) << "no measurement yet";
+    TestMachine summary;
+    summary.tscReadings = {0, 1396980000ull};  // 2793.96 MHz
+    EXPECT_EQ(GetRecordedCPUSpeed(summary, clock), "2794.0 MHz");
+    EXPECT_EQ(clock.WholeMHz(), 2793) << "the fraction is dropped, not rounded";
+    TestMachine window;
+    window.tscReadings = {1000, 1000 + 200000000ull};
+    EXPECT_DOUBLE_EQ(clock.Measure(window), 400.0);
+    EXPECT_EQ(clock.WholeMHz(), 400);
+}
+
 TEST(ReadTimeStampCounter, IsTheWholeSixtyFourBitCounter) {
     TestMachine machine;
     machine.tscReadings = {0x0000123456789ABCull};

@@ -54,6 +54,8 @@ public:
     virtual void WriteFlags(std::uint64_t flags) = 0;
     // CPUID with EAX = leaf and ECX = 0. Only called once the ID-bit test has passed.
     virtual CpuidRegisters Cpuid(std::uint32_t leaf) = 0;
+    // dwNumberOfProcessors of GetSystemInfo.
+    virtual unsigned ProcessorCount() = 0;
     // RDTSC: EDX:EAX.
     virtual std::uint64_t ReadTsc() = 0;
     virtual void SleepFor(std::uint32_t milliseconds) = 0;

@@ -139,6 +139,14 @@ int TestMachine::ReplaceFileContents(const std::string& path, std::string_view b
 }
 
 platform::CpuidRegisters TestMachine::Cpuid(std::uint32_t leaf) {
+    cpuidCalls.push_back(leaf);
+    const auto sequence = cpuidSequences.find(leaf);
+    if (sequence != cpuidSequences.end() && !sequence->second.empty()) {
+        std::size_t& next = cpuidSequenceIndex_[leaf];
+        const platform::CpuidRegisters answer = sequence->second[std::min(next, sequence->second.size() - 1)];
+        ++next;
+        return answer;
+    }
     const auto found = cpuidLeaves.find(leaf);
     return found == cpuidLeaves.end() ? platform::CpuidRegisters{} : found->second;
 }

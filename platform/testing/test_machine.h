@@ -49,7 +49,11 @@ public:
     std::uint64_t flags = 0x202;
     std::uint64_t writableFlags = platform::kFlagsIdBit;            // 0 for a processor without CPUID
     std::map<std::uint32_t, platform::CpuidRegisters> cpuidLeaves;  // a leaf not listed answers zeros
-    std::vector<std::uint64_t> tscReadings;                         // answered in turn; the last one repeats
+    // Leaves whose answer changes from one execution to the next: answered in turn, the last one
+    // repeating; they take precedence over cpuidLeaves.
+    std::map<std::uint32_t, std::vector<platform::CpuidRegisters>> cpuidSequences;
+    std::vector<std::uint32_t> cpuidCalls;  // every leaf executed, in order
+    std::vector<std::uint64_t> tscReadings;  // answered in turn; the last one repeats
     std::vector<std::uint32_t> sleeps;
     std::uint32_t priorityClass = 0x20;  // NORMAL_PRIORITY_CLASS
     int threadPriority = 0;
@@ -97,7 +101,7 @@ public:
     // --- the native system-information query ---
     bool hasNtQuery = true;
     int ntQueryLookups = 0;
-    unsigned processors = 1;
+    unsigned processors = 1;  // GetSystemInfo's count and the basic record's
     std::uint64_t systemTime = 0;  // 100-ns units
     std::uint64_t idleTime = 0;
     std::map<std::uint32_t, std::int32_t> queryStatus;  // by information class; unlisted: 0
@@ -162,6 +166,7 @@ public:
     std::uint64_t ReadFlags() override { return flags; }
     void WriteFlags(std::uint64_t value) override { flags = (flags & ~writableFlags) | (value & writableFlags); }
     platform::CpuidRegisters Cpuid(std::uint32_t leaf) override;
+    unsigned ProcessorCount() override { return processors; }
     std::uint64_t ReadTsc() override;
     void SleepFor(std::uint32_t milliseconds) override { sleeps.push_back(milliseconds); }
     std::uint32_t ProcessPriorityClass() override { return failPriorityQueries ? 0 : priorityClass; }
@@ -186,6 +191,7 @@ public:
 
 private:
     std::size_t tscIndex_ = 0;
+    std::map<std::uint32_t, std::size_t> cpuidSequenceIndex_;
     Node* Find(Hive hive, std::string_view path, bool create);
     std::unique_ptr<Node> roots_[2];
 };

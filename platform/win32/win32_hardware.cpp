@@ -51,6 +51,12 @@ platform::CpuidRegisters Win32System::Cpuid(std::uint32_t leaf) {
     return {a, b, c, d};
 }
 
+unsigned Win32System::ProcessorCount() {
+    SYSTEM_INFO info{};
+    GetSystemInfo(&info);
+    return info.dwNumberOfProcessors;
+}
+
 std::uint64_t Win32System::ReadTsc() {
     return __rdtsc();
 }

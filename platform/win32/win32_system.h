@@ -23,6 +23,7 @@ public:
     std::uint64_t ReadFlags() override;
     void WriteFlags(std::uint64_t flags) override;
     platform::CpuidRegisters Cpuid(std::uint32_t leaf) override;
+    unsigned ProcessorCount() override;
     std::uint64_t ReadTsc() override;
     void SleepFor(std::uint32_t milliseconds) override;
     std::uint32_t ProcessPriorityClass() override;
