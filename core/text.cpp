@@ -45,6 +45,23 @@ std::string TextUpToNul(const std::uint8_t* bytes, std::size_t count) {
     return std::string(reinterpret_cast<const char*>(bytes), length);
 }
 
+std::string GroupDigits(std::int64_t value, std::string_view separator) {
+    // Unsigned, so that the most negative number keeps its digits.
+    const bool negative = value < 0;
+    std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char>('0' + magnitude % 10));
+        magnitude /= 10;
+    } while (magnitude != 0);
+    std::string out = negative ? "-" : "";
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i != 0 && (digits.size() - i) % 3 == 0) out.append(separator);
+        out += digits[i];
+    }
+    return out;
+}
+
 std::string Format(const char* format, ...) {
     va_list args;
     va_start(args, format);
