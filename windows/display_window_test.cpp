@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 
 #include "platform/testing/test_machine.h"
 #include "probes/registry_reader.h"
@@ -407,6 +408,38 @@ TEST(DisplayWindow, AcceleratorRowKeepsItsTextWhenNoneIsFound) {
     machine.SetText(std::string(kClassRootNt) + "\\{3d}", "Class", "Retired");
     model.Refresh(machine);
     EXPECT_EQ(model.Text("Info2"), "Voodoo2");
+}
+
+TEST(DisplayWindow, SurvivesGarbageValues) {
+    // Values of any type and size where the window expects text, numbers and UTF-16: the refresh either
+    // completes or ends with the type error, and never reads past what the registry returned.
+    std::mt19937 random(12);
+    const std::uint32_t types[] = {kRegSz, kRegBinary, kRegDword, kRegMultiSz, kRegQword, 0, 9};
+    const char* const videoValues[] = {"HardwareInformation.ChipType", "HardwareInformation.DacType",
+                                       "HardwareInformation.MemorySize", "HardwareInformation.qwMemorySize"};
+    const char* const infoValues[] = {"ChipType", "DACType", "Revision", "VideoMemory"};
+    const auto garbage = [&] {
+        std::vector<std::uint8_t> bytes(random() % 300);
+        for (auto& byte : bytes) byte = static_cast<std::uint8_t>(random() % 4 == 0 ? 0 : random());
+        return platform::RegValue{types[random() % std::size(types)], bytes};
+    };
+    for (int round = 0; round < 300; ++round) {
+        TestMachine machine;
+        TodaysAdapter(machine);
+        for (const char* name : videoValues) machine.SetValue(Hive::LocalMachine, kVideoKey, name, garbage());
+        if (round % 2 == 0) {
+            for (const char* name : infoValues)
+                machine.SetValue(Hive::LocalMachine, NtClass("0000\\INFO"), name, garbage());
+        }
+        machine.SetValue(Hive::LocalMachine, "HARDWARE\\DESCRIPTION\\System", "VideoBiosVersion", garbage());
+        DisplayWindowModel model;
+        try {
+            model.Refresh(machine);
+            EXPECT_EQ(model.AdapterItems().size(), 1u);
+        } catch (const RegistryError&) {
+            EXPECT_TRUE(model.AdapterItems().empty());
+        }
+    }
 }
 
 }  // namespace
