@@ -22,10 +22,6 @@ bool IsAsciiLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-std::string Grouped(std::int64_t value, const std::string& separator) {
-    return GroupDigits(value, separator);
-}
-
 }  // namespace
 
 const char* const kFileSystemFlagCaptions[kFileSystemFlagCount] = {
@@ -183,13 +179,13 @@ void DriveWindowModel::SelectDrive(platform::System& system, int index) {
     rows_[2] = d.serialText;
     // An entry keeps the first label it was given until the list is rebuilt.
     if (entry.find('[') == std::string::npos) entry += " [" + d.label + "]";
-    rows_[3] = Grouped(d.capacity, separator) + " bytes";
-    rows_[4] = Grouped(d.free, separator) + " bytes";
+    rows_[3] = GroupDigits(d.capacity, separator) + " bytes";
+    rows_[4] = GroupDigits(d.free, separator) + " bytes";
     gauge_ = d.ready ? UsedPercentage(d.capacity, d.free) : 0;
     rows_[5] = std::to_string(d.bytesPerSector);
     rows_[6] = std::to_string(d.sectorsPerCluster);
-    rows_[7] = Grouped(d.totalClusters, separator);
-    rows_[8] = Grouped(d.freeClusters, separator);
+    rows_[7] = GroupDigits(d.totalClusters, separator);
+    rows_[8] = GroupDigits(d.freeClusters, separator);
 
     flagItems_.clear();
     for (std::size_t i = 0; i < kFileSystemFlagCount; ++i)
@@ -197,10 +193,14 @@ void DriveWindowModel::SelectDrive(platform::System& system, int index) {
 }
 
 std::vector<ShownText> DriveWindowModel::Rows() const {
-    static constexpr const char* kNames[kRowCount] = {"info1", "info2", "info3", "info4", "info5",
-                                                      "info6", "Info7", "Info8", "Info9"};
+    // The rows whose values are texts: all but the drive list and the gauge.
     std::vector<ShownText> rows;
-    for (std::size_t i = 0; i < kRowCount; ++i) rows.push_back({kNames[i], rows_[i]});
+    std::size_t next = 0;
+    for (const RowSpec& row : kDriveRows) {
+        const std::string_view value = row.valueName;
+        if (value == kDriveComboName || value == kDriveGaugeName) continue;
+        rows.push_back({row.valueName, rows_[next++]});
+    }
     return rows;
 }
 
