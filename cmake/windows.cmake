@@ -38,6 +38,8 @@ add_library(orvane_win STATIC
     platform/win32/win32_identity.cpp
     platform/win32/win32_wmi.cpp
     platform/win32/win32_power.cpp
+    platform/win32/win32_screen.cpp
+    platform/win32/win32_volumes.cpp
     ui/print_image_win.cpp
     probes/personal_window_win.cpp
     ui/form_win.cpp
@@ -69,7 +71,7 @@ add_library(orvane_win STATIC
 )
 # The system libraries the platform layer calls, for every program built on it.
 target_link_libraries(orvane_win PUBLIC orvane_core comdlg32 iphlpapi netapi32 ws2_32 ole32 oleaut32
-                      uuid comctl32 uxtheme gdi32 user32 advapi32 winspool winmm)
+                      uuid comctl32 uxtheme gdi32 user32 advapi32 winspool winmm mpr)
 target_compile_options(orvane_win PRIVATE ${ORVANE_WARNINGS})
 target_compile_definitions(orvane_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX WINVER=0x0601 _WIN32_WINNT=0x0601)
 target_compile_definitions(orvane_core PUBLIC NOMINMAX)

@@ -61,6 +61,12 @@ std::string GroupThousands(std::uint64_t value, std::string_view separator) {
     return grouped;
 }
 
+std::string GroupDigits(std::int64_t value, std::string_view separator) {
+    // The magnitude unsigned, so that the most negative number keeps its digits.
+    const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    return (value < 0 ? "-" : "") + GroupThousands(magnitude, separator);
+}
+
 std::string Format(const char* format, ...) {
     va_list args;
     va_start(args, format);

@@ -32,6 +32,10 @@ std::string Format(const char* format, ...)
 #endif
     ;
 
+// A whole number with its digits grouped in threes by the separator, at least one digit: the picture
+// format "#,#0" (1234567 with "," gives "1,234,567"; 0 gives "0").
+std::string GroupDigits(std::int64_t value, std::string_view separator);
+
 // Appends one item of a list result: the item followed by " | ".
 inline void AppendListItem(std::string& list, std::string_view item) {
     list.append(item);

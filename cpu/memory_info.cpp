@@ -22,7 +22,8 @@ std::string AddressRangeText(std::uint64_t lowest, std::uint64_t highest) {
     return AddressText(lowest) + " - " + AddressText(highest);
 }
 
-MemoryWindowTexts ReadMemoryWindow(platform::System& sys, std::string_view thousandsSeparator) {
+MemoryWindowTexts ReadMemoryWindow(platform::System& sys) {
+    const std::string thousandsSeparator = sys.ThousandSeparator().value_or(",");
     MemoryWindowTexts texts;
     if (const auto status = sys.MemoryStatusEx()) {
         const std::uint64_t counts[] = {status->totalPhysical,     status->availablePhysical, status->totalPageFile,

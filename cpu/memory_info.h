@@ -28,8 +28,8 @@ struct MemoryWindowTexts {
     int load = 0;  // the gauge, in percent
 };
 
-// One reading of the memory status and the memory layout. Should the status call fail, its six
-// counts stay empty and the load 0: a made-up zero would read as a real answer.
-MemoryWindowTexts ReadMemoryWindow(platform::System& sys, std::string_view thousandsSeparator);
+// One reading of the memory status and the memory layout, with the user's digit separator. Should the
+// status call fail, its six counts stay empty and the load 0: a made-up zero would read as a real answer.
+MemoryWindowTexts ReadMemoryWindow(platform::System& sys);
 
 }  // namespace orvane

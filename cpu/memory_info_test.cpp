@@ -48,7 +48,8 @@ TEST(ReadMemoryWindow, FillsTheNineValuesAndTheLoadInOrder) {
     testing::TestMachine machine;
     machine.memoryStatus = platform::MemoryStatus{43, 8589934592, 4294967296, 1073741824, 0, 2147352576, 1048576};
     machine.memoryLayout = {4096, 65536, 0x10000, 0x7FFEFFFF};
-    const MemoryWindowTexts texts = ReadMemoryWindow(machine, ",");
+    machine.thousandSeparator = ",";
+    const MemoryWindowTexts texts = ReadMemoryWindow(machine);
     EXPECT_EQ(texts.values[0], "8,589,934,592 bytes   (8193 MB)");
     EXPECT_EQ(texts.values[1], "4,294,967,296 bytes   (4097 MB)");
     EXPECT_EQ(texts.values[2], "1,073,741,824 bytes   (1025 MB)");
@@ -64,10 +65,11 @@ TEST(ReadMemoryWindow, FillsTheNineValuesAndTheLoadInOrder) {
 TEST(ReadMemoryWindow, AFailedStatusLeavesTheCountsEmptyRatherThanZero) {
     testing::TestMachine machine;
     machine.memoryLayout = {4096, 65536, 0x10000, 0x7FFEFFFF};
-    const MemoryWindowTexts texts = ReadMemoryWindow(machine, ",");
+    machine.thousandSeparator = ".";
+    const MemoryWindowTexts texts = ReadMemoryWindow(machine);
     for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(texts.values[i], "") << i;
     EXPECT_EQ(texts.load, 0);
-    EXPECT_EQ(texts.values[8], "4,096 bytes");
+    EXPECT_EQ(texts.values[8], "4.096 bytes");
 }
 
 }  // namespace

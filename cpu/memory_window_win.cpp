@@ -6,7 +6,6 @@
 #include "cpu/memory_info.h"
 #include "cpu/memory_window_layout.h"
 #include "ui/gauge_win.h"
-#include "ui/locale_win.h"
 #include "ui/print_image_win.h"
 
 namespace orvane {
@@ -45,7 +44,7 @@ void MemoryForm::OnShow() {
 }
 
 void MemoryForm::Refresh1Click() {
-    const MemoryWindowTexts texts = ReadMemoryWindow(sys_, ui::LocaleThousandsSeparator());
+    const MemoryWindowTexts texts = ReadMemoryWindow(sys_);
     for (std::size_t i = 0; i < texts.values.size(); ++i) SetTextNow(kMemoryValueNames[i], texts.values[i]);
     GaugeOf(kMemoryGaugeName).SetPosition(texts.load);
 }

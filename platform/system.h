@@ -6,11 +6,14 @@
 #include "platform/files.h"
 #include "platform/hardware.h"
 #include "platform/identity.h"
+#include "platform/locale.h"
 #include "platform/network.h"
 #include "platform/nt_query.h"
 #include "platform/os_info.h"
 #include "platform/power.h"
 #include "platform/registry.h"
+#include "platform/screen.h"
+#include "platform/volumes.h"
 #include "platform/wmi.h"
 
 namespace orvane::platform {
@@ -24,6 +27,10 @@ class System : public Registry,
                public Network,
                public Identity,
                public Wmi,
-               public Power {};
+               public Power,
+               // The display and drive windows.
+               public Screen,
+               public Volumes,
+               public Locale {};
 
 }  // namespace orvane::platform

@@ -19,9 +19,4 @@ char LocaleDecimalSeparator() {
     return GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) > 1 ? separator[0] : '.';
 }
 
-std::string LocaleThousandsSeparator() {
-    char separator[8] = {};
-    return GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, separator, sizeof separator) > 0 ? separator : ",";
-}
-
 }  // namespace orvane::ui

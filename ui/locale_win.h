@@ -8,7 +8,5 @@ namespace orvane::ui {
 std::string LocaleShortDate();
 std::string LocaleLongTime();
 char LocaleDecimalSeparator();
-// The digit-grouping separator (LOCALE_STHOUSAND): one or more bytes, or none.
-std::string LocaleThousandsSeparator();
 
 }  // namespace orvane::ui

@@ -395,6 +395,65 @@ std::optional<std::string> TestMachine::ReadBiosText(std::uint32_t linearAddress
     return found->second.substr(0, maxBytes);
 }
 
+// --- the display and drive windows ---
+
+int TestMachine::ScreenDeviceCaps(int index) {
+    const auto found = screenCaps.find(index);
+    return found == screenCaps.end() ? 0 : found->second;
+}
+
+std::optional<std::string> TestMachine::WideToAnsi(std::u16string_view text) {
+    wideToAnsiCalls.emplace_back(text);
+    if (failWideToAnsi) return std::nullopt;
+    std::string ansi;
+    for (char16_t unit : text) {
+        if (unit < 0x100) {
+            ansi += static_cast<char>(unit);
+        } else {
+            ansi += unit == u'\u20AC' ? '\x80' : '?';
+        }
+    }
+    return ansi;
+}
+
+std::string TestMachine::LogicalDriveStrings(std::uint32_t bufferBytes) {
+    // The call needs room for the list and its closing NUL.
+    if (logicalDriveStrings.size() + 1 > bufferBytes) return std::string();
+    return logicalDriveStrings;
+}
+
+std::optional<platform::DiskClusters> TestMachine::DiskFreeSpaceQuietly(std::string_view rootPath) {
+    quietDiskQueries.emplace_back(rootPath);
+    return DiskFreeSpace(rootPath);
+}
+
+std::optional<platform::VolumeInfo> TestMachine::VolumeInformation(std::string_view rootPath, std::uint32_t labelChars,
+                                                                   std::uint32_t fileSystemChars) {
+    const auto found = volumes.find(std::string(rootPath));
+    if (found == volumes.end()) return std::nullopt;
+    // A name that does not fit its buffer fails the call, as ERROR_BAD_LENGTH does.
+    if (found->second.label.size() + 1 > labelChars || found->second.fileSystem.size() + 1 > fileSystemChars) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+std::optional<std::string> TestMachine::FullPathName(std::string_view path) {
+    const auto found = fullPaths.find(std::string(path));
+    return found == fullPaths.end() ? std::string(path) + "\\" : found->second;
+}
+
+std::optional<std::string> TestMachine::UniversalName(std::string_view localPath, std::uint32_t bufferBytes) {
+    const auto found = universalNames.find(std::string(localPath));
+    if (found == universalNames.end() || found->second.size() + 1 > bufferBytes) return std::nullopt;
+    return found->second;
+}
+
+std::vector<platform::NetDiskResource> TestMachine::ConnectedDiskResources() {
+    ++diskResourceEnumerations;
+    return connectedDisks;
+}
+
 platform::OsVersion Windows95(std::string csd) { return {4, 0, 950, platform::kPlatformWindows, std::move(csd)}; }
 platform::OsVersion Windows98(std::string csd) {
     return {4, 10, 2222, platform::kPlatformWindows, std::move(csd)};

@@ -135,6 +135,22 @@ public:
     std::optional<platform::PowerStatus> powerStatus;
     std::optional<std::map<std::uint32_t, std::string>> biosImage;
 
+    // --- the display and drive windows ---
+    std::map<int, int> screenCaps;  // GetDeviceCaps of the screen by index; unlisted: 0
+    std::optional<std::string> thousandSeparator = std::string(",");
+    // The ANSI conversion works as code page 1252 for the characters tests use: U+0000 to U+00FF keep
+    // their value, the euro sign becomes 0x80, any other character the default '?'.
+    bool failWideToAnsi = false;
+    std::vector<std::u16string> wideToAnsiCalls;
+    std::string logicalDriveStrings;  // as GetLogicalDriveStringsA writes it: "A:\\" NUL "C:\\" ...
+    std::vector<std::string> quietDiskQueries;  // roots of the readiness queries, in order
+    std::map<std::string, platform::VolumeInfo> volumes;  // by root; a root not listed fails the call
+    // Full paths by the path asked; a path not listed expands to itself + "\\" (a drive at its root).
+    std::map<std::string, std::string> fullPaths;
+    std::map<std::string, std::string> universalNames;  // by local path; a path not listed fails
+    std::vector<platform::NetDiskResource> connectedDisks;
+    int diskResourceEnumerations = 0;
+
     // --- platform::System ---
     std::unique_ptr<platform::RegistryKey> OpenKey(Hive hive, std::string_view path) override;
     std::optional<platform::OsVersion> Version() override { return version; }
@@ -182,6 +198,18 @@ public:
     std::uint32_t WaveOutDeviceCount() override { return waveOutCount; }
     std::string WaveOutDeviceName(std::uint32_t device) override;
     std::optional<std::string> DisplayDeviceString(std::uint32_t index) override;
+
+    // The display and drive windows.
+    int ScreenDeviceCaps(int index) override;
+    std::optional<std::string> ThousandSeparator() override { return thousandSeparator; }
+    std::optional<std::string> WideToAnsi(std::u16string_view text) override;
+    std::string LogicalDriveStrings(std::uint32_t bufferBytes) override;
+    std::optional<platform::DiskClusters> DiskFreeSpaceQuietly(std::string_view rootPath) override;
+    std::optional<platform::VolumeInfo> VolumeInformation(std::string_view rootPath, std::uint32_t labelChars,
+                                                          std::uint32_t fileSystemChars) override;
+    std::optional<std::string> FullPathName(std::string_view path) override;
+    std::optional<std::string> UniversalName(std::string_view localPath, std::uint32_t bufferBytes) override;
+    std::vector<platform::NetDiskResource> ConnectedDiskResources() override;
 
     platform::NtQueryEntry FindNtQuerySystemInformation() override;
     std::int32_t QuerySystemInformation(platform::NtQueryEntry entry, std::uint32_t infoClass,

@@ -71,6 +71,18 @@ public:
     std::optional<platform::PowerStatus> SystemPowerStatus() override;
     std::optional<std::string> ReadBiosText(std::uint32_t linearAddress, std::size_t maxBytes) override;
 
+    // The display and drive windows: win32_screen.cpp (Screen, Locale), win32_volumes.cpp (Volumes)
+    int ScreenDeviceCaps(int index) override;
+    std::optional<std::string> ThousandSeparator() override;
+    std::optional<std::string> WideToAnsi(std::u16string_view text) override;
+    std::string LogicalDriveStrings(std::uint32_t bufferBytes) override;
+    std::optional<platform::DiskClusters> DiskFreeSpaceQuietly(std::string_view rootPath) override;
+    std::optional<platform::VolumeInfo> VolumeInformation(std::string_view rootPath, std::uint32_t labelChars,
+                                                          std::uint32_t fileSystemChars) override;
+    std::optional<std::string> FullPathName(std::string_view path) override;
+    std::optional<std::string> UniversalName(std::string_view localPath, std::uint32_t bufferBytes) override;
+    std::vector<platform::NetDiskResource> ConnectedDiskResources() override;
+
 private:
     unsigned long registryViewFlag_ = 0;
 };

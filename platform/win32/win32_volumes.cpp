@@ -1,0 +1,134 @@
+// Drive roots, the quiet readiness query, volume descriptions and network names.
+// <winnetwk.h> needs <windows.h> before it.
+// clang-format off
+#include <windows.h>
+#include <winnetwk.h>
+// clang-format on
+
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include "platform/win32/handles.h"
+#include "platform/win32/win32_system.h"
+
+namespace orvane::win32 {
+
+static_assert(platform::kFileCaseSensitiveSearch == FILE_CASE_SENSITIVE_SEARCH &&
+              platform::kFileCasePreservedNames == FILE_CASE_PRESERVED_NAMES &&
+              platform::kFileUnicodeOnDisk == FILE_UNICODE_ON_DISK &&
+              platform::kFilePersistentAcls == FILE_PERSISTENT_ACLS &&
+              platform::kFileFileCompression == FILE_FILE_COMPRESSION &&
+              platform::kFileVolumeQuotas == FILE_VOLUME_QUOTAS &&
+              platform::kFileSupportsSparseFiles == FILE_SUPPORTS_SPARSE_FILES &&
+              platform::kFileSupportsReparsePoints == FILE_SUPPORTS_REPARSE_POINTS &&
+              platform::kFileVolumeIsCompressed == FILE_VOLUME_IS_COMPRESSED &&
+              platform::kFileSupportsObjectIds == FILE_SUPPORTS_OBJECT_IDS &&
+              platform::kFileSupportsEncryption == FILE_SUPPORTS_ENCRYPTION);
+
+namespace {
+
+// A network enumeration, closed with its owner.
+class UniqueNetEnum {
+public:
+    UniqueNetEnum() = default;
+    UniqueNetEnum(const UniqueNetEnum&) = delete;
+    UniqueNetEnum& operator=(const UniqueNetEnum&) = delete;
+    ~UniqueNetEnum() {
+        if (handle_) WNetCloseEnum(handle_);
+    }
+    HANDLE* Put() { return &handle_; }
+    HANDLE Get() const { return handle_; }
+
+private:
+    HANDLE handle_ = nullptr;
+};
+
+std::string TextOf(const char* text) {
+    return text ? std::string(text) : std::string();
+}
+
+}  // namespace
+
+std::string Win32System::LogicalDriveStrings(std::uint32_t bufferBytes) {
+    std::vector<char> buffer(bufferBytes + 1, '\0');
+    const DWORD length = GetLogicalDriveStringsA(bufferBytes, buffer.data());
+    // A length above the buffer is the size the list would need: nothing was written.
+    if (length == 0 || length >= bufferBytes) return std::string();
+    return std::string(buffer.data(), length);
+}
+
+std::optional<platform::DiskClusters> Win32System::DiskFreeSpaceQuietly(std::string_view rootPath) {
+    const std::string root(rootPath);
+    DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
+    const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
+    const BOOL answered =
+        GetDiskFreeSpaceA(root.c_str(), &sectorsPerCluster, &bytesPerSector, &freeClusters, &totalClusters);
+    SetErrorMode(previous);
+    if (!answered) return std::nullopt;
+    return platform::DiskClusters{sectorsPerCluster, bytesPerSector, freeClusters, totalClusters};
+}
+
+std::optional<platform::VolumeInfo> Win32System::VolumeInformation(std::string_view rootPath, std::uint32_t labelChars,
+                                                                   std::uint32_t fileSystemChars) {
+    const std::string root(rootPath);
+    std::vector<char> label(labelChars + 1, '\0');
+    std::vector<char> fileSystem(fileSystemChars + 1, '\0');
+    DWORD serial = 0, maxComponentLength = 0, flags = 0;
+    if (!GetVolumeInformationA(root.c_str(), label.data(), labelChars, &serial, &maxComponentLength, &flags,
+                               fileSystem.data(), fileSystemChars)) {
+        return std::nullopt;
+    }
+    platform::VolumeInfo info;
+    info.label.assign(label.data(), strnlen(label.data(), labelChars));
+    info.serial = serial;
+    info.maxComponentLength = maxComponentLength;
+    info.flags = flags;
+    info.fileSystem.assign(fileSystem.data(), strnlen(fileSystem.data(), fileSystemChars));
+    return info;
+}
+
+std::optional<std::string> Win32System::FullPathName(std::string_view path) {
+    const std::string asked(path);
+    std::vector<char> buffer(MAX_PATH + 1, '\0');
+    // A longer path reports the size it needs (with its NUL); ask again with that much room.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const DWORD length = GetFullPathNameA(asked.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+        if (length == 0) return std::nullopt;
+        if (length < buffer.size()) return std::string(buffer.data(), length);
+        buffer.assign(length + 1, '\0');
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> Win32System::UniversalName(std::string_view localPath, std::uint32_t bufferBytes) {
+    const std::string local(localPath);
+    // The answer is a UNIVERSAL_NAME_INFOA whose pointer refers into the same buffer: keep it aligned.
+    std::vector<UNIVERSAL_NAME_INFOA> storage(bufferBytes / sizeof(UNIVERSAL_NAME_INFOA) + 1);
+    DWORD size = bufferBytes;
+    if (WNetGetUniversalNameA(local.c_str(), UNIVERSAL_NAME_INFO_LEVEL, storage.data(), &size) != NO_ERROR) {
+        return std::nullopt;
+    }
+    return TextOf(storage.front().lpUniversalName);
+}
+
+std::vector<platform::NetDiskResource> Win32System::ConnectedDiskResources() {
+    std::vector<platform::NetDiskResource> resources;
+    UniqueNetEnum enumeration;
+    if (WNetOpenEnumA(RESOURCE_CONNECTED, RESOURCETYPE_DISK, 0, nullptr, enumeration.Put()) != NO_ERROR) {
+        return resources;
+    }
+    // 16 KB, the size the documentation recommends; the records' texts live in the same buffer.
+    std::vector<NETRESOURCEA> buffer(16384 / sizeof(NETRESOURCEA));
+    for (;;) {
+        DWORD count = 0xFFFFFFFF;  // as many as fit
+        DWORD size = static_cast<DWORD>(buffer.size() * sizeof(NETRESOURCEA));
+        if (WNetEnumResourceA(enumeration.Get(), &count, buffer.data(), &size) != NO_ERROR) break;
+        for (DWORD i = 0; i < count; ++i) {
+            resources.push_back({TextOf(buffer[i].lpLocalName), TextOf(buffer[i].lpRemoteName)});
+        }
+    }
+    return resources;
+}
+
+}  // namespace orvane::win32
