@@ -1,8 +1,11 @@
 #pragma once
-// The print preview: the report's A4 page as it will print, with Print (printer, copies, page range
-// through the print dialog) and Close.
+// The print preview: a report's page as it will print, with Print (printer, copies, page range through
+// the print dialog) and Close.
+
+#include <memory>
 
 #include "app/printed_report.h"
+#include "report/document.h"
 #include "ui/form_win.h"
 
 namespace orvane {
@@ -11,7 +14,8 @@ class PrintPreviewForm : public ui::Form {
 public:
     PrintPreviewForm();
 
-    // Shows the layout's page and returns when the preview is closed.
+    // Shows the document's first page and returns when the preview is closed.
+    void Preview(const report::Document& document);
     void Preview(const ReportLayout& layout, const std::string& dateTime);
 
 protected:
@@ -23,12 +27,7 @@ protected:
 private:
     void PrintReport();
 
-    const ReportLayout* layout_ = nullptr;
-    std::string dateTime_;
+    const report::Document* document_ = nullptr;
 };
-
-// Prints the layout's page on the printer the user picks (nothing when the dialog is cancelled or
-// the page range leaves the one page out).
-void PrintReportWithDialog(HWND owner, const ReportLayout& layout, const std::string& dateTime);
 
 }  // namespace orvane

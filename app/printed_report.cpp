@@ -1,7 +1,7 @@
 #include "app/printed_report.h"
 
 #include "app/summary.h"
-#include "core/text.h"
+#include "ui/layout.h"
 
 #include <tuple>
 
@@ -9,26 +9,21 @@ namespace orvane {
 
 namespace {
 
+using report::Font;
+using report::MmRect;
+using report::ReportBand;
+
 // Design pixels at 96 per inch, in millimetres.
 constexpr double Mm(double pixels) { return pixels * 25.4 / 96.0; }
 
-constexpr ReportFont kReportFont{"Arial", 9.75, false};
-constexpr ReportFont kRowFont{"Arial", 12, true};
+constexpr Font kReportFont{"Arial", 9.75, false};
+constexpr Font kRowFont{"Arial", 12, true};
 
 }  // namespace
 
-ReportField* ReportLayout::Find(std::string_view fieldName) {
-    for (ReportBand& band : bands) {
-        for (ReportField& field : band.fields) {
-            if (EqualsIgnoreCase(field.name, fieldName)) return &field;
-        }
-    }
-    return nullptr;
-}
-
 ReportLayout BuildSummaryReportLayout(const char* webSite) {
-    auto field = [](std::string name, ReportField::Kind kind, std::string text, MmRect rect, ReportFont font,
-                    std::optional<ui::Colour> background = std::nullopt) {
+    auto field = [](std::string name, ReportField::Kind kind, std::string text, MmRect rect, Font font,
+                    std::optional<report::Colour> background = std::nullopt) {
         ReportField made;
         made.name = std::move(name);
         made.kind = kind;
@@ -39,7 +34,7 @@ ReportLayout BuildSummaryReportLayout(const char* webSite) {
         return made;
     };
     auto sizedToText = [&](std::string name, ReportField::Kind kind, std::string text, double x, double y,
-                           ReportFont font) {
+                           Font font) {
         ReportField made = field(std::move(name), kind, std::move(text), {x, y, 0, 0}, font);
         made.autoSize = true;
         return made;
@@ -82,63 +77,6 @@ ReportLayout BuildPersonalReportLayout() {
     layout.title = "Personal Information";
     layout.font = kReportFont;
     return layout;
-}
-
-std::vector<std::string> WrapText(ReportSurface& surface, const ReportFont& font, std::string_view text,
-                                  double width) {
-    std::vector<std::string> lines;
-    std::string current;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        // The next word with the spaces that follow it.
-        std::size_t end = text.find(' ', at);
-        end = end == std::string_view::npos ? text.size() : end + 1;
-        const std::string word(text.substr(at, end - at));
-        if (!current.empty() && surface.TextWidth(font, Trim(current + word)) > width) {
-            lines.push_back(Trim(current));
-            current.clear();
-        }
-        current += word;
-        at = end;
-    }
-    if (!current.empty() || lines.empty()) lines.push_back(Trim(current));
-    return lines;
-}
-
-void RenderReport(const ReportLayout& layout, ReportSurface& surface, const std::string& dateTime) {
-    double bandTop = layout.margin;
-    const double left = layout.margin;
-    const double printableWidth = layout.pageWidth - 2 * layout.margin;
-    for (const ReportBand& band : layout.bands) {
-        if (band.background) surface.Fill({left, bandTop, printableWidth, band.height}, *band.background);
-        for (const ReportField& field : band.fields) {
-            const double x = left + field.rect.x;
-            const double y = bandTop + field.rect.y;
-            if (field.kind == ReportField::Rule) {
-                const double middle = y + field.rect.height / 2;
-                surface.Line(x, middle, x + field.rect.width, middle);
-                continue;
-            }
-            const std::string text = field.kind == ReportField::DateTime ? dateTime : field.text;
-            if (field.autoSize) {
-                const double width = surface.TextWidth(field.font, text);
-                const MmRect clip{x, y, width, surface.LineHeight(field.font)};
-                surface.Text(field.font, x, y, text, clip);
-                continue;
-            }
-            // A fixed field: its background, then its text wrapped within it and cut at its bottom.
-            const MmRect box{x, y, field.rect.width, field.rect.height};
-            if (field.background) surface.Fill(box, *field.background);
-            const double lineHeight = surface.LineHeight(field.font);
-            double lineTop = y;
-            for (const std::string& line : WrapText(surface, field.font, text, field.rect.width)) {
-                if (lineTop >= y + field.rect.height) break;
-                surface.Text(field.font, x, lineTop, line, box);
-                lineTop += lineHeight;
-            }
-        }
-        bandTop += band.height;
-    }
 }
 
 }  // namespace orvane

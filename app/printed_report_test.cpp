@@ -2,35 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "report/testing/recording_surface.h"
+
 namespace orvane {
 namespace {
 
-// A surface with a simple font model: every character 2 mm wide, every line 4 mm high.
-class RecordingSurface : public ReportSurface {
-public:
-    struct Drawn {
-        std::string text;
-        double x, y;
-        MmRect clip;
-    };
-    void Fill(const MmRect& rect, ui::Colour colour) override { fills.push_back({rect, colour}); }
-    void Line(double x0, double y0, double x1, double y1) override { lines.push_back({x0, y0, x1, y1}); }
-    double TextWidth(const ReportFont&, std::string_view text) override { return 2.0 * static_cast<double>(text.size()); }
-    double LineHeight(const ReportFont&) override { return 4.0; }
-    void Text(const ReportFont&, double x, double y, std::string_view text, const MmRect& clip) override {
-        texts.push_back({std::string(text), x, y, clip});
-    }
-    const Drawn* Find(const std::string& text) const {
-        for (const Drawn& drawn : texts) {
-            if (drawn.text == text) return &drawn;
-        }
-        return nullptr;
-    }
-
-    std::vector<std::pair<MmRect, ui::Colour>> fills;
-    std::vector<std::array<double, 4>> lines;
-    std::vector<Drawn> texts;
-};
+using report::testing::RecordingSurface;
 
 TEST(SummaryReport, PlacesEveryFieldInMillimetresFromThePaperCorner) {
     ReportLayout layout = BuildSummaryReportLayout("https://example.test");

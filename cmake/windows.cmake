@@ -55,7 +55,8 @@ add_library(orvane_win STATIC
     ui/menu_win.cpp
     ui/locale_win.cpp
     ui/file_dialog_win.cpp
-    ui/report_surface_win.cpp
+    report/gdi_surface_win.cpp
+    report/print_job_win.cpp
     app/print_preview_win.cpp
     app/main_window_win.cpp
     app/about_box_win.cpp

@@ -1,29 +1,30 @@
-#include "ui/report_surface_win.h"
+#include "report/gdi_surface_win.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/text.h"
 
-namespace orvane::ui {
+namespace orvane::report {
 
-GdiReportSurface::GdiReportSurface(HDC dc, double pixelsPerMmX, double pixelsPerMmY, POINT origin)
+GdiSurface::GdiSurface(HDC dc, double pixelsPerMmX, double pixelsPerMmY, POINT origin)
     : dc_(dc), perMmX_(pixelsPerMmX), perMmY_(pixelsPerMmY), origin_(origin) {}
 
-GdiReportSurface GdiReportSurface::ForPrinter(HDC dc) {
+GdiSurface GdiSurface::ForPrinter(HDC dc) {
     const double perMmX = GetDeviceCaps(dc, LOGPIXELSX) / 25.4;
     const double perMmY = GetDeviceCaps(dc, LOGPIXELSY) / 25.4;
     const POINT origin{-GetDeviceCaps(dc, PHYSICALOFFSETX), -GetDeviceCaps(dc, PHYSICALOFFSETY)};
-    return GdiReportSurface(dc, perMmX, perMmY, origin);
+    return GdiSurface(dc, perMmX, perMmY, origin);
 }
 
-int GdiReportSurface::X(double mm) const { return origin_.x + static_cast<int>(std::lround(mm * perMmX_)); }
-int GdiReportSurface::Y(double mm) const { return origin_.y + static_cast<int>(std::lround(mm * perMmY_)); }
+int GdiSurface::X(double mm) const { return origin_.x + static_cast<int>(std::lround(mm * perMmX_)); }
+int GdiSurface::Y(double mm) const { return origin_.y + static_cast<int>(std::lround(mm * perMmY_)); }
 
-RECT GdiReportSurface::Pixels(const MmRect& rect) const {
+RECT GdiSurface::Pixels(const MmRect& rect) const {
     return RECT{X(rect.x), Y(rect.y), X(rect.x + rect.width), Y(rect.y + rect.height)};
 }
 
-HFONT GdiReportSurface::FontFor(const ReportFont& font) {
+HFONT GdiSurface::FontFor(const Font& font) {
     const std::string key = Format("%s|%.2f|%d", font.face, font.points, font.bold);
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second.Get();
@@ -35,13 +36,13 @@ HFONT GdiReportSurface::FontFor(const ReportFont& font) {
     return handle;
 }
 
-void GdiReportSurface::Fill(const MmRect& rect, Colour colour) {
+void GdiSurface::Fill(const MmRect& rect, Colour colour) {
     win32::GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
     const RECT pixels = Pixels(rect);
     FillRect(dc_, &pixels, brush.Get());
 }
 
-void GdiReportSurface::Line(double x0, double y0, double x1, double y1) {
+void GdiSurface::Line(double x0, double y0, double x1, double y1) {
     // A hairline of about a quarter of a millimetre, whatever the resolution.
     const int width = std::max(1, static_cast<int>(std::lround(0.25 * perMmY_)));
     win32::GdiObject<HPEN> pen(CreatePen(PS_SOLID, width, RGB(0, 0, 0)));
@@ -50,21 +51,21 @@ void GdiReportSurface::Line(double x0, double y0, double x1, double y1) {
     LineTo(dc_, X(x1), Y(y1));
 }
 
-double GdiReportSurface::TextWidth(const ReportFont& font, std::string_view text) {
+double GdiSurface::TextWidth(const Font& font, std::string_view text) {
     win32::SelectScope select(dc_, FontFor(font));
     SIZE size{};
     GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
     return size.cx / perMmX_;
 }
 
-double GdiReportSurface::LineHeight(const ReportFont& font) {
+double GdiSurface::LineHeight(const Font& font) {
     win32::SelectScope select(dc_, FontFor(font));
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc_, &metrics);
     return metrics.tmHeight / perMmY_;
 }
 
-void GdiReportSurface::Text(const ReportFont& font, double x, double y, std::string_view text, const MmRect& clip) {
+void GdiSurface::Text(const Font& font, double x, double y, std::string_view text, const MmRect& clip) {
     win32::SelectScope select(dc_, FontFor(font));
     SetBkMode(dc_, TRANSPARENT);
     SetTextColor(dc_, RGB(0, 0, 0));
@@ -72,4 +73,4 @@ void GdiReportSurface::Text(const ReportFont& font, double x, double y, std::str
     ExtTextOutA(dc_, X(x), Y(y), ETO_CLIPPED, &box, text.data(), static_cast<UINT>(text.size()), nullptr);
 }
 
-}  // namespace orvane::ui
+}  // namespace orvane::report
