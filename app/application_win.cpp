@@ -1,6 +1,7 @@
 #include "app/application_win.h"
 
 #include "app/help_window_win.h"
+#include "app/startup_trace_win.h"
 #include "app/web_addresses.h"
 
 #include <windows.h>
@@ -53,36 +54,71 @@ Application::Application(LaunchOptions options) : options_(std::move(options)) {
 
 Application::~Application() = default;
 
-int Application::Run() {
+void Application::SetRecipes() {
     using ui::FormBorder;
+    // Each window is owned by the main window, so it stays above it and leaves with it.
+    auto recipe = [this]<class T>(WindowSlot<T>& slot, const char* name, auto make) {
+        slot.SetRecipe([this, name, make] {
+            std::unique_ptr<T> form = make();
+            form->Create(main_.get());
+            StartupMark(name);
+            return form;
+        });
+    };
+    auto detail = [](const char* className, const char* caption, int width, int height, bool clientSize,
+                     FormBorder border) {
+        return [=] { return MakeDetailForm(className, caption, width, height, clientSize, border); };
+    };
+    recipe(about_, "about box made", [] { return std::make_unique<AboutBox>(); });
+    recipe(personal_, "personal window made",
+           [this]() -> std::unique_ptr<ui::Form> { return std::make_unique<PersonalForm>(system_); });
+    recipe(memory_, "memory window made", detail("TfrmMemory", "Memory", 498, 419, true, FormBorder::Single));
+    recipe(cpu_, "CPU window made", detail("TfrmCPU", "CPU Info", 624, 753, false, FormBorder::Sizeable));
+    recipe(display_, "display window made", detail("TfrmDisplay", "Display", 497, 489, true, FormBorder::Single));
+    recipe(disk_, "drive window made", detail("TfrmDisk", "Drive Info", 506, 642, false, FormBorder::Sizeable));
+    recipe(devices_, "devices window made",
+           detail("TfrmDevices", "Device Info", 526, 453, false, FormBorder::Sizeable));
+    recipe(
+        uninstall_, "install / uninstall window made",
+        detail("TfrmUnistall", "Application Install / Uninstall Information", 624, 472, false, FormBorder::Sizeable));
+    recipe(sound_, "sound window made", detail("TfrmSound", "Sound", 364, 380, true, FormBorder::Single));
+    recipe(startup_, "startup window made", detail("TfrmStartup", "Startup", 674, 563, false, FormBorder::Sizeable));
+    recipe(help_, "help window made", [] { return std::make_unique<HelpForm>(); });
+    recipe(preview_, "print preview made", [] { return std::make_unique<PrintPreviewForm>(); });
+}
+
+int Application::Run() {
     main_ = std::make_unique<MainForm>(*this);
     main_->Create(nullptr);
+    StartupMark("main window created");
     if (!main_->Handle()) return 0;
     if (main_->RefusedToRun()) return MessageLoop();  // ends at its first turn
 
-    // The rest of the set, each made and created in turn; the two report layouts are plain objects.
-    auto created = [this](auto form) {
-        form->Create(main_.get());
-        return form;
-    };
-    about_ = created(std::make_unique<AboutBox>());
+    SetRecipes();
+    // The two report layouts are plain objects, cheap to build.
     quickReport4_ = BuildSummaryReportLayout(kAuthorSite);
-    personal_ = created(std::make_unique<PersonalForm>(system_));
     quickReport5_ = BuildPersonalReportLayout();
-    memory_ = created(MakeDetailForm("TfrmMemory", "Memory", 498, 419, true, FormBorder::Single));
-    cpu_ = created(MakeDetailForm("TfrmCPU", "CPU Info", 624, 753, false, FormBorder::Sizeable));
-    display_ = created(MakeDetailForm("TfrmDisplay", "Display", 497, 489, true, FormBorder::Single));
-    disk_ = created(MakeDetailForm("TfrmDisk", "Drive Info", 506, 642, false, FormBorder::Sizeable));
-    devices_ = created(MakeDetailForm("TfrmDevices", "Device Info", 526, 453, false, FormBorder::Sizeable));
-    uninstall_ = created(MakeDetailForm("TfrmUnistall", "Application Install / Uninstall Information", 624, 472,
-                                        false, FormBorder::Sizeable));
-    sound_ = created(MakeDetailForm("TfrmSound", "Sound", 364, 380, true, FormBorder::Single));
-    startup_ = created(MakeDetailForm("TfrmStartup", "Startup", 674, 563, false, FormBorder::Sizeable));
-    help_ = created(std::make_unique<HelpForm>());
-    preview_ = created(std::make_unique<PrintPreviewForm>());
+    if (!options_.batchPath) {
+        // The rest of the set, each made in turn, so every window exists before the first is shown.
+        About();
+        Personal();
+        Memory();
+        Cpu();
+        Display();
+        Disk();
+        Devices();
+        Uninstall();
+        Sound();
+        Startup();
+        Help();
+        Preview();
+    }
 
     main_->ShowForm(SW_SHOWMAXIMIZED);
-    return MessageLoop();
+    StartupMark("main window shown (a batch run has written its report)");
+    const int code = MessageLoop();
+    StartupMark("message loop ended");
+    return code;
 }
 
 int Application::MessageLoop() {
@@ -101,12 +137,21 @@ int Application::MessageLoop() {
 }  // namespace orvane
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    orvane::StartupMark("entry");
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
-    orvane::ComScope com;
-    // The parameters as the runtime splits them, the program name not counted.
-    std::vector<std::string> parameters;
-    for (int i = 1; i < __argc; ++i) parameters.emplace_back(__argv[i]);
-    orvane::Application app(orvane::ParseLaunchOptions(parameters));
-    return app.Run();
+    orvane::StartupMark("common controls");
+    int code = 0;
+    {
+        orvane::ComScope com;
+        orvane::StartupMark("COM");
+        // The parameters as the runtime splits them, the program name not counted.
+        std::vector<std::string> parameters;
+        for (int i = 1; i < __argc; ++i) parameters.emplace_back(__argv[i]);
+        orvane::Application app(orvane::ParseLaunchOptions(parameters));
+        code = app.Run();
+    }
+    orvane::StartupMark("windows destroyed, COM ended");
+    orvane::WriteStartupTrace();
+    return code;
 }

@@ -44,13 +44,16 @@ struct ScrollState {
     bool scrolls = false;  // panels share the class but never scroll
     int x = 0;  // scroll offsets in screen pixels
     int y = 0;
+    // The box's own controls, kept as they are made and destroyed: walking the window list instead
+    // costs the window server a round trip per control under Wine, at every resize.
+    std::vector<HWND> children;
 };
 
 ScrollState* StateOf(HWND box) { return reinterpret_cast<ScrollState*>(GetWindowLongPtrA(box, GWLP_USERDATA)); }
 
 SIZE ContentExtent(HWND box, const ScrollState& state) {
     SIZE extent{0, 0};
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child : state.children) {
         RECT rect;
         GetWindowRect(child, &rect);
         MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&rect), 2);
@@ -141,13 +144,21 @@ LRESULT CALLBACK ScrollBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPa
         case WM_NCCREATE: {
             auto* created = reinterpret_cast<CREATESTRUCTA*>(lParam);
             auto* fresh = new ScrollState{static_cast<Form*>(created->lpCreateParams),
-                                          (created->style & WS_VSCROLL) != 0, 0, 0};
+                                          (created->style & WS_VSCROLL) != 0, 0, 0, {}};
             SetWindowLongPtrA(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(fresh));
             break;
         }
         case WM_NCDESTROY:
             delete state;
             SetWindowLongPtrA(box, GWLP_USERDATA, 0);
+            break;
+        case WM_PARENTNOTIFY:
+            // Sent for the box's controls and for those of the containers inside it; only its own count.
+            if (state && (LOWORD(wParam) == WM_CREATE || LOWORD(wParam) == WM_DESTROY)) {
+                HWND child = reinterpret_cast<HWND>(lParam);
+                std::erase(state->children, child);
+                if (LOWORD(wParam) == WM_CREATE && GetParent(child) == box) state->children.push_back(child);
+            }
             break;
         case WM_SIZE:
             UpdateScrollBars(box);
@@ -225,11 +236,9 @@ void RunCommand(HWND owner, const std::function<void()>& handler) {
 Form::Form(const FormSpec& design) : design_(design) {}
 
 Form::~Form() {
+    // The name properties go with the windows; only the atoms they hold are released here.
     for (const ControlEntry& control : controls_) {
-        if (control.nameAtom) {
-            RemovePropA(control.hwnd, kControlNameProperty);
-            GlobalDeleteAtom(control.nameAtom);
-        }
+        if (control.nameAtom) GlobalDeleteAtom(control.nameAtom);
     }
     if (hwnd_) {
         SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
@@ -249,12 +258,9 @@ POINT Form::InitialPosition(int outerWidth, int outerHeight) const {
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
     if (design_.position == FormPosition::MainFormCenter && owner_ && owner_->Handle()) {
-        WINDOWPLACEMENT placement{};
-        placement.length = sizeof placement;
-        GetWindowPlacement(owner_->Handle(), &placement);
-        RECT ownerRect;
-        GetWindowRect(owner_->Handle(), &ownerRect);
-        area = IsWindowVisible(owner_->Handle()) ? ownerRect : placement.rcNormalPosition;
+        // The owner as it was created, not as it is now: a window made after the owner was shown
+        // (maximised, moved) opens where it would have opened had it been made with the owner.
+        area = owner_->createdRect_;
     }
     POINT origin{area.left + (area.right - area.left - outerWidth) / 2,
                  area.top + (area.bottom - area.top - outerHeight) / 2};
@@ -310,6 +316,7 @@ void Form::Create(Form* owner) {
     hwnd_ = CreateWindowExA(exStyle, design_.className, design_.caption, style, origin.x, origin.y, width, height,
                             ownerWindow, menu, instance, this);
     if (!hwnd_) return;
+    GetWindowRect(hwnd_, &createdRect_);
     SetAccelerators({});
     CreateControls();
     LayoutFillControls();
@@ -642,10 +649,25 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             OnCloseRequest();
             return 0;
-        case WM_SIZE:
+        case WM_SIZE: {
+            // A shown window's controls are moved one at a time, and a visible control repaints at each
+            // move; the fill containers stop drawing until everything has moved, then paint once.
+            std::vector<HWND> held;
+            for (const ControlEntry& control : controls_) {
+                if (control.kind == ControlKind::ScrollBox && GetParent(control.hwnd) == hwnd_ &&
+                    IsWindowVisible(control.hwnd)) {
+                    SendMessageA(control.hwnd, WM_SETREDRAW, FALSE, 0);
+                    held.push_back(control.hwnd);
+                }
+            }
             LayoutFillControls();
             OnResize();
+            for (HWND box : held) {
+                SendMessageA(box, WM_SETREDRAW, TRUE, 0);
+                RedrawWindow(box, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+            }
             return 0;
+        }
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(hwnd_, &client);

@@ -154,6 +154,8 @@ private:
     FormSpec design_;
     Form* owner_ = nullptr;
     HWND hwnd_ = nullptr;
+    // The window's rectangle once created: what the windows it owns are centred on, whenever made.
+    RECT createdRect_{};
     HACCEL accelerators_ = nullptr;
     MenuModel menu_;
     HMENU menuHandle_ = nullptr;
