@@ -8,6 +8,9 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 runs=${1:-9}
+# The timed runs write no trace; only the extra run at the end is given a file.
+want_trace=${ORVANE_STARTUP_TRACE:-}
+unset ORVANE_STARTUP_TRACE
 if [ -z "${ORVANE_BENCH_READY:-}" ]; then
     "$here/tools/install_deps.sh" >&2
     "$here/tools/build.sh" win64 >/dev/null
@@ -19,7 +22,7 @@ fi
 export ORVANE_WINDOWS_BUILD_DIR="$here/build/win64"
 source "$here/tests/e2e/wine_env.sh"
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$runs"
+    ORVANE_STARTUP_TRACE=$want_trace exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$runs"
 fi
 
 out=$(mktemp -d)
@@ -63,7 +66,7 @@ fmin=$(printf '%s\n' "${floor_times[@]}" | sort -n | head -1)
 awk -v o="$omin" -v f="$fmin" 'BEGIN {printf "fastest runs: %d ms and %d ms, ratio %.2f\n", o, f, o / f}'
 echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
 
-if [ -n "${ORVANE_STARTUP_TRACE:-}" ]; then
+if [ -n "$want_trace" ]; then
     ORVANE_STARTUP_TRACE="$win_out\\trace.txt" time_one trace-orvane.txt "${orvane[@]}" >/dev/null
     echo "start-up phases of one batch run (ms from the program's entry):"
     tr -d '\r' <"$out/trace.txt"
