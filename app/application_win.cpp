@@ -1,5 +1,7 @@
 #include "app/application_win.h"
 
+#include "app/startup_trace_win.h"
+
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
@@ -35,34 +37,62 @@ Application::Application(LaunchOptions options) : options_(std::move(options)) {
 
 Application::~Application() = default;
 
+void Application::SetRecipes() {
+    // Each window is owned by the main window, so it stays above it and leaves with it.
+    auto recipe = [this]<class T>(WindowSlot<T>& slot, const char* name, auto make) {
+        slot.SetRecipe([this, name, make] {
+            std::unique_ptr<T> form = make();
+            form->Create(main_.get());
+            StartupMark(name);
+            return form;
+        });
+    };
+    recipe(about_, "about box made", [] { return std::make_unique<AboutBox>(); });
+    recipe(personal_, "personal window made", [this] { return std::make_unique<PersonalForm>(system_); });
+    recipe(memory_, "memory window made", [this] { return std::make_unique<MemoryForm>(system_); });
+    recipe(cpu_, "CPU window made", [] { return std::make_unique<CpuForm>(); });
+    recipe(display_, "display window made", [] { return std::make_unique<DisplayForm>(); });
+    recipe(disk_, "drive window made", [] { return std::make_unique<DiskForm>(); });
+    recipe(devices_, "devices window made", [] { return std::make_unique<DevicesForm>(); });
+    recipe(uninstall_, "install / uninstall window made", [] { return std::make_unique<UninstallForm>(); });
+    recipe(sound_, "sound window made", [] { return std::make_unique<SoundForm>(); });
+    recipe(startup_, "startup window made", [] { return std::make_unique<StartupForm>(); });
+    recipe(help_, "help window made", [] { return std::make_unique<HelpForm>(); });
+    recipe(preview_, "print preview made", [] { return std::make_unique<PrintPreviewForm>(); });
+}
+
 int Application::Run() {
     main_ = std::make_unique<MainForm>(*this);
     main_->Create(nullptr);
+    StartupMark("main window created");
     if (!main_->Handle()) return 0;
     if (main_->RefusedToRun()) return MessageLoop();  // ends at its first turn
 
-    // The rest of the set, each made and created in turn; the two report layouts are plain objects.
-    auto created = [this](auto form) {
-        form->Create(main_.get());
-        return form;
-    };
-    about_ = created(std::make_unique<AboutBox>());
+    SetRecipes();
+    // The two report layouts are plain objects, cheap to build.
     quickReport4_ = BuildSummaryReportLayout(kAuthorSite);
-    personal_ = created(std::make_unique<PersonalForm>(system_));
     quickReport5_ = BuildPersonalReportLayout();
-    memory_ = created(std::make_unique<MemoryForm>(system_));
-    cpu_ = created(std::make_unique<CpuForm>());
-    display_ = created(std::make_unique<DisplayForm>());
-    disk_ = created(std::make_unique<DiskForm>());
-    devices_ = created(std::make_unique<DevicesForm>());
-    uninstall_ = created(std::make_unique<UninstallForm>());
-    sound_ = created(std::make_unique<SoundForm>());
-    startup_ = created(std::make_unique<StartupForm>());
-    help_ = created(std::make_unique<HelpForm>());
-    preview_ = created(std::make_unique<PrintPreviewForm>());
+    if (!options_.batchPath) {
+        // The rest of the set, each made in turn, so every window exists before the first is shown.
+        About();
+        Personal();
+        Memory();
+        Cpu();
+        Display();
+        Disk();
+        Devices();
+        Uninstall();
+        Sound();
+        Startup();
+        Help();
+        Preview();
+    }
 
     main_->ShowForm(SW_SHOWMAXIMIZED);
-    return MessageLoop();
+    StartupMark("main window shown (a batch run has written its report)");
+    const int code = MessageLoop();
+    StartupMark("message loop ended");
+    return code;
 }
 
 int Application::MessageLoop() {
@@ -81,12 +111,21 @@ int Application::MessageLoop() {
 }  // namespace orvane
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    orvane::StartupMark("entry");
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
-    orvane::ComScope com;
-    // The parameters as the runtime splits them, the program name not counted.
-    std::vector<std::string> parameters;
-    for (int i = 1; i < __argc; ++i) parameters.emplace_back(__argv[i]);
-    orvane::Application app(orvane::ParseLaunchOptions(parameters));
-    return app.Run();
+    orvane::StartupMark("common controls");
+    int code = 0;
+    {
+        orvane::ComScope com;
+        orvane::StartupMark("COM");
+        // The parameters as the runtime splits them, the program name not counted.
+        std::vector<std::string> parameters;
+        for (int i = 1; i < __argc; ++i) parameters.emplace_back(__argv[i]);
+        orvane::Application app(orvane::ParseLaunchOptions(parameters));
+        code = app.Run();
+    }
+    orvane::StartupMark("windows destroyed, COM ended");
+    orvane::WriteStartupTrace();
+    return code;
 }

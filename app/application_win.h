@@ -1,7 +1,13 @@
 #pragma once
-// The application object: the platform, the command line and the fourteen window objects, created
-// once in a fixed order and kept for the whole run. Windows reach each other through it.
+// The application object: the platform, the command line and the fourteen window objects, each made
+// once and kept for the whole run. Windows reach each other through it.
+//
+// An interactive run makes every window at start, in a fixed order. A batch run (/AUTO) makes the
+// main window only; another window is made the first time it is asked for: the personal window when
+// the refresh writes to it, the rest only if the run carries on as an ordinary one after a failed
+// report. A window made late opens where it would have opened had it been made at start.
 
+#include <functional>
 #include <memory>
 
 #include "app/about_box_win.h"
@@ -24,6 +30,23 @@
 
 namespace orvane {
 
+// One window of the set: made by its recipe at the first Get().
+template <class T>
+class WindowSlot {
+public:
+    using Recipe = std::function<std::unique_ptr<T>()>;
+
+    void SetRecipe(Recipe recipe) { recipe_ = std::move(recipe); }
+    T& Get() {
+        if (!window_) window_ = recipe_();
+        return *window_;
+    }
+
+private:
+    Recipe recipe_;
+    std::unique_ptr<T> window_;
+};
+
 class Application {
 public:
     explicit Application(LaunchOptions options);
@@ -36,42 +59,44 @@ public:
     const LaunchOptions& Options() const { return options_; }
 
     MainForm& Main() { return *main_; }
-    PersonalForm& Personal() { return *personal_; }
-    MemoryForm& Memory() { return *memory_; }
-    CpuForm& Cpu() { return *cpu_; }
-    DisplayForm& Display() { return *display_; }
-    DiskForm& Disk() { return *disk_; }
-    DevicesForm& Devices() { return *devices_; }
-    UninstallForm& Uninstall() { return *uninstall_; }
-    SoundForm& Sound() { return *sound_; }
-    StartupForm& Startup() { return *startup_; }
-    HelpForm& Help() { return *help_; }
-    AboutBox& About() { return *about_; }
+    PersonalForm& Personal() { return personal_.Get(); }
+    MemoryForm& Memory() { return memory_.Get(); }
+    CpuForm& Cpu() { return cpu_.Get(); }
+    DisplayForm& Display() { return display_.Get(); }
+    DiskForm& Disk() { return disk_.Get(); }
+    DevicesForm& Devices() { return devices_.Get(); }
+    UninstallForm& Uninstall() { return uninstall_.Get(); }
+    SoundForm& Sound() { return sound_.Get(); }
+    StartupForm& Startup() { return startup_.Get(); }
+    HelpForm& Help() { return help_.Get(); }
+    AboutBox& About() { return about_.Get(); }
     ReportLayout& SummaryReport() { return quickReport4_; }
-    PrintPreviewForm& Preview() { return *preview_; }
+    PrintPreviewForm& Preview() { return preview_.Get(); }
 
 private:
+    // Gives every window after the main one its recipe.
+    void SetRecipes();
     int MessageLoop();
 
     win32::Win32System system_;
     LaunchOptions options_;
-    // In creation order.
+    // In the interactive run's creation order; destroyed in reverse, the main window last.
     std::unique_ptr<MainForm> main_;
-    std::unique_ptr<AboutBox> about_;
+    WindowSlot<AboutBox> about_;
     ReportLayout quickReport4_;  // the printed summary's layout, never shown as a window
     ReportLayout quickReport5_;  // the personal information layout: a title only
-    std::unique_ptr<PersonalForm> personal_;
-    std::unique_ptr<MemoryForm> memory_;
-    std::unique_ptr<CpuForm> cpu_;
-    std::unique_ptr<DisplayForm> display_;
-    std::unique_ptr<DiskForm> disk_;
-    std::unique_ptr<DevicesForm> devices_;
-    std::unique_ptr<UninstallForm> uninstall_;
-    std::unique_ptr<SoundForm> sound_;
-    std::unique_ptr<StartupForm> startup_;
-    std::unique_ptr<HelpForm> help_;
+    WindowSlot<PersonalForm> personal_;
+    WindowSlot<MemoryForm> memory_;
+    WindowSlot<CpuForm> cpu_;
+    WindowSlot<DisplayForm> display_;
+    WindowSlot<DiskForm> disk_;
+    WindowSlot<DevicesForm> devices_;
+    WindowSlot<UninstallForm> uninstall_;
+    WindowSlot<SoundForm> sound_;
+    WindowSlot<StartupForm> startup_;
+    WindowSlot<HelpForm> help_;
     // The report engine's preview, made once like the rest.
-    std::unique_ptr<PrintPreviewForm> preview_;
+    WindowSlot<PrintPreviewForm> preview_;
 };
 
 }  // namespace orvane

@@ -142,6 +142,12 @@ void MainForm::OnCreate() {
         PostQuitMessage(0);
         return;
     }
+    // The restored height, set while the window is still hidden (it opens maximised): changing the
+    // placement of the shown window costs a pass over all of it.
+    RECT outer;
+    GetWindowRect(Handle(), &outer);
+    SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left, ui::Scale(kMinimumHeight),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     const int stripHeight = ui::Scale(kStripHeight);
     stripPicture_ =
         win32::GdiObject<HBITMAP>(ui::BitmapFromPixels(res::StripBackground(1, stripHeight), 1, stripHeight, false));
@@ -149,13 +155,6 @@ void MainForm::OnCreate() {
 }
 
 void MainForm::OnShow() {
-    // The restored height; the window itself opens maximised.
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    if (GetWindowPlacement(Handle(), &placement)) {
-        placement.rcNormalPosition.bottom = placement.rcNormalPosition.top + ui::Scale(kMinimumHeight);
-        SetWindowPlacement(Handle(), &placement);
-    }
     if (app_.Options().batchPath) RunBatchMode(*app_.Options().batchPath);
 }
 

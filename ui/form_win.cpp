@@ -173,12 +173,10 @@ void RunCommand(HWND owner, const std::function<void()>& handler) {
 Form::Form(const FormSpec& design) : design_(design) {}
 
 Form::~Form() {
+    // The name properties go with the windows; only the atoms they hold are released here.
     for (const ControlEntry& control : controls_) {
         if (control.design.kind == ControlKind::Image) ReleaseImage(control.hwnd);
-        if (control.nameAtom) {
-            RemovePropA(control.hwnd, kControlNameProperty);
-            GlobalDeleteAtom(control.nameAtom);
-        }
+        if (control.nameAtom) GlobalDeleteAtom(control.nameAtom);
     }
     if (hwnd_) {
         for (const auto& [name, id] : timers_) KillTimer(hwnd_, id);
@@ -201,12 +199,9 @@ POINT Form::InitialPosition(int outerWidth, int outerHeight) const {
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
     if (design_.position == FormPosition::MainFormCenter && owner_ && owner_->Handle()) {
-        WINDOWPLACEMENT placement{};
-        placement.length = sizeof placement;
-        GetWindowPlacement(owner_->Handle(), &placement);
-        RECT ownerRect;
-        GetWindowRect(owner_->Handle(), &ownerRect);
-        area = IsWindowVisible(owner_->Handle()) ? ownerRect : placement.rcNormalPosition;
+        // The owner as it was created, not as it is now: a window made after the owner was shown
+        // (maximised, moved) opens where it would have opened had it been made with the owner.
+        area = owner_->createdRect_;
     }
     POINT origin{area.left + (area.right - area.left - outerWidth) / 2,
                  area.top + (area.bottom - area.top - outerHeight) / 2};
@@ -263,6 +258,7 @@ void Form::Create(Form* owner) {
     hwnd_ = CreateWindowExA(exStyle, design_.className, design_.caption, style, origin.x, origin.y, width, height,
                             ownerWindow, menu, instance, this);
     if (!hwnd_) return;
+    GetWindowRect(hwnd_, &createdRect_);
     SetAccelerators({});
     CreateControls();
     ArrangeControls();
@@ -561,7 +557,10 @@ void Form::ArrangeControls() {
     std::vector<std::size_t> indexes;
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         const ControlSpec& design = controls_[i].design;
-        if (design.align == Align::None || !design.parent.empty() || !IsWindowVisible(controls_[i].hwnd)) continue;
+        // The control's own style: a window not shown yet still arranges the bars it will show.
+        const bool shownOrHeld = (GetWindowLongA(controls_[i].hwnd, GWL_STYLE) & WS_VISIBLE) != 0 ||
+                                 std::find(held_.begin(), held_.end(), controls_[i].hwnd) != held_.end();
+        if (design.align == Align::None || !design.parent.empty() || !shownOrHeld) continue;
         shown.push_back(design);
         indexes.push_back(i);
     }
@@ -761,10 +760,26 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             OnCloseRequest();
             return 0;
-        case WM_SIZE:
+        case WM_SIZE: {
+            // A shown window's controls are moved one at a time, and a visible control repaints at each
+            // move; the fill containers stop drawing until everything has moved, then paint once.
+            // (Holding a window's drawing clears its visible style: the arrangement still counts it.)
+            for (const ControlEntry& control : controls_) {
+                if (control.design.kind == ControlKind::ScrollBox && GetParent(control.hwnd) == hwnd_ &&
+                    IsWindowVisible(control.hwnd)) {
+                    SendMessageA(control.hwnd, WM_SETREDRAW, FALSE, 0);
+                    held_.push_back(control.hwnd);
+                }
+            }
             ArrangeControls();
             OnResize();
+            for (HWND box : held_) {
+                SendMessageA(box, WM_SETREDRAW, TRUE, 0);
+                RedrawWindow(box, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+            }
+            held_.clear();
             return 0;
+        }
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(hwnd_, &client);

@@ -204,6 +204,9 @@ private:
     FormSpec design_;
     Form* owner_ = nullptr;
     HWND hwnd_ = nullptr;
+    // The window's rectangle once created: what the windows it owns are centred on, whenever made.
+    RECT createdRect_{};
+    std::vector<HWND> held_;  // containers whose drawing is held while the window is resized
     HACCEL accelerators_ = nullptr;
     MenuModel menu_;
     HMENU menuHandle_ = nullptr;

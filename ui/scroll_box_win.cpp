@@ -1,6 +1,7 @@
 #include "ui/scroll_box_win.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "ui/form_win.h"
 
@@ -13,6 +14,9 @@ struct ScrollState {
     bool scrolls = false;  // panels share the class but never scroll
     int x = 0;             // scroll offsets in screen pixels
     int y = 0;
+    // The box's own controls, kept as they come and go, so that sizing the box asks the window
+    // server nothing.
+    std::vector<HWND> children;
 };
 
 ScrollState* StateOf(HWND box) {
@@ -21,7 +25,7 @@ ScrollState* StateOf(HWND box) {
 
 SIZE ContentExtent(HWND box, const ScrollState& state) {
     SIZE extent{0, 0};
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child : state.children) {
         RECT rect;
         GetWindowRect(child, &rect);
         MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&rect), 2);
@@ -107,13 +111,21 @@ LRESULT CALLBACK ScrollBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPa
         case WM_NCCREATE: {
             auto* created = reinterpret_cast<CREATESTRUCTA*>(lParam);
             auto* fresh =
-                new ScrollState{static_cast<Form*>(created->lpCreateParams), (created->style & WS_VSCROLL) != 0, 0, 0};
+                new ScrollState{static_cast<Form*>(created->lpCreateParams), (created->style & WS_VSCROLL) != 0, 0, 0, {}};
             SetWindowLongPtrA(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(fresh));
             break;
         }
         case WM_NCDESTROY:
             delete state;
             SetWindowLongPtrA(box, GWLP_USERDATA, 0);
+            break;
+        case WM_PARENTNOTIFY:
+            // Sent for the box's controls and for those of the containers inside it; only its own count.
+            if (state && (LOWORD(wParam) == WM_CREATE || LOWORD(wParam) == WM_DESTROY)) {
+                HWND child = reinterpret_cast<HWND>(lParam);
+                std::erase(state->children, child);
+                if (LOWORD(wParam) == WM_CREATE && GetParent(child) == box) state->children.push_back(child);
+            }
             break;
         case WM_SIZE:
             UpdateScrollBars(box);

@@ -1,7 +1,16 @@
 # Registers the end-to-end suites with ctest. They run the exe of ${ORVANE_WINDOWS_BUILD_DIR} under
 # Wine (with X from the caller: ./test starts Xvfb when there is no display).
+#
+# The suites are read from the driver's own sources, so a suite added there gets its ctest entry at the
+# next build: every source file is a configure dependency. The entry e2e.registered then asks the built
+# driver for its list and fails on any suite this file did not register.
 set(ORVANE_E2E_ENV "ORVANE_WINDOWS_BUILD_DIR=${ORVANE_WINDOWS_BUILD_DIR}")
 set(ORVANE_E2E_DIR ${CMAKE_SOURCE_DIR}/tests/e2e)
+
+include(${ORVANE_E2E_DIR}/e2e_suites.cmake)
+file(GLOB ORVANE_E2E_DRIVER_SOURCES CONFIGURE_DEPENDS ${ORVANE_E2E_DIR}/*.cpp)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ORVANE_E2E_DRIVER_SOURCES})
+orvane_e2e_suites_of(ORVANE_E2E_SUITES ${ORVANE_E2E_DRIVER_SOURCES})
 
 add_test(NAME e2e.prefix COMMAND ${ORVANE_E2E_DIR}/setup_prefix.sh)
 set_tests_properties(e2e.prefix PROPERTIES ENVIRONMENT "${ORVANE_E2E_ENV}" FIXTURES_SETUP wine TIMEOUT 300)
@@ -13,18 +22,37 @@ function(orvane_e2e_test name)
                          TIMEOUT 600 RESOURCE_LOCK wine_desktop)
 endfunction()
 
-# Suites that need nothing around the driver, one entry each.
-foreach(suite IN ITEMS BatchMode VersionModes VersionGate RefreshErrors Interactive MainWindow MemoryWindow AboutAndHelp
-                       HardwareRows WmiRows FirmwareRows PersonalWindow ModemRow Outputs)
-    orvane_e2e_test(${suite} ${ORVANE_E2E_DIR}/run_driver.sh "${suite}.*")
+# Suites with a fixture script around the driver, which runs the suite itself.
+set(ORVANE_E2E_FIXTURE_SUITES "")
+function(orvane_e2e_fixture suite)
+    set(ORVANE_E2E_FIXTURE_${suite} ${ARGN} PARENT_SCOPE)
+    set(ORVANE_E2E_FIXTURE_SUITES ${ORVANE_E2E_FIXTURE_SUITES} ${suite} PARENT_SCOPE)
+endfunction()
+# A CD-ROM drive and a serial port planted in the prefix,
+orvane_e2e_fixture(HardwareDevices ${ORVANE_E2E_DIR}/hardware_fixture.sh "HardwareDevices.*")
+# CUPS with its PDF printer, the printouts read back,
+orvane_e2e_fixture(Printing ${ORVANE_E2E_DIR}/print_fixture.sh)
+# and the same windows on a 144-DPI screen.
+orvane_e2e_fixture(HighDpi ${ORVANE_E2E_DIR}/dpi_fixture.sh)
+foreach(suite IN LISTS ORVANE_E2E_FIXTURE_SUITES)
+    if(NOT suite IN_LIST ORVANE_E2E_SUITES)
+        message(FATAL_ERROR "End-to-end suite ${suite} has a fixture script but no tests in ${ORVANE_E2E_DIR}")
+    endif()
 endforeach()
 
-# Suites with a fixture script around the driver:
-# a CD-ROM drive and a serial port planted in the prefix,
-orvane_e2e_test(HardwareDevices ${ORVANE_E2E_DIR}/hardware_fixture.sh "HardwareDevices.*")
-# CUPS with its PDF printer, the printouts read back,
-orvane_e2e_test(Printing ${ORVANE_E2E_DIR}/print_fixture.sh)
-# the same windows on a 144-DPI screen,
-orvane_e2e_test(HighDpi ${ORVANE_E2E_DIR}/dpi_fixture.sh)
-# and the sound row with a sound server running.
+# Every suite of the driver, one entry each: its fixture script, or the driver alone.
+foreach(suite IN LISTS ORVANE_E2E_SUITES)
+    if(suite IN_LIST ORVANE_E2E_FIXTURE_SUITES)
+        orvane_e2e_test(${suite} ${ORVANE_E2E_FIXTURE_${suite}})
+    else()
+        orvane_e2e_test(${suite} ${ORVANE_E2E_DIR}/run_driver.sh "${suite}.*")
+    endif()
+endforeach()
+
+# One test of a suite again, with a sound server running: the sound row as Wine then offers it.
 orvane_e2e_test(SoundServer ${ORVANE_E2E_DIR}/sound_fixture.sh)
+
+# The driver's own list against the entries above.
+orvane_e2e_test(registered ${ORVANE_E2E_DIR}/check_registered.sh ${ORVANE_E2E_SUITES})
+# How the suites are read from the sources (no Wine needed).
+add_test(NAME e2e.suites_read COMMAND ${CMAKE_COMMAND} -P ${ORVANE_E2E_DIR}/e2e_suites_test.cmake)

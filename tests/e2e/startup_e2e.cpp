@@ -77,6 +77,70 @@ TEST(BatchMode, AFileThatCannotBeCreatedIsReportedAndTheProgramGoesOn) {
     EXPECT_EQ(orvane.WaitForExit(), std::optional<DWORD>(0));
 }
 
+TEST(BatchMode, AfterAFailedReportEveryWindowOpensAsInAnOrdinaryRun) {
+    // A batch run makes its other windows only when asked; the run that goes on after a failed report
+    // must show each as an ordinary run does: same caption, same place and size, and the personal
+    // window holding what the batch refresh wrote into it.
+    struct Case {
+        WORD key;
+        const char* windowClass;
+    };
+    const Case cases[] = {
+        {VK_F6, "TfrmPersonal"}, {VK_F7, "TfrmMemory"},    {VK_F8, "TfrmDisplay"},
+        {VK_F9, "TfrmDisk"},     {VK_F10, "TfrmUnistall"}, {VK_F11, "TfrmCPU"},
+    };
+    struct Seen {
+        std::string caption;
+        RECT rect{};
+    };
+    auto openEach = [&](Orvane& orvane, HWND main) {
+        std::vector<Seen> seen;
+        for (const Case& c : cases) {
+            PressKey(main, c.key);
+            HWND shown = orvane.WaitForWindow(c.windowClass, 60s);
+            EXPECT_TRUE(shown) << c.windowClass;
+            if (!shown) return seen;
+            seen.push_back({WindowText(shown), ScreenRect(shown)});
+            PostMessageA(shown, WM_CLOSE, 0, 0);
+            EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(shown); }, 5s)) << c.windowClass;
+        }
+        return seen;
+    };
+
+    std::vector<Seen> ordinary;
+    {
+        Orvane orvane("");
+        HWND main = orvane.Main();
+        ASSERT_TRUE(main);
+        ordinary = openEach(orvane, main);
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        EXPECT_EQ(orvane.WaitForExit(), std::optional<DWORD>(0));
+    }
+    const std::string path = MakeTempDir() + "\\no such folder\\report.txt";
+    Orvane orvane("/AUTO " + Quoted(path));
+    const auto box = WaitForMessageBox(orvane.Pid(), 60s);
+    ASSERT_TRUE(box);
+    PressOk(*box);
+    HWND main = orvane.Main();
+    ASSERT_TRUE(main);
+    const std::vector<Seen> afterBatch = openEach(orvane, main);
+    ASSERT_EQ(afterBatch.size(), ordinary.size());
+    for (std::size_t i = 0; i < ordinary.size(); ++i) {
+        const RECT& a = ordinary[i].rect;
+        const RECT& b = afterBatch[i].rect;
+        EXPECT_EQ(afterBatch[i].caption, ordinary[i].caption) << cases[i].windowClass;
+        EXPECT_TRUE(a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom)
+            << cases[i].windowClass << ": " << b.left << "," << b.top << "," << b.right << "," << b.bottom
+            << " after the batch run, " << a.left << "," << a.top << "," << a.right << "," << a.bottom
+            << " in an ordinary one";
+    }
+    HWND personal = orvane.FindWindowOfClass("TfrmPersonal", false);
+    ASSERT_TRUE(personal);
+    EXPECT_NE(ControlText(personal, "Info1"), "") << "the batch refresh filled the computer name";
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(orvane.WaitForExit(), std::optional<DWORD>(0));
+}
+
 TEST(BatchMode, AFailedWriteLeavesTheOldReportWhole) {
     // The old report is held open without sharing (as an editor that locks it would): it cannot be
     // replaced, the error box says so, and the old file stays whole, with no stray file beside it.
