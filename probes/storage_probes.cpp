@@ -230,7 +230,7 @@ std::string ParseInquiryModel(std::span<const std::uint8_t> inquiryData) {
 std::vector<std::uint8_t> BuildDevicePropertyQuery() {
     // PropertyId = StorageDeviceProperty (0), QueryType = PropertyStandardQuery (0), one parameter byte,
     // padded to 12 bytes.
-    return std::vector<std::uint8_t>(12, 0);
+    return std::vector<std::uint8_t>(kPropertyQueryBytes, 0);
 }
 
 std::string StorageDescriptorText(std::span<const std::uint8_t> reply, std::size_t offsetField) {
@@ -244,8 +244,8 @@ std::string StorageDescriptorText(std::span<const std::uint8_t> reply, std::size
 std::string ParseDeviceDescriptorModel(std::span<const std::uint8_t> reply) {
     // Version, Size, four type bytes, then VendorIdOffset at 12 and ProductIdOffset at 16.
     if (reply.size() < 20) return std::string();
-    const std::string vendor = StorageDescriptorText(reply, 12);
-    const std::string product = StorageDescriptorText(reply, 16);
+    const std::string vendor = StorageDescriptorText(reply, kDescriptorVendorIdField);
+    const std::string product = StorageDescriptorText(reply, kDescriptorProductIdField);
     if (vendor.empty()) return product;
     return Fitted(vendor, 8) + product;
 }

@@ -66,7 +66,12 @@ std::vector<std::uint8_t> BuildInquiryRequest(std::size_t pointerSize, std::uint
 std::string ParseInquiryModel(std::span<const std::uint8_t> inquiryData);
 
 // STORAGE_PROPERTY_QUERY for StorageDeviceProperty, PropertyStandardQuery.
+inline constexpr std::size_t kPropertyQueryBytes = 12;
 std::vector<std::uint8_t> BuildDevicePropertyQuery();
+// Where STORAGE_DEVICE_DESCRIPTOR keeps the offsets of its texts.
+inline constexpr std::size_t kDescriptorVendorIdField = 12;
+inline constexpr std::size_t kDescriptorProductIdField = 16;
+inline constexpr std::size_t kDescriptorSerialNumberField = 24;
 // The NUL-terminated text of a STORAGE_DEVICE_DESCRIPTOR reply whose offset is stored at offsetField
 // (12 vendor, 16 product, 24 serial number), bounded by the descriptor's own Size and by the reply;
 // empty when the offset is 0, outside, or the reply too short to hold it.

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 #include <ntddscsi.h>
+#include <winioctl.h>
 // clang-format on
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_system.h"
+#include "probes/hdd_serial.h"
 #include "probes/storage_probes.h"
 
 namespace orvane::win32 {
@@ -24,6 +26,35 @@ static_assert(kLayout.recordLength == sizeof(SCSI_PASS_THROUGH_DIRECT));
 static_assert(kLayout.dataBufferOffset == offsetof(SCSI_PASS_THROUGH_DIRECT, DataBuffer));
 static_assert(kLayout.senseOffsetOffset == offsetof(SCSI_PASS_THROUGH_DIRECT, SenseInfoOffset));
 static_assert(kLayout.cdbOffset == offsetof(SCSI_PASS_THROUGH_DIRECT, Cdb));
+// The hard-disk serial's records: the unit serial request (SCSI_PASS_THROUGH with its areas after it),
+// the miniport IDENTIFY request and reply, and the storage property query and descriptor.
+constexpr SerialRequestLayout kSerialLayout = SerialRequestLayoutFor(sizeof(void*));
+static_assert(kSerialLayout.record.recordLength == sizeof(SCSI_PASS_THROUGH));
+static_assert(kSerialLayout.record.recordLength == (sizeof(void*) == 8 ? 56 : 44));
+static_assert(kSerialLayout.record.dataBufferOffset == offsetof(SCSI_PASS_THROUGH, DataBufferOffset));
+static_assert(kSerialLayout.record.senseOffsetOffset == offsetof(SCSI_PASS_THROUGH, SenseInfoOffset));
+static_assert(kSerialLayout.record.cdbOffset == offsetof(SCSI_PASS_THROUGH, Cdb));
+static_assert(offsetof(SCSI_PASS_THROUGH, CdbLength) == 6 && offsetof(SCSI_PASS_THROUGH, DataIn) == 8);
+static_assert(offsetof(SCSI_PASS_THROUGH, DataTransferLength) == 12 && offsetof(SCSI_PASS_THROUGH, TimeOutValue) == 16);
+static_assert(offsetof(SCSI_PASS_THROUGH_DIRECT, CdbLength) == 6 && offsetof(SCSI_PASS_THROUGH_DIRECT, DataIn) == 8);
+static_assert(offsetof(SCSI_PASS_THROUGH_DIRECT, DataTransferLength) == 12);
+static_assert(offsetof(SCSI_PASS_THROUGH_DIRECT, TimeOutValue) == 16);
+static_assert(sizeof(SRB_IO_CONTROL) == kSrbIoControlBytes);
+static_assert(offsetof(SRB_IO_CONTROL, Timeout) == kSrbTimeoutOffset);
+static_assert(offsetof(SRB_IO_CONTROL, ControlCode) == kSrbControlCodeOffset);
+static_assert(offsetof(SRB_IO_CONTROL, Length) == kSrbLengthOffset);
+static_assert(offsetof(SENDCMDINPARAMS, bBuffer) == kSendCmdInBytes);
+static_assert(offsetof(SENDCMDINPARAMS, irDriveRegs) == kSendCmdRegistersOffset);
+static_assert(offsetof(IDEREGS, bSectorCountReg) == 1 && offsetof(IDEREGS, bSectorNumberReg) == 2);
+static_assert(offsetof(IDEREGS, bDriveHeadReg) == 5 && offsetof(IDEREGS, bCommandReg) == 6);
+static_assert(offsetof(SENDCMDOUTPARAMS, bBuffer) == kSendCmdOutHeaderBytes);
+static_assert(sizeof(STORAGE_PROPERTY_QUERY) == kPropertyQueryBytes);
+static_assert(offsetof(STORAGE_DEVICE_DESCRIPTOR, VendorIdOffset) == kDescriptorVendorIdField);
+static_assert(offsetof(STORAGE_DEVICE_DESCRIPTOR, ProductIdOffset) == kDescriptorProductIdField);
+static_assert(offsetof(STORAGE_DEVICE_DESCRIPTOR, SerialNumberOffset) == kDescriptorSerialNumberField);
+static_assert(kIoctlScsiPassThrough == IOCTL_SCSI_PASS_THROUGH && kIoctlScsiMiniport == IOCTL_SCSI_MINIPORT);
+static_assert(kIoctlScsiPassThroughDirect == IOCTL_SCSI_PASS_THROUGH_DIRECT);
+static_assert(kIoctlStorageQueryProperty == IOCTL_STORAGE_QUERY_PROPERTY && kSmartRcvDriveData == SMART_RCV_DRIVE_DATA);
 static_assert(sizeof(WAVEOUTCAPSA) == 52);
 static_assert(offsetof(DISPLAY_DEVICEA, DeviceID) == 168);
 
