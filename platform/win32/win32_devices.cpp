@@ -5,6 +5,7 @@
 #include <mmsystem.h>
 #include <ntddscsi.h>
 #include <winioctl.h>
+#include <setupapi.h>
 // clang-format on
 
 #include <algorithm>
@@ -145,6 +146,69 @@ std::optional<std::string> Win32System::DisplayDeviceString(std::uint32_t index)
     device.cb = offsetof(DISPLAY_DEVICEA, DeviceID);
     if (!EnumDisplayDevicesA(nullptr, index, &device, 0)) return std::nullopt;
     return std::string(device.DeviceString, strnlen(device.DeviceString, sizeof device.DeviceString));
+}
+
+namespace {
+
+// SetupAPI, looked up at run time: NT 4 and the first 95 have none of it.
+struct SetupApi {
+    using GetClassDevs = HDEVINFO(WINAPI*)(const GUID*, PCSTR, HWND, DWORD);
+    using EnumInterfaces = BOOL(WINAPI*)(HDEVINFO, PSP_DEVINFO_DATA, const GUID*, DWORD, PSP_DEVICE_INTERFACE_DATA);
+    using Destroy = BOOL(WINAPI*)(HDEVINFO);
+    GetClassDevs getClassDevs = nullptr;
+    EnumInterfaces enumInterfaces = nullptr;
+    Destroy destroy = nullptr;
+};
+
+const SetupApi& LoadSetupApi() {
+    static const SetupApi api = [] {
+        SetupApi found;
+        // Loaded once and kept for the life of the process.
+        if (HMODULE module = LoadLibraryA("setupapi.dll")) {
+            auto lookUp = [module](const char* name) { return reinterpret_cast<void*>(GetProcAddress(module, name)); };
+            found.getClassDevs = reinterpret_cast<SetupApi::GetClassDevs>(lookUp("SetupDiGetClassDevsA"));
+            found.enumInterfaces = reinterpret_cast<SetupApi::EnumInterfaces>(lookUp("SetupDiEnumDeviceInterfaces"));
+            found.destroy = reinterpret_cast<SetupApi::Destroy>(lookUp("SetupDiDestroyDeviceInfoList"));
+        }
+        return found;
+    }();
+    return api;
+}
+
+static_assert(sizeof(platform::Guid) == sizeof(GUID));
+static_assert(offsetof(platform::Guid, data4) == offsetof(GUID, Data4));
+
+class Win32InterfaceList : public platform::DeviceInterfaceList {
+  public:
+    Win32InterfaceList(const SetupApi& api, HDEVINFO list, const GUID& interfaceClass)
+        : api_(api), list_(list), class_(interfaceClass) {}
+    ~Win32InterfaceList() override { api_.destroy(list_); }
+    Win32InterfaceList(const Win32InterfaceList&) = delete;
+    Win32InterfaceList& operator=(const Win32InterfaceList&) = delete;
+
+    bool HasInterface(std::uint32_t index) override {
+        SP_DEVICE_INTERFACE_DATA data{};
+        data.cbSize = sizeof data;
+        return api_.enumInterfaces(list_, nullptr, &class_, index, &data) != FALSE;
+    }
+
+  private:
+    const SetupApi& api_;
+    HDEVINFO list_;
+    GUID class_;
+};
+
+}  // namespace
+
+std::unique_ptr<platform::DeviceInterfaceList> Win32System::PresentDeviceInterfaces(
+    const platform::Guid& interfaceClass) {
+    const SetupApi& api = LoadSetupApi();
+    if (!api.getClassDevs || !api.enumInterfaces || !api.destroy) return nullptr;
+    GUID guid;
+    std::memcpy(&guid, &interfaceClass, sizeof guid);
+    const HDEVINFO list = api.getClassDevs(&guid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
+    if (list == INVALID_HANDLE_VALUE) return nullptr;
+    return std::make_unique<Win32InterfaceList>(api, list, guid);
 }
 
 }  // namespace orvane::win32
