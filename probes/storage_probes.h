@@ -23,6 +23,11 @@ std::string GetCOMPortsFromRegistry(System& sys);
 std::string GetLPTPorts(System& sys);
 std::string GetLPTPortsFromRegistry(System& sys);
 std::string GetUSBControllers(System& sys);
+// GUID_DEVINTERFACE_USB_HOST_CONTROLLER, {3ABF6F2D-71C4-462A-8A92-1E6861E6AF27}.
+inline constexpr platform::Guid kUsbHostControllerInterface{
+    0x3ABF6F2D, 0x71C4, 0x462A, {0x8A, 0x92, 0x1E, 0x68, 0x61, 0xE6, 0xAF, 0x27}};
+// A list that never ends is cut here.
+inline constexpr std::uint32_t kMaxInterfaces = 1024;
 std::string GetFirewireControllers(System& sys);
 std::string GetPCMCIAStatus(System& sys);
 
