@@ -42,6 +42,7 @@ add_library(orvane_win STATIC
     platform/win32/win32_wmi.cpp
     platform/win32/win32_power.cpp
     ui/print_image_win.cpp
+    ui/clipboard_win.cpp
     probes/personal_window_win.cpp
     ui/form_win.cpp
     ui/menu_win.cpp
