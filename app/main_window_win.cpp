@@ -18,6 +18,7 @@
 #include "core/text.h"
 #include "res/toolbar_pictures.h"
 #include "ui/locale_win.h"
+#include "ui/clipboard_win.h"
 #include "ui/menu_win.h"
 #include "ui/print_image_win.h"
 #include "ui/status_bar_win.h"
@@ -204,21 +205,7 @@ void MainForm::ExporttoHTML1Click() {
 void MainForm::CopytoClipboard1Click() {
     Refresh1Click();
     const std::string text = BuildClipboardText(ReadSummaryRows(*this));
-    if (!OpenClipboard(Handle())) throw UserError("Cannot open clipboard");
-    {
-        EmptyClipboard();
-        if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
-            if (void* bytes = GlobalLock(memory)) {
-                std::memcpy(bytes, text.c_str(), text.size() + 1);
-                GlobalUnlock(memory);
-                // The clipboard owns the memory once it has taken it.
-                if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
-            } else {
-                GlobalFree(memory);
-            }
-        }
-        CloseClipboard();
-    }
+    ui::CopyTextToClipboard(Handle(), text);
     MessageBoxA(Handle(), kCopiedText, kCopiedTitle, MB_OK | MB_ICONINFORMATION);
 }
 

@@ -4,7 +4,6 @@ namespace orvane {
 
 ui::Layout BuildPrintPreviewLayout() {
     using ui::ControlKind;
-    constexpr int kDeskMargin = 12;
     const int pageWidth = static_cast<int>(210 * kPreviewPixelsPerMm);
     const int pageHeight = static_cast<int>(297 * kPreviewPixelsPerMm);
     return {
@@ -25,12 +24,12 @@ ui::Layout BuildPrintPreviewLayout() {
         {.name = "Desk", .kind = ControlKind::ScrollBox, .align = ui::Align::Client},
         {.name = "Page",
          .kind = ControlKind::PaintBox,
-         .rect = {kDeskMargin, kDeskMargin, pageWidth, pageHeight},
+         .rect = {kPreviewDeskMargin, kPreviewDeskMargin, pageWidth, pageHeight},
          .parent = "Desk"},
         // Keeps a margin below the page inside the desk's scroll range.
         {.name = "DeskEdge",
          .kind = ControlKind::Label,
-         .rect = {kDeskMargin, kDeskMargin + pageHeight, 1, kDeskMargin},
+         .rect = {kPreviewDeskMargin, kPreviewDeskMargin + pageHeight, 1, kPreviewDeskMargin},
          .parent = "Desk"},
     };
 }

@@ -1,6 +1,8 @@
 #include "app/print_preview_win.h"
 
 #include "app/window_layouts.h"
+#include <cmath>
+
 #include "report/banded_report.h"
 #include "report/gdi_surface_win.h"
 #include "report/print_job_win.h"
@@ -34,6 +36,19 @@ void PrintPreviewForm::Preview(const ReportLayout& layout, const std::string& da
 
 void PrintPreviewForm::Preview(const report::Document& document) {
     document_ = &document;
+    // The sheet the default printer will print on: A4 portrait, or the printer's own paper with the
+    // page scaled to fit where it has no A4.
+    paper_ = report::DefaultPrinterPaper();
+    const int width = PagePixels(paper_.width);
+    const int height = PagePixels(paper_.height);
+    const int margin = ui::Scale(kPreviewDeskMargin);
+    const bool a4 = std::abs(paper_.width - 210) < 1 && std::abs(paper_.height - 297) < 1;
+    if (!a4) {
+        if (HWND page = Control("Page")) SetWindowPos(page, nullptr, margin, margin, width, height, SWP_NOZORDER);
+        if (HWND edge = Control("DeskEdge")) {
+            SetWindowPos(edge, nullptr, margin, margin + height, 1, margin, SWP_NOZORDER);
+        }
+    }
     if (HWND page = Control("Page")) InvalidateRect(page, nullptr, TRUE);
     ShowModal();
     document_ = nullptr;
@@ -43,7 +58,8 @@ void PrintPreviewForm::OnPaintBox(const std::string& name, HDC dc, const RECT& r
     if (name != "Page" || !document_) return;
     FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     const double perMm = PagePixels(1000) / 1000.0;
-    report::GdiSurface surface(dc, perMm, perMm, POINT{rect.left, rect.top});
+    report::GdiSurface paper(dc, perMm, perMm, POINT{rect.left, rect.top});
+    report::FittedSurface surface(paper, report::FitPage(document_->Page(), paper_));
     document_->DrawPage(surface, 0);
     FrameRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }

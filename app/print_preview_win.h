@@ -28,6 +28,7 @@ private:
     void PrintReport();
 
     const report::Document* document_ = nullptr;
+    report::PageSize paper_;
 };
 
 }  // namespace orvane

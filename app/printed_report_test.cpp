@@ -58,6 +58,42 @@ TEST(SummaryReport, ALongValueWrapsInsideItsFieldAndItsTailIsCut) {
     EXPECT_NEAR(drawn[0]->clip.height, 5.29, 0.01) << "text is clipped to the field";
 }
 
+// A printer without A4 (a Letter-only one) gets the same page scaled to fit: every field in proportion,
+// every value wrapped into the same lines.
+TEST(SummaryReport, PrintsInProportionOnASheetWithoutA4) {
+    ReportLayout layout = BuildSummaryReportLayout("https://example.test");
+    std::string value;
+    for (int word = 0; word < 40; ++word) value += "word" + std::to_string(word % 10) + " ";
+    layout.Find("QRInfo3")->text = value;
+    layout.Find("QRDesc29")->text = "Modems";
+    const report::LayoutDocument document(layout, "10/12/2026 12:00:00");
+    auto print = [&](report::PageSize paper) {
+        report::testing::RecordingTarget target;
+        target.paper = paper;
+        target.measure.sizedByPoints = true;
+        EXPECT_EQ(report::PrintPages(document, target), 1);
+        return target;
+    };
+    const auto a4 = print({210, 297});
+    const auto letter = print({215.9, 279.4});
+    const double scale = 279.4 / 297;
+    const double offsetX = (215.9 - 210 * scale) / 2;
+    ASSERT_EQ(a4.pages.size(), 1u);
+    ASSERT_EQ(letter.pages.size(), 1u);
+    ASSERT_EQ(a4.pages[0].texts.size(), letter.pages[0].texts.size());
+    for (std::size_t i = 0; i < a4.pages[0].texts.size(); ++i) {
+        const auto& onA4 = a4.pages[0].texts[i];
+        const auto& onLetter = letter.pages[0].texts[i];
+        EXPECT_EQ(onLetter.text, onA4.text) << "the same lines in the same order";
+        EXPECT_NEAR(onLetter.x, offsetX + onA4.x * scale, 1e-9) << onA4.text;
+        EXPECT_NEAR(onLetter.y, onA4.y * scale, 1e-9) << onA4.text;
+        EXPECT_NEAR(onLetter.points, onA4.points * scale, 1e-9) << onA4.text;
+    }
+    const auto* modems = letter.pages[0].Find("Modems");
+    ASSERT_TRUE(modems);
+    EXPECT_LT(modems->y + 5, 279.4 - 10 * scale) << "the last row stays above the scaled bottom margin";
+}
+
 TEST(SummaryReport, FieldsKeepTheirDesignTextsUntilFilled) {
     ReportLayout layout = BuildSummaryReportLayout("https://example.test");
     EXPECT_EQ(layout.Find("QRDesc1")->text, "QRDesc1");

@@ -4,19 +4,20 @@
 #include "app/report_formats.h"
 #include "app/web_addresses.h"
 #include "core/error.h"
+#include "core/replace_file.h"
 #include "core/text.h"
 
 namespace orvane {
 
 void SaveSummary(platform::Files& files, const std::string& path, int filterIndex, const ReportLines& lines) {
     const std::string bytes = filterIndex == kCsvFilter ? BuildCsvReport(lines) : BuildTextReport(lines);
-    if (files.ReplaceFileContents(path, bytes) != 0) throw UserError(CannotCreateFileMessage(path));
+    if (ReplaceFileContents(files, path, bytes) != 0) throw UserError(CannotCreateFileMessage(path));
 }
 
 void ExportSummaryHtml(platform::Files& files, const std::string& path, const ReportLines& lines,
                        const std::string& computerName, const std::string& dateTime) {
     const std::string page = BuildHtmlPage(lines, computerName, dateTime, kProductPage, kAuthorSite);
-    const int error = files.ReplaceFileContents(path, page);
+    const int error = ReplaceFileContents(files, path, page);
     if (error != 0) throw UserError(InOutErrorText(error));
 }
 

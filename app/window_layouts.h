@@ -14,6 +14,7 @@ ui::Layout BuildHelpWindowLayout(const char* webSite);
 inline constexpr int kPreviewToolStripHeight = 40;
 // The page is shown at 3 pixels (96 DPI) to the millimetre, on a grey desk.
 inline constexpr double kPreviewPixelsPerMm = 3.0;
+inline constexpr int kPreviewDeskMargin = 12;
 ui::Layout BuildPrintPreviewLayout();
 
 // Every window that has controls, with its client area and the controls its code writes.

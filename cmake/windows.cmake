@@ -41,6 +41,7 @@ add_library(orvane_win STATIC
     platform/win32/win32_screen.cpp
     platform/win32/win32_volumes.cpp
     ui/print_image_win.cpp
+    ui/clipboard_win.cpp
     probes/personal_window_win.cpp
     ui/form_win.cpp
     ui/control_kinds_win.cpp

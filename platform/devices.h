@@ -61,6 +61,24 @@ class Device {
                                                              std::size_t outputLength) = 0;
 };
 
+// A GUID in the platform's layout (16 bytes: Data1, Data2, Data3, Data4[8]).
+struct Guid {
+    std::uint32_t data1 = 0;
+    std::uint16_t data2 = 0;
+    std::uint16_t data3 = 0;
+    std::uint8_t data4[8] = {};
+    bool operator==(const Guid&) const = default;
+};
+
+// The present device interfaces of one class, as SetupDiGetClassDevsA lists them; the list is
+// destroyed with its owner.
+class DeviceInterfaceList {
+  public:
+    virtual ~DeviceInterfaceList() = default;
+    // SetupDiEnumDeviceInterfaces: whether the list has an interface at that index.
+    virtual bool HasInterface(std::uint32_t index) = 0;
+};
+
 class Devices {
   public:
     virtual ~Devices() = default;
@@ -80,6 +98,9 @@ class Devices {
     virtual std::string WaveOutDeviceName(std::uint32_t device) = 0;
     // DeviceString of EnumDisplayDevicesA for the adapter index; nullopt when the call returns false.
     virtual std::optional<std::string> DisplayDeviceString(std::uint32_t index) = 0;
+    // SetupDiGetClassDevsA(class, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE), the functions looked up at run
+    // time; nullptr where the system has no SetupAPI or the call fails.
+    virtual std::unique_ptr<DeviceInterfaceList> PresentDeviceInterfaces(const Guid& interfaceClass) = 0;
 };
 
 }  // namespace orvane::platform

@@ -16,6 +16,11 @@ struct OsVersion {
     std::string csd;
 };
 
+// OSVERSIONINFOEXA's wProductType: a workstation, a domain controller or another server.
+inline constexpr std::uint8_t kProductWorkstation = 1;
+inline constexpr std::uint8_t kProductDomainController = 2;
+inline constexpr std::uint8_t kProductServer = 3;
+
 // Platform ids as GetVersionExA reports them.
 inline constexpr std::uint32_t kPlatformWin32s = 0;
 inline constexpr std::uint32_t kPlatformWindows = 1;  // 95, 98, ME
@@ -31,6 +36,9 @@ public:
     virtual ~OsInfo() = default;
     // nullopt when GetVersionExA fails.
     virtual std::optional<OsVersion> Version() = 0;
+    // wProductType of GetVersionExA's extended record; nullopt where the system has no extended record
+    // (95/98/ME, NT 4 before Service Pack 6) or the call fails.
+    virtual std::optional<std::uint8_t> ProductType() = 0;
     virtual int SystemMetric(int index) = 0;
     // The time zone's standard-time name in the ANSI code page; nullopt when the call fails.
     virtual std::optional<std::string> TimeZoneStandardName() = 0;

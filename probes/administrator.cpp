@@ -13,9 +13,13 @@ platform::SidBytes AdministratorsSid() {
 bool ListsAdministrators(System& sys, const platform::TokenGroupList& list) {
     const platform::SidBytes administrators = AdministratorsSid();
     const std::size_t count = std::min<std::size_t>(list.groupCount, list.groups.size());
-    // Attributes are not consulted: a group held for deny only (a filtered token) still counts.
+    // As CheckTokenMembership judges it: the group counts only where it is enabled and not held for deny
+    // only. Under User Account Control an administrator's programs run with a filtered token in which
+    // the group is present for deny only; those programs cannot do what an administrator can.
     for (std::size_t i = 0; i < count; ++i) {
-        if (sys.SidsEqual(list.groups[i].sid, administrators)) return true;
+        const std::uint32_t attributes = list.groups[i].attributes;
+        const bool effective = (attributes & kGroupEnabled) && !(attributes & kGroupUseForDenyOnly);
+        if (effective && sys.SidsEqual(list.groups[i].sid, administrators)) return true;
     }
     return false;
 }

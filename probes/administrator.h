@@ -1,6 +1,6 @@
 #pragma once
-// Whether the user holds administrator rights: the built-in Administrators group among the groups
-// of the calling thread's access token, or of the process token when the thread has none.
+// Whether this program holds administrator rights now: the built-in Administrators group enabled among
+// the groups of the calling thread's access token, or of the process token when the thread has none.
 
 #include <string>
 
@@ -10,13 +10,18 @@
 namespace orvane {
 
 bool IsAdministrator(System& sys);
-// The walk over a group list already read: true at the first entry equal to Administrators.
+// The walk over a group list already read: true at the first entry equal to Administrators that is
+// enabled and not for deny only.
 bool ListsAdministrators(System& sys, const platform::TokenGroupList& list);
 // S-1-5-32-544 as AllocateAndInitializeSid builds it.
 platform::SidBytes AdministratorsSid();
 
 // The personal window's administrator line.
 std::string AdministratorLine(bool administrator);
+
+// TOKEN_GROUPS attributes: SE_GROUP_ENABLED, SE_GROUP_USE_FOR_DENY_ONLY.
+inline constexpr std::uint32_t kGroupEnabled = 0x4;
+inline constexpr std::uint32_t kGroupUseForDenyOnly = 0x10;
 
 // GetTokenInformation's buffer: a longer group list counts as no answer.
 inline constexpr std::size_t kTokenGroupsBufferBytes = 1024;

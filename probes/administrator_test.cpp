@@ -36,6 +36,17 @@ TEST(IsAdministrator, FindsTheAdministratorsGroupInTheRightToken) {
         {kEveryone,           kEnabled },
         {AdministratorsSid(), kDenyOnly}
     });
+    // Mandatory, enabled by default, enabled: an administrator's token without User Account Control.
+    const TokenGroupList classic = Groups({
+        {kEveryone,           0x7},
+        {AdministratorsSid(), 0x7}
+    });
+    const TokenGroupList disabled = Groups({
+        {AdministratorsSid(), 0x0}
+    });
+    const TokenGroupList enabledButDenyOnly = Groups({
+        {AdministratorsSid(), kEnabled | kDenyOnly}
+    });
     const TokenGroupList user = Groups({
         {kEveryone, kEnabled},
         {kUsers,    kEnabled}
@@ -56,7 +67,10 @@ TEST(IsAdministrator, FindsTheAdministratorsGroupInTheRightToken) {
     };
     const Case cases[] = {
         {"no thread token: the process token is an administrator's", std::nullopt, 1008, admin,        true },
-        {"a deny-only membership still counts",                      std::nullopt, 1008, filtered,     true },
+        {"a filtered token's deny-only membership does not count",  std::nullopt, 1008, filtered,     false},
+        {"an administrator without User Account Control",           std::nullopt, 1008, classic,      true },
+        {"a group that is present but not enabled",                 std::nullopt, 1008, disabled,     false},
+        {"deny-only wins over enabled",                             std::nullopt, 1008, enabledButDenyOnly, false},
         {"an ordinary user",                                         std::nullopt, 1008, user,         false},
         {"an impersonated user is judged by the thread token",       user,         0,    admin,        false},
         {"an impersonated administrator",                            admin,        0,    user,         true },

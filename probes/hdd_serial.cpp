@@ -24,10 +24,11 @@ void PutU32(Bytes& bytes, std::size_t offset, std::uint32_t value) {
 // SENDCMDINPARAMS asking the first device of the channel for its IDENTIFY DEVICE data.
 void PutIdentifyCommand(Bytes& bytes, std::size_t offset) {
     PutU32(bytes, offset + 0, kIdentifyBytes);  // cBufferSize
-    bytes[offset + 5] = 1;                      // bSectorCountReg
-    bytes[offset + 6] = 1;                      // bSectorNumberReg
-    bytes[offset + 9] = 0xA0;                   // bDriveHeadReg: master
-    bytes[offset + 10] = 0xEC;                  // bCommandReg: IDENTIFY DEVICE
+    const std::size_t registers = offset + kSendCmdRegistersOffset;
+    bytes[registers + 1] = 1;     // bSectorCountReg
+    bytes[registers + 2] = 1;     // bSectorNumberReg
+    bytes[registers + 5] = 0xA0;  // bDriveHeadReg: master
+    bytes[registers + 6] = 0xEC;  // bCommandReg: IDENTIFY DEVICE
 }
 
 constexpr std::uint32_t kTimeoutSeconds = 2;
@@ -64,10 +65,10 @@ Bytes BuildMiniportIdentifyRequest() {
     PutU32(bytes, 0, kSrbIoControlBytes);  // HeaderLength
     const char signature[] = "SCSIDISK";
     std::copy(signature, signature + 8, bytes.begin() + 4);
-    PutU32(bytes, 12, kTimeoutSeconds);
-    PutU32(bytes, 16, kIoctlScsiMiniportIdentify);
+    PutU32(bytes, kSrbTimeoutOffset, kTimeoutSeconds);
+    PutU32(bytes, kSrbControlCodeOffset, kIoctlScsiMiniportIdentify);
     // Length: the command record without its 1-byte buffer, plus the IDENTIFY data.
-    PutU32(bytes, 24, kSendCmdInBytes + kIdentifyBytes);
+    PutU32(bytes, kSrbLengthOffset, kSendCmdInBytes + kIdentifyBytes);
     PutIdentifyCommand(bytes, kSrbIoControlBytes);
     return bytes;
 }
@@ -85,34 +86,22 @@ std::string ParseIdentifySerial(const Bytes& reply) {
     return serial;
 }
 
-SerialRequestLayout SerialRequestLayoutFor(std::size_t pointerBytes) {
-    // Length..DataIn (8), DataTransferLength, TimeOutValue, DataBufferOffset (ULONG_PTR),
-    // SenseInfoOffset, Cdb[16], padded to the record's alignment.
-    const std::size_t record = pointerBytes == 8 ? 48 : 40;
-    // A ULONG filler follows the record, then the sense area (44 and 76 in a 32-bit process).
-    const std::size_t sense = record + 4;
-    const std::size_t data = sense + kSenseAreaBytes;
-    return {record, sense, data, data + kSerialPageBytes};
-}
-
 Bytes BuildUnitSerialRequest(std::size_t pointerBytes) {
     const SerialRequestLayout layout = SerialRequestLayoutFor(pointerBytes);
     Bytes bytes(layout.totalBytes, 0);
-    PutU16(bytes, 0, static_cast<std::uint16_t>(layout.recordBytes));  // Length
-    // PathId, TargetId, Lun: 0.
-    bytes[5] = 6;                        // CdbLength
-    bytes[6] = 24;                       // SenseInfoLength
-    bytes[7] = 1;                        // DataIn: SCSI_IOCTL_DATA_IN
-    PutU32(bytes, 8, kSerialPageBytes);  // DataTransferLength
-    PutU32(bytes, 12, kTimeoutSeconds);  // TimeOutValue
-    std::size_t field = 16;
-    PutU32(bytes, field, static_cast<std::uint32_t>(layout.dataOffset));  // DataBufferOffset, low half
-    field += pointerBytes == 8 ? 8 : 4;
-    PutU32(bytes, field, static_cast<std::uint32_t>(layout.senseOffset));  // SenseInfoOffset
-    const std::size_t cdb = field + 4;
+    PutU16(bytes, 0, static_cast<std::uint16_t>(layout.record.recordLength));  // Length
+    // ScsiStatus, PathId, TargetId, Lun: 0.
+    bytes[6] = 6;                        // CdbLength
+    bytes[7] = 24;                       // SenseInfoLength
+    bytes[8] = 1;                        // DataIn: SCSI_IOCTL_DATA_IN
+    PutU32(bytes, 12, kSerialPageBytes);  // DataTransferLength
+    PutU32(bytes, 16, kTimeoutSeconds);   // TimeOutValue
+    // DataBufferOffset: the high half of the 64-bit field stays 0.
+    PutU32(bytes, layout.record.dataBufferOffset, static_cast<std::uint32_t>(layout.dataOffset));
+    PutU32(bytes, layout.record.senseOffsetOffset, static_cast<std::uint32_t>(layout.senseOffset));
     // INQUIRY, vital product data, unit serial number page, allocation length.
     const std::uint8_t command[6] = {0x12, 0x01, 0x80, 0, static_cast<std::uint8_t>(kSerialPageBytes), 0};
-    std::copy(command, command + 6, bytes.begin() + static_cast<std::ptrdiff_t>(cdb));
+    std::copy(command, command + 6, bytes.begin() + static_cast<std::ptrdiff_t>(layout.record.cdbOffset));
     return bytes;
 }
 
@@ -125,8 +114,8 @@ std::string ParseUnitSerialReply(const Bytes& reply, std::size_t pointerBytes) {
 }
 
 std::string ParseStorageDescriptorSerial(const Bytes& reply) {
-    // SerialNumberOffset sits at 24; 0 means the device has none.
-    return StorageDescriptorText(reply, 24);
+    // A SerialNumberOffset of 0 means the device has none.
+    return StorageDescriptorText(reply, kDescriptorSerialNumberField);
 }
 
 std::string ReadIdeSerial(System& sys) {
@@ -138,8 +127,8 @@ std::string ReadIdeSerial(System& sys) {
 std::string ReadScsiSerial(Device& device) {
     const Bytes request = BuildUnitSerialRequest();
     const SerialRequestLayout layout = SerialRequestLayoutFor(sizeof(void*));
-    // The record and its filler go in; the whole buffer, data area included, comes back.
-    const Bytes input(request.begin(), request.begin() + static_cast<std::ptrdiff_t>(layout.senseOffset));
+    // The record goes in; the whole buffer, data area included, comes back.
+    const Bytes input(request.begin(), request.begin() + static_cast<std::ptrdiff_t>(layout.record.recordLength));
     const auto reply = device.Control(kIoctlScsiPassThrough, input, layout.totalBytes);
     return reply ? ParseUnitSerialReply(*reply) : std::string();
 }

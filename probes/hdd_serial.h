@@ -11,7 +11,7 @@
 
 #include "platform/devices.h"
 #include "probes/probe.h"
-#include "probes/storage_probes.h"  // kIoctlStorageQueryProperty
+#include "probes/storage_probes.h"  // kIoctlStorageQueryProperty, PassThroughLayout
 
 namespace orvane {
 
@@ -33,7 +33,11 @@ inline constexpr std::uint32_t kIoctlScsiPassThrough = 0x4D004;
 
 // SRB_IO_CONTROL (28 bytes) followed by SENDCMDINPARAMS (32 bytes) and room for the 512-byte reply.
 inline constexpr std::size_t kSrbIoControlBytes = 28;
-inline constexpr std::size_t kSendCmdInBytes = 32;
+inline constexpr std::size_t kSrbTimeoutOffset = 12;
+inline constexpr std::size_t kSrbControlCodeOffset = 16;
+inline constexpr std::size_t kSrbLengthOffset = 24;
+inline constexpr std::size_t kSendCmdInBytes = 32;  // SENDCMDINPARAMS up to its one-byte bBuffer
+inline constexpr std::size_t kSendCmdRegistersOffset = 4;  // irDriveRegs (IDEREGS)
 inline constexpr std::size_t kMiniportBufferBytes = 572;
 // SENDCMDOUTPARAMS: cBufferSize and DRIVERSTATUS, then the IDENTIFY data.
 inline constexpr std::size_t kSendCmdOutHeaderBytes = 16;
@@ -48,17 +52,23 @@ Bytes BuildSmartIdentifyRequest();
 // order. Short replies give what they hold.
 std::string ParseIdentifySerial(const Bytes& reply);
 
-// SCSI_PASS_THROUGH with its sense and data areas, for a process of the given pointer width (the
-// record's DataBufferOffset is pointer-sized).
+// SCSI_PASS_THROUGH followed directly by its sense and data areas, for a process of the given pointer
+// width. The record has the layout of SCSI_PASS_THROUGH_DIRECT (DataBufferOffset is a ULONG_PTR where
+// the other has a pointer): 44 bytes in a 32-bit process, 56 in a 64-bit one.
 struct SerialRequestLayout {
-    std::size_t recordBytes;  // sizeof(SCSI_PASS_THROUGH)
+    PassThroughLayout record;  // the record's fields; record.recordLength is sizeof(SCSI_PASS_THROUGH)
     std::size_t senseOffset;
     std::size_t dataOffset;
     std::size_t totalBytes;  // data area's end
 };
 inline constexpr std::size_t kSenseAreaBytes = 32;
 inline constexpr std::size_t kSerialPageBytes = 192;
-SerialRequestLayout SerialRequestLayoutFor(std::size_t pointerBytes);
+constexpr SerialRequestLayout SerialRequestLayoutFor(std::size_t pointerBytes) {
+    const PassThroughLayout record = PassThroughLayoutFor(pointerBytes);
+    const std::size_t sense = record.recordLength;
+    const std::size_t data = sense + kSenseAreaBytes;
+    return {record, sense, data, data + kSerialPageBytes};
+}
 Bytes BuildUnitSerialRequest(std::size_t pointerBytes = sizeof(void*));
 // The serial of the reply's unit serial number page (page code 0x80), bounded by the data area.
 std::string ParseUnitSerialReply(const Bytes& reply, std::size_t pointerBytes = sizeof(void*));

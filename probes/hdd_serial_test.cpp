@@ -73,29 +73,40 @@ TEST(ParseIdentifySerial, SwapsEachWordBackIntoReadingOrder) {
     EXPECT_EQ(ParseIdentifySerial(Bytes(40, 'x')), "xxxx") << "a short reply gives what it holds";
 }
 
-TEST(UnitSerialRequest, HasThePassThroughLayoutOfEachPointerWidth) {
+// SCSI_PASS_THROUGH as the platform header lays it out: Length, ScsiStatus, PathId, TargetId, Lun, CdbLength,
+// SenseInfoLength, DataIn, DataTransferLength at 12, TimeOutValue at 16, then the pointer-sized
+// DataBufferOffset aligned to its size, SenseInfoOffset and Cdb[16]; the record padded to the pointer's size.
+TEST(UnitSerialRequest, HasThePlatformsPassThroughLayoutForEachPointerWidth) {
     struct Case {
         std::size_t pointerBytes;
-        std::size_t length;
-        std::size_t senseOffsetField, cdbOffset;
-        std::uint32_t senseOffset, dataOffset;
-        std::size_t total;
+        std::size_t length;  // sizeof(SCSI_PASS_THROUGH)
+        std::size_t dataBufferField, senseOffsetField, cdbField;
+        std::size_t total;  // record, 32-byte sense area, 192-byte data area
     };
     const Case cases[] = {
-        {4, 40, 20, 24, 44, 76, 268}, // DataBufferOffset is a 32-bit ULONG_PTR
-        {8, 48, 24, 28, 52, 84, 276}, // ... and a 64-bit one
+        {4, 44, 20, 24, 28, 268},
+        {8, 56, 24, 32, 36, 280},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.pointerBytes);
         const Bytes request = BuildUnitSerialRequest(c.pointerBytes);
         ASSERT_EQ(request.size(), c.total);
-        EXPECT_EQ(request[0] | request[1] << 8, int(c.length));
-        EXPECT_EQ(Bytes(request.begin() + 2, request.begin() + 8), (Bytes{0, 0, 0, 6, 24, 1}));
-        EXPECT_EQ(U32(request, 8), 192u);  // DataTransferLength
-        EXPECT_EQ(U32(request, 12), 2u);   // TimeOutValue
-        EXPECT_EQ(U32(request, 16), c.dataOffset);
-        EXPECT_EQ(U32(request, c.senseOffsetField), c.senseOffset);
-        EXPECT_EQ(Bytes(request.begin() + c.cdbOffset, request.begin() + c.cdbOffset + 6),
-                  (Bytes{0x12, 0x01, 0x80, 0x00, 0xC0, 0x00}));
+        EXPECT_EQ(request[0] | request[1] << 8, int(c.length));  // Length
+        // ScsiStatus, PathId, TargetId, Lun; CdbLength, SenseInfoLength, DataIn (from the device).
+        EXPECT_EQ(Bytes(request.begin() + 2, request.begin() + 9), (Bytes{0, 0, 0, 0, 6, 24, 1}));
+        EXPECT_EQ(U32(request, 12), 192u);  // DataTransferLength
+        EXPECT_EQ(U32(request, 16), 2u);    // TimeOutValue
+        // The sense area follows the record directly, the data area the sense area.
+        EXPECT_EQ(U32(request, c.dataBufferField), c.length + 32);
+        if (c.pointerBytes == 8) {
+            EXPECT_EQ(U32(request, c.dataBufferField + 4), 0u);
+        }
+        EXPECT_EQ(U32(request, c.senseOffsetField), c.length);
+        EXPECT_EQ(Bytes(request.begin() + c.cdbField, request.begin() + c.cdbField + 16),
+                  (Bytes{0x12, 0x01, 0x80, 0x00, 0xC0, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+        const SerialRequestLayout layout = SerialRequestLayoutFor(c.pointerBytes);
+        EXPECT_EQ(layout.dataOffset, c.length + 32);
+        EXPECT_EQ(layout.totalBytes, c.total);
     }
 }
 
@@ -194,9 +205,10 @@ TEST(GetHDDSerial, OpensEachDeviceAsDesigned) {
     ASSERT_EQ(machine.deviceCalls.size(), 2u);
     EXPECT_EQ(machine.deviceCalls[0].input, BuildMiniportIdentifyRequest());
     EXPECT_EQ(machine.deviceCalls[0].outputBytes, 572u);
-    const SerialRequestLayout layout = SerialRequestLayoutFor(sizeof(void*));
-    EXPECT_EQ(machine.deviceCalls[1].input.size(), layout.senseOffset) << "the record and its filler";
-    EXPECT_EQ(machine.deviceCalls[1].outputBytes, layout.totalBytes);
+    // The record alone goes in; the data area's end is asked for.
+    const Bytes request = BuildUnitSerialRequest();
+    EXPECT_EQ(machine.deviceCalls[1].input, Bytes(request.begin(), request.begin() + (sizeof(void*) == 8 ? 56 : 44)));
+    EXPECT_EQ(machine.deviceCalls[1].outputBytes, sizeof(void*) == 8 ? 280u : 268u);
 }
 
 TEST(GetHDDSerial, Uses9xSmartDriverWithTheReplyAtItsStart) {

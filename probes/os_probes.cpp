@@ -12,8 +12,28 @@ using platform::OsVersion;
 
 namespace {
 
+// The releases from NT 6 on, in the same form as the older names: the space before the version digits.
+const char* NtSixAndLaterName(const OsVersion& v, bool server) {
+    const std::uint32_t build = v.build & 0xFFFFu;
+    if (v.major == 6) {
+        static const char* const kDesktop[] = {"Windows Vista ", "Windows 7 ", "Windows 8 ", "Windows 8.1 "};
+        static const char* const kServer[] = {"Windows Server 2008 ", "Windows Server 2008 R2 ",
+                                              "Windows Server 2012 ", "Windows Server 2012 R2 "};
+        if (v.minor > 3) return "Windows NT";
+        return server ? kServer[v.minor] : kDesktop[v.minor];
+    }
+    if (v.major == 10 && v.minor == 0) {
+        if (!server) return build >= 22000 ? "Windows 11 " : "Windows 10 ";
+        if (build >= 26100) return "Windows Server 2025 ";
+        if (build >= 20348) return "Windows Server 2022 ";
+        if (build >= 17763) return "Windows Server 2019 ";
+        return "Windows Server 2016 ";
+    }
+    return "Windows NT";
+}
+
 // Names end in a space only where the line separates them from the version digits.
-const char* WindowsName(const OsVersion& v) {
+const char* WindowsName(const OsVersion& v, bool server) {
     switch (v.platformId) {
         case kPlatformWin32s:
             return "Windows 3.1x running Win32s ";
@@ -25,6 +45,7 @@ const char* WindowsName(const OsVersion& v) {
             if (v.minor == 90) return "Windows ME";
             return "Unknown";
         case kPlatformNt:
+            if (v.major >= 6) return NtSixAndLaterName(v, server);
             if (v.major != 5) return "Windows NT";
             if (v.minor == 0) return "Windows 2000 ";
             if (v.minor == 1) return "Windows XP";
@@ -37,8 +58,8 @@ const char* WindowsName(const OsVersion& v) {
 
 }  // namespace
 
-std::string FormatWindowsVersion(const OsVersion& v) {
-    std::string line = WindowsName(v);
+std::string FormatWindowsVersion(const OsVersion& v, bool server) {
+    std::string line = WindowsName(v, server);
     line += Format("%u.%u (Build %u) ", v.major, v.minor, v.build & 0xFFFFu);
     if (v.platformId == kPlatformNt) line += v.csd;
     return line;
@@ -47,21 +68,36 @@ std::string FormatWindowsVersion(const OsVersion& v) {
 std::string GetWindowsVersion(System& sys) {
     return Guarded([&] {
         const auto version = sys.Version();
-        return version ? FormatWindowsVersion(*version) : std::string();
+        if (!version) return std::string();
+        // Only the releases from NT 6 on are named by their product type: the older lines stay as they were.
+        bool server = false;
+        if (version->platformId == kPlatformNt && version->major >= 6) {
+            const auto type = sys.ProductType();
+            server = type && (*type == platform::kProductServer || *type == platform::kProductDomainController);
+        }
+        return FormatWindowsVersion(*version, server);
     });
 }
 
 std::string GetIEVersion(System& sys) {
     RegKey key = RegKey::Open(sys, "Software\\Microsoft\\Internet Explorer");
+    // From version 10 on, "Version" holds 9.10 or 9.11 and the real version is in "svcVersion".
+    if (key.HasValue("svcVersion")) return key.ReadText("svcVersion");
     if (!key.HasValue("Version")) return "Not Installed";
     return key.ReadText("Version");
 }
 
 std::string GetProductID(System& sys) {
-    return Guarded([&] {
-        RegKey key = RegKey::Open(sys, "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\");
-        return key.IsOpen() ? key.ReadText("ProductID") : std::string();
-    });
+    auto read = [&](const char* path, const char* name) {
+        return Guarded([&] {
+            RegKey key = RegKey::Open(sys, path);
+            return key.IsOpen() ? key.ReadText(name) : std::string();
+        });
+    };
+    const std::string id = read("\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\", "ProductID");
+    if (!id.empty()) return id;
+    // NT systems keep it under their own key; Windows 10 and 11 keep it only there.
+    return read("\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\", "ProductId");
 }
 
 std::string GetTimeZoneName(System& sys) {

@@ -18,7 +18,8 @@ std::string GetDefaultPrinterName(System& sys);
 int GetWindowsKind(System& sys);
 
 // The pure rules behind the probes above, for a version record already read.
-std::string FormatWindowsVersion(const platform::OsVersion& version);
+// server: the product type says a server or a domain controller (it only names releases from NT 6 on).
+std::string FormatWindowsVersion(const platform::OsVersion& version, bool server = false);
 int ClassifyWindowsKind(const platform::OsVersion& version);
 
 }  // namespace orvane

@@ -90,12 +90,15 @@ std::string ListPorts(System& sys, const char* kind) {
     });
 }
 
-std::string CountHostControllers(System& sys, const char* devicePrefix) {
-    return Guarded([&] {
-        int count = 0;
-        while (sys.OpenDevice({devicePrefix + std::to_string(count), 0, kShareRead | kShareWrite})) ++count;
-        return count > 0 ? "Detected: " + std::to_string(count) + " host controllers." : std::string("Not Detected");
-    });
+// Devices named prefix0, prefix1, ... up to the first that does not open.
+std::uint32_t CountNamedDevices(System& sys, const char* devicePrefix) {
+    std::uint32_t count = 0;
+    while (sys.OpenDevice({devicePrefix + std::to_string(count), 0, kShareRead | kShareWrite})) ++count;
+    return count;
+}
+
+std::string HostControllersText(std::uint32_t count) {
+    return count > 0 ? "Detected: " + std::to_string(count) + " host controllers." : std::string("Not Detected");
 }
 
 std::string ModelFromInquiry(System& sys, const std::string& path) {
@@ -190,11 +193,21 @@ std::string GetLPTPortsFromRegistry(System& sys) {
 }
 
 std::string GetUSBControllers(System& sys) {
-    return CountHostControllers(sys, "\\\\.\\HCD");
+    return Guarded([&] {
+        std::uint32_t count = CountNamedDevices(sys, "\\\\.\\HCD");
+        // Controllers driven by the USB 3 (xHCI) stack need not publish an HCD name: count the present
+        // host-controller interfaces instead.
+        if (count == 0) {
+            if (auto list = sys.PresentDeviceInterfaces(kUsbHostControllerInterface)) {
+                while (count < kMaxInterfaces && list->HasInterface(count)) ++count;
+            }
+        }
+        return HostControllersText(count);
+    });
 }
 
 std::string GetFirewireControllers(System& sys) {
-    return CountHostControllers(sys, "\\\\.\\1394BUS");
+    return Guarded([&] { return HostControllersText(CountNamedDevices(sys, "\\\\.\\1394BUS")); });
 }
 
 std::string GetPCMCIAStatus(System& sys) {
@@ -230,7 +243,7 @@ std::string ParseInquiryModel(std::span<const std::uint8_t> inquiryData) {
 std::vector<std::uint8_t> BuildDevicePropertyQuery() {
     // PropertyId = StorageDeviceProperty (0), QueryType = PropertyStandardQuery (0), one parameter byte,
     // padded to 12 bytes.
-    return std::vector<std::uint8_t>(12, 0);
+    return std::vector<std::uint8_t>(kPropertyQueryBytes, 0);
 }
 
 std::string StorageDescriptorText(std::span<const std::uint8_t> reply, std::size_t offsetField) {
@@ -244,8 +257,8 @@ std::string StorageDescriptorText(std::span<const std::uint8_t> reply, std::size
 std::string ParseDeviceDescriptorModel(std::span<const std::uint8_t> reply) {
     // Version, Size, four type bytes, then VendorIdOffset at 12 and ProductIdOffset at 16.
     if (reply.size() < 20) return std::string();
-    const std::string vendor = StorageDescriptorText(reply, 12);
-    const std::string product = StorageDescriptorText(reply, 16);
+    const std::string vendor = StorageDescriptorText(reply, kDescriptorVendorIdField);
+    const std::string product = StorageDescriptorText(reply, kDescriptorProductIdField);
     if (vendor.empty()) return product;
     return Fitted(vendor, 8) + product;
 }

@@ -23,6 +23,11 @@ std::string GetCOMPortsFromRegistry(System& sys);
 std::string GetLPTPorts(System& sys);
 std::string GetLPTPortsFromRegistry(System& sys);
 std::string GetUSBControllers(System& sys);
+// GUID_DEVINTERFACE_USB_HOST_CONTROLLER, {3ABF6F2D-71C4-462A-8A92-1E6861E6AF27}.
+inline constexpr platform::Guid kUsbHostControllerInterface{
+    0x3ABF6F2D, 0x71C4, 0x462A, {0x8A, 0x92, 0x1E, 0x68, 0x61, 0xE6, 0xAF, 0x27}};
+// A list that never ends is cut here.
+inline constexpr std::uint32_t kMaxInterfaces = 1024;
 std::string GetFirewireControllers(System& sys);
 std::string GetPCMCIAStatus(System& sys);
 
@@ -66,7 +71,12 @@ std::vector<std::uint8_t> BuildInquiryRequest(std::size_t pointerSize, std::uint
 std::string ParseInquiryModel(std::span<const std::uint8_t> inquiryData);
 
 // STORAGE_PROPERTY_QUERY for StorageDeviceProperty, PropertyStandardQuery.
+inline constexpr std::size_t kPropertyQueryBytes = 12;
 std::vector<std::uint8_t> BuildDevicePropertyQuery();
+// Where STORAGE_DEVICE_DESCRIPTOR keeps the offsets of its texts.
+inline constexpr std::size_t kDescriptorVendorIdField = 12;
+inline constexpr std::size_t kDescriptorProductIdField = 16;
+inline constexpr std::size_t kDescriptorSerialNumberField = 24;
 // The NUL-terminated text of a STORAGE_DEVICE_DESCRIPTOR reply whose offset is stored at offsetField
 // (12 vendor, 16 product, 24 serial number), bounded by the descriptor's own Size and by the reply;
 // empty when the offset is 0, outside, or the reply too short to hold it.

@@ -304,6 +304,34 @@ TEST(HostControllers, CountUntilTheFirstMissingIndex) {
     }
 }
 
+TEST(HostControllers, UsbCountsTheHostControllerInterfacesWhenNoHcdNameOpens) {
+    const platform::Guid otherClass{0x53F56307, 0xB6BF, 0x11D0, {0x94, 0xF2, 0x00, 0xA0, 0xC9, 0x1E, 0xFB, 0x8B}};
+    struct Case {
+        const char* name;
+        std::vector<std::string> hcdNames;
+        std::vector<std::pair<platform::Guid, std::uint32_t>> interfaces;
+        const char* usb;
+    };
+    const Case cases[] = {
+        {"only USB 3 controllers: no HCD names", {}, {{kUsbHostControllerInterface, 2}}, "Detected: 2 host controllers."},
+        {"HCD names win where there are any", {"\\\\.\\HCD0"}, {{kUsbHostControllerInterface, 3}},
+         "Detected: 1 host controllers."},
+        {"an empty interface list", {}, {{kUsbHostControllerInterface, 0}}, "Not Detected"},
+        {"no SetupAPI, or the list cannot be made", {}, {}, "Not Detected"},
+        {"interfaces of another class do not count", {}, {{otherClass, 4}}, "Not Detected"},
+        {"a list that never ends is cut", {}, {{kUsbHostControllerInterface, 0xFFFFFFFF}},
+         "Detected: 1024 host controllers."},
+    };
+    for (const Case& c : cases) {
+        TestMachine machine;
+        for (const std::string& name : c.hcdNames) machine.devices[name].allowedAccess = 0;
+        machine.deviceInterfaces = c.interfaces;
+        EXPECT_EQ(GetUSBControllers(machine), c.usb) << c.name;
+        EXPECT_EQ(machine.openInterfaceLists, 0) << c.name << ": the list is destroyed";
+        EXPECT_EQ(GetFirewireControllers(machine), "Not Detected") << "FireWire never asks SetupAPI";
+    }
+}
+
 TEST(GetPCMCIAStatus, IsWhetherTheEnumeratorKeyOpens) {
     constexpr const char* kKey = "SYSTEM\\CurrentControlSet\\Enum\\PCMCIA";
     TestMachine machine;

@@ -35,7 +35,7 @@ struct ReportLayout {
     std::string title;
     PageSize page;  // A4 portrait unless set
     double margin = 10;
-    Font font;  // the report's own font
+    Font font;                      // the report's own font
     std::vector<ReportBand> bands;  // printed top to bottom, each below the last
 
     // The field of that name, compared without regard to case; nullptr when there is none.

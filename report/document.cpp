@@ -9,13 +9,15 @@ int PagesInRange(int count, PageRange range) {
 }
 
 int PrintPages(const Document& document, PageTarget& target, int copies, PageRange range) {
-    const int count = document.PageCount(target.Measure());
+    const PageFit fit = FitPage(document.Page(), target.Paper());
+    FittedSurface measure(target.Measure(), fit);
+    const int count = document.PageCount(measure);
     const int first = std::max(range.first, 1);
     const int last = std::min(range.last, count);
     int printed = 0;
     for (int copy = 0; copy < std::max(copies, 1); ++copy) {
         for (int page = first; page <= last; ++page) {
-            Surface& surface = target.BeginPage();
+            FittedSurface surface(target.BeginPage(), fit);
             document.DrawPage(surface, page - 1);
             target.EndPage();
             ++printed;

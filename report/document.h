@@ -24,7 +24,9 @@ public:
 class PageTarget {
 public:
     virtual ~PageTarget() = default;
-    // A surface for measuring text outside any page.
+    // The sheet the pages go on, in millimetres.
+    virtual PageSize Paper() = 0;
+    // A surface for measuring text outside any page, in the sheet's millimetres.
     virtual Surface& Measure() = 0;
     // Starts a blank page; its surface is valid until EndPage. Throws when the page cannot be started.
     virtual Surface& BeginPage() = 0;
@@ -40,8 +42,9 @@ struct PageRange {
 // How many of count pages fall in the range.
 int PagesInRange(int count, PageRange range);
 
-// Prints the document's pages that fall in the range, the whole set copies times; returns the number of
-// pages started. A range that leaves every page out prints nothing.
+// Prints the document's pages that fall in the range, the whole set copies times, each page fitted to
+// the target's sheet (FitPage); returns the number of pages started. A range that leaves every page out
+// prints nothing.
 int PrintPages(const Document& document, PageTarget& target, int copies = 1, PageRange range = {});
 
 }  // namespace orvane::report

@@ -37,14 +37,11 @@ TEST(PrintPages, CopiesAndRangesPrintTheRightPagesInOrder) {
         PageRange range;
         std::string printed;
     } cases[] = {
-        {3, 1, {}, "123"},
-        {3, 2, {}, "123123"},                // collated copies
-        {3, 0, {}, "123"},                   // no copy count from the dialog means one
-        {5, 1, {2, 4}, "234"},
-        {3, 1, {2, 9}, "23"},                // a range past the end stops at the last page
-        {1, 1, {2, 2}, ""},                  // a range that leaves the one page out prints nothing
-        {1, 3, {0, 1}, "111"},
-        {0, 1, {}, ""},
+        {3, 1, {}, "123"},     {3, 2, {}, "123123"},  // collated copies
+        {3, 0, {}, "123"},                            // no copy count from the dialog means one
+        {5, 1, {2, 4}, "234"}, {3, 1, {2, 9}, "23"},  // a range past the end stops at the last page
+        {1, 1, {2, 2}, ""},                           // a range that leaves the one page out prints nothing
+        {1, 3, {0, 1}, "111"}, {0, 1, {}, ""},
     };
     for (const Case& c : cases) {
         NumberedPages document(c.pages);

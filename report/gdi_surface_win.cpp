@@ -17,8 +17,12 @@ GdiSurface GdiSurface::ForPrinter(HDC dc) {
     return GdiSurface(dc, perMmX, perMmY, origin);
 }
 
-int GdiSurface::X(double mm) const { return origin_.x + static_cast<int>(std::lround(mm * perMmX_)); }
-int GdiSurface::Y(double mm) const { return origin_.y + static_cast<int>(std::lround(mm * perMmY_)); }
+int GdiSurface::X(double mm) const {
+    return origin_.x + static_cast<int>(std::lround(mm * perMmX_));
+}
+int GdiSurface::Y(double mm) const {
+    return origin_.y + static_cast<int>(std::lround(mm * perMmY_));
+}
 
 RECT GdiSurface::Pixels(const MmRect& rect) const {
     return RECT{X(rect.x), Y(rect.y), X(rect.x + rect.width), Y(rect.y + rect.height)};

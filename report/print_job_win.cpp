@@ -3,12 +3,111 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "core/error.h"
 
 namespace orvane::report {
 
-PrinterJob::PrinterJob(HDC printer, const char* documentName) : dc_(printer), measure_(GdiSurface::ForPrinter(printer)) {
+namespace {
+
+// A global memory block locked for as long as its owner lives.
+template <typename T>
+class Locked {
+public:
+    explicit Locked(HGLOBAL block) : block_(block), data_(block ? static_cast<T*>(GlobalLock(block)) : nullptr) {}
+    Locked(const Locked&) = delete;
+    Locked& operator=(const Locked&) = delete;
+    ~Locked() {
+        if (data_) GlobalUnlock(block_);
+    }
+    T* Get() const { return data_; }
+
+private:
+    HGLOBAL block_;
+    T* data_;
+};
+
+// The printer a DEVNAMES block names: driver, device and port.
+struct PrinterNames {
+    std::string driver, device, port;
+};
+
+std::optional<PrinterNames> NamesOf(HGLOBAL devNames) {
+    Locked<DEVNAMES> names(devNames);
+    if (!names.Get()) return std::nullopt;
+    const char* base = reinterpret_cast<const char*>(names.Get());
+    return PrinterNames{base + names.Get()->wDriverOffset, base + names.Get()->wDeviceOffset,
+                        base + names.Get()->wOutputOffset};
+}
+
+// Asks for A4 where the printer has it, and portrait always; a printer without A4 keeps its paper.
+void AskForA4Portrait(DEVMODEA& mode, const PrinterNames& printer) {
+    const int count = DeviceCapabilitiesA(printer.device.c_str(), printer.port.c_str(), DC_PAPERS, nullptr, nullptr);
+    if (count > 0) {
+        std::vector<WORD> papers(static_cast<std::size_t>(count));
+        DeviceCapabilitiesA(printer.device.c_str(), printer.port.c_str(), DC_PAPERS,
+                            reinterpret_cast<LPSTR>(papers.data()), nullptr);
+        if (std::find(papers.begin(), papers.end(), DMPAPER_A4) != papers.end()) {
+            mode.dmPaperSize = DMPAPER_A4;
+            mode.dmFields = (mode.dmFields | DM_PAPERSIZE) & ~static_cast<DWORD>(DM_PAPERLENGTH | DM_PAPERWIDTH);
+        }
+    }
+    mode.dmOrientation = DMORIENT_PORTRAIT;
+    mode.dmFields |= DM_ORIENTATION;
+}
+
+// The printer's device mode and names as the print dialog hands them out; freed with their owner.
+struct PrintDialog {
+    PRINTDLGA d{};
+    PrintDialog() { d.lStructSize = sizeof d; }
+    PrintDialog(const PrintDialog&) = delete;
+    PrintDialog& operator=(const PrintDialog&) = delete;
+    ~PrintDialog() {
+        if (d.hDevMode) GlobalFree(d.hDevMode);
+        if (d.hDevNames) GlobalFree(d.hDevNames);
+    }
+};
+
+// A device context on the printer the dialog names, with A4 portrait asked for in its device mode.
+HDC CreateA4PrinterDc(const PrintDialog& dialog, bool informationOnly) {
+    const std::optional<PrinterNames> names = NamesOf(dialog.d.hDevNames);
+    if (!names) return nullptr;
+    Locked<DEVMODEA> mode(dialog.d.hDevMode);
+    if (mode.Get()) AskForA4Portrait(*mode.Get(), *names);
+    return informationOnly ? CreateICA(names->driver.c_str(), names->device.c_str(), nullptr, mode.Get())
+                           : CreateDCA(names->driver.c_str(), names->device.c_str(), nullptr, mode.Get());
+}
+
+// The default printer's device mode and names, with no dialog shown; false when there is no printer.
+bool DefaultPrinter(PrintDialog& dialog) {
+    dialog.d.Flags = PD_RETURNDEFAULT;
+    return PrintDlgA(&dialog.d) != FALSE && dialog.d.hDevNames;
+}
+
+}  // namespace
+
+PageSize PaperOf(HDC printer) {
+    const int perInchX = GetDeviceCaps(printer, LOGPIXELSX);
+    const int perInchY = GetDeviceCaps(printer, LOGPIXELSY);
+    if (perInchX <= 0 || perInchY <= 0) return {};
+    return {GetDeviceCaps(printer, PHYSICALWIDTH) * 25.4 / perInchX,
+            GetDeviceCaps(printer, PHYSICALHEIGHT) * 25.4 / perInchY};
+}
+
+PageSize DefaultPrinterPaper() {
+    PrintDialog dialog;
+    if (!DefaultPrinter(dialog)) return {};
+    const HDC information = CreateA4PrinterDc(dialog, true);
+    if (!information) return {};
+    const PageSize paper = PaperOf(information);
+    DeleteDC(information);
+    return paper.width > 0 && paper.height > 0 ? paper : PageSize{};
+}
+
+PrinterJob::PrinterJob(HDC printer, const char* documentName)
+    : dc_(printer), paper_(PaperOf(printer)), measure_(GdiSurface::ForPrinter(printer)) {
     DOCINFOA document{};
     document.cbSize = sizeof document;
     document.lpszDocName = documentName;
@@ -37,33 +136,38 @@ void PrinterJob::Finish() {
 }
 
 void PrintWithDialog(HWND owner, const Document& document, const char* documentName) {
-    PRINTDLGA dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
-    dialog.nFromPage = 1;
-    dialog.nToPage = 1;
-    dialog.nMinPage = 1;
-    dialog.nMaxPage = 1;
-    dialog.nCopies = 1;
-    if (!PrintDlgA(&dialog)) return;
-    struct Cleanup {
-        PRINTDLGA& d;
-        ~Cleanup() {
-            if (d.hDC) DeleteDC(d.hDC);
-            if (d.hDevMode) GlobalFree(d.hDevMode);
-            if (d.hDevNames) GlobalFree(d.hDevNames);
+    PrintDialog dialog;
+    // The dialog opens on the default printer with A4 portrait already asked for.
+    if (DefaultPrinter(dialog)) {
+        if (const auto names = NamesOf(dialog.d.hDevNames)) {
+            Locked<DEVMODEA> mode(dialog.d.hDevMode);
+            if (mode.Get()) AskForA4Portrait(*mode.Get(), *names);
         }
-    } cleanup{dialog};
-    HDC printer = dialog.hDC;
-    if (!printer) throw UserError("There is no printer to print on.");
+    }
+    dialog.d.hwndOwner = owner;
+    dialog.d.Flags = PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
+    dialog.d.nFromPage = 1;
+    dialog.d.nToPage = 1;
+    dialog.d.nMinPage = 1;
+    dialog.d.nMaxPage = 1;
+    dialog.d.nCopies = 1;
+    if (!PrintDlgA(&dialog.d)) return;
+    // Whichever printer was picked, its job asks for A4 portrait.
+    struct Dc {
+        HDC dc;
+        ~Dc() {
+            if (dc) DeleteDC(dc);
+        }
+    } printer{CreateA4PrinterDc(dialog, false)};
+    if (!printer.dc) throw UserError("There is no printer to print on.");
     PageRange range;
-    if (dialog.Flags & PD_PAGENUMS) range = {dialog.nFromPage, dialog.nToPage};
-    GdiSurface measure = GdiSurface::ForPrinter(printer);
+    if (dialog.d.Flags & PD_PAGENUMS) range = {dialog.d.nFromPage, dialog.d.nToPage};
+    GdiSurface paperMeasure = GdiSurface::ForPrinter(printer.dc);
+    FittedSurface measure(paperMeasure, FitPage(document.Page(), PaperOf(printer.dc)));
     if (PagesInRange(document.PageCount(measure), range) == 0) return;
-    PrinterJob job(printer, documentName);
+    PrinterJob job(printer.dc, documentName);
     // The driver makes the copies when it can (nCopies is then 1); otherwise each is a page of its own.
-    PrintPages(document, job, std::max<int>(1, dialog.nCopies), range);
+    PrintPages(document, job, std::max<int>(1, dialog.d.nCopies), range);
     job.Finish();
 }
 

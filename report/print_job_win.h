@@ -1,6 +1,7 @@
 #pragma once
 // Printing a document: the print dialog (printer, copies, page range), then a print job whose pages the
-// document draws through the report surface.
+// document draws through the report surface. The job asks for A4 portrait in its device mode; a printer
+// without A4 prints on its own paper, the page scaled to fit.
 
 #include <windows.h>
 
@@ -21,6 +22,7 @@ public:
     PrinterJob& operator=(const PrinterJob&) = delete;
     ~PrinterJob() override;
 
+    PageSize Paper() override { return paper_; }
     Surface& Measure() override { return measure_; }
     Surface& BeginPage() override;
     void EndPage() override;
@@ -29,10 +31,18 @@ public:
 
 private:
     HDC dc_;
+    PageSize paper_;
     bool open_ = true;
     GdiSurface measure_;
     std::optional<GdiSurface> page_;
 };
+
+// The sheet a printer device context prints on, in millimetres.
+PageSize PaperOf(HDC printer);
+
+// The sheet the default printer will print the report on: A4 portrait where it has A4, otherwise its own
+// paper in portrait; A4 when there is no printer. The preview shows this sheet.
+PageSize DefaultPrinterPaper();
 
 // Prints the document on the printer the user picks; nothing when the dialog is cancelled or the page
 // range leaves every page out. Failures throw UserError.

@@ -45,6 +45,45 @@ public:
     virtual void Text(const Font& font, double x, double y, std::string_view text, const MmRect& clip) = 0;
 };
 
+// How a layout's page sits on a sheet of paper: where the sheet is smaller (a Letter printer for an A4
+// layout, say), the page is scaled down to fit, keeping its proportions, and centred; otherwise it is
+// drawn at its own size from the sheet's corner.
+struct PageFit {
+    double scale = 1;
+    double offsetX = 0;  // millimetres on the sheet
+    double offsetY = 0;
+};
+PageFit FitPage(PageSize layoutPage, PageSize paper);
+
+// A picture's printed size in device pixels, scaled down to fit the printable area where it is larger,
+// keeping its proportions; a picture that fits keeps its size.
+struct ImageFit {
+    int width = 0;
+    int height = 0;
+};
+ImageFit FitImage(int width, int height, int areaWidth, int areaHeight);
+
+// Draws a layout's millimetres on the paper's surface through a fit: positions, sizes and fonts scaled,
+// measurements given back in the layout's millimetres.
+class FittedSurface : public Surface {
+public:
+    FittedSurface(Surface& paper, PageFit fit) : paper_(paper), fit_(fit) {}
+    void Fill(const MmRect& rect, Colour colour) override { paper_.Fill(Map(rect), colour); }
+    void Line(double x0, double y0, double x1, double y1) override;
+    double TextWidth(const Font& font, std::string_view text) override;
+    double LineHeight(const Font& font) override;
+    void Text(const Font& font, double x, double y, std::string_view text, const MmRect& clip) override;
+
+private:
+    double X(double x) const { return fit_.offsetX + x * fit_.scale; }
+    double Y(double y) const { return fit_.offsetY + y * fit_.scale; }
+    MmRect Map(const MmRect& rect) const;
+    Font Scaled(const Font& font) const;
+
+    Surface& paper_;
+    PageFit fit_;
+};
+
 // Splits the text into lines that fit the width, breaking at spaces where it can.
 std::vector<std::string> WrapText(Surface& surface, const Font& font, std::string_view text, double width);
 

@@ -25,6 +25,9 @@ have cupsd || need+=(cups)
 have lpadmin || need+=(cups-client)
 [ -f /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd ] || need+=(cups-pdf)
 have pdftotext || need+=(poppler-utils)
+# tools/screenshot.sh types keys with xdotool and takes the picture with ImageMagick's import.
+have xdotool || need+=(xdotool)
+have import || need+=(imagemagick)
 # The sound row with a sound server: PulseAudio's null sink is enough for Wine to offer wave output.
 have pulseaudio || need+=(pulseaudio)
 

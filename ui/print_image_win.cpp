@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/win32/handles.h"
+#include "report/surface.h"
 #include "ui/form_win.h"
 
 namespace orvane::ui {
@@ -112,8 +113,14 @@ void PrintClientAreaImage(HWND window) {
     const int screenY = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
     const int width = image.info.bmiHeader.biWidth;
     const int height = image.info.bmiHeader.biHeight;
-    const int printedWidth = MulDiv(width, GetDeviceCaps(dc.Get(), LOGPIXELSX), screenX > 0 ? screenX : 96);
-    const int printedHeight = MulDiv(height, GetDeviceCaps(dc.Get(), LOGPIXELSY), screenY > 0 ? screenY : 96);
+    int printedWidth = MulDiv(width, GetDeviceCaps(dc.Get(), LOGPIXELSX), screenX > 0 ? screenX : 96);
+    int printedHeight = MulDiv(height, GetDeviceCaps(dc.Get(), LOGPIXELSY), screenY > 0 ? screenY : 96);
+    // A picture larger than the printable area (a maximised window on a wide screen) is scaled down to
+    // fit it, keeping its proportions.
+    const report::ImageFit fit = report::FitImage(printedWidth, printedHeight, GetDeviceCaps(dc.Get(), HORZRES),
+                                  GetDeviceCaps(dc.Get(), VERTRES));
+    printedWidth = fit.width;
+    printedHeight = fit.height;
 
     char title[256] = {};
     GetWindowTextA(window, title, sizeof title);

@@ -5,8 +5,9 @@
 
 namespace orvane::ui {
 
-// Prints the client area as the screen shows it, at the same physical size: scaled by the printer's
-// resolution against the screen's. Failures reach the error box.
+// Prints the client area as the screen shows it, at the same physical size (scaled by the printer's
+// resolution against the screen's), or scaled down to the printable area where it is larger. Failures
+// reach the error box.
 void PrintClientAreaImage(HWND window);
 
 }  // namespace orvane::ui

@@ -132,9 +132,122 @@ int TestMachine::SystemMetric(int index) {
     return found == metrics.end() ? 0 : found->second;
 }
 
-int TestMachine::ReplaceFileContents(const std::string& path, std::string_view bytes) {
+namespace {
+
+constexpr int kErrorSharingViolation = 32;
+constexpr int kErrorAlreadyExists = 183;
+
+std::uint32_t AttributesOf(const std::map<std::string, std::uint32_t>& attributes, const std::string& path) {
+    const auto found = attributes.find(path);
+    return found == attributes.end() ? platform::kAttributeArchive : found->second;
+}
+
+}  // namespace
+
+platform::TempFileAnswer TestMachine::CreateTempFile(const std::string& folder) {
+    if (foldersWithoutCreate.count(folder)) return {std::nullopt, platform::kErrorAccessDenied};
+    std::string path;
+    for (int number = 1; path.empty() || files.count(path); ++number) path = folder + "\\orv" + std::to_string(number) + ".tmp";
+    files[path] = "";
+    fileAttributes.erase(path);
+    return {path, 0};
+}
+
+int TestMachine::WriteFileBytes(const std::string& path, std::string_view bytes, platform::WriteMode mode) {
+    const bool inPlace = mode == platform::WriteMode::InPlace;
+    if (lockedFiles.count(path)) return kErrorSharingViolation;
+    const auto found = files.find(path);
+    if (inPlace && found == files.end()) return platform::kErrorFileNotFound;
+    // CREATE_ALWAYS with normal attributes is refused over a hidden or system file.
+    const std::uint32_t hiddenOrSystem = platform::kAttributeHidden | platform::kAttributeSystem;
+    if (found != files.end() && !inPlace && (AttributesOf(fileAttributes, path) & hiddenOrSystem)) {
+        return platform::kErrorAccessDenied;
+    }
+    if (found != files.end() && (AttributesOf(fileAttributes, path) & platform::kAttributeReadOnly)) {
+        return platform::kErrorAccessDenied;
+    }
     if (fileWriteError) return fileWriteError;
+    if (inPlace) fileCalls.push_back("in place");
+    if (writeFault && writeFault->times > 0) {
+        --writeFault->times;
+        const std::size_t written = std::min(writeFault->afterBytes, bytes.size());
+        if (!inPlace) {
+            files[path] = std::string(bytes.substr(0, written));
+        } else if (bytes.size() <= found->second.size()) {
+            found->second.replace(0, written, bytes.substr(0, written));
+        }
+        return writeFault->error;
+    }
     files[path] = std::string(bytes);
+    if (!inPlace) fileAttributes.erase(path);
+    return 0;
+}
+
+platform::ReadAnswer TestMachine::ReadFileBytes(const std::string& path) {
+    if (lockedFiles.count(path)) return {std::nullopt, kErrorSharingViolation};
+    const auto found = files.find(path);
+    if (found == files.end()) return {std::nullopt, platform::kErrorFileNotFound};
+    return {found->second, 0};
+}
+
+int TestMachine::ReplaceExistingFile(const std::string& target, const std::string& replacement) {
+    if (!hasReplaceFile) return platform::kErrorCallNotImplemented;
+    if (replaceError) return replaceError;
+    if (!files.count(target) || !files.count(replacement)) return platform::kErrorFileNotFound;
+    if (lockedFiles.count(target)) return 1175;  // ERROR_UNABLE_TO_REMOVE_REPLACED
+    if (AttributesOf(fileAttributes, target) & platform::kAttributeReadOnly) return platform::kErrorAccessDenied;
+    fileCalls.push_back("replace");
+    files[target] = files[replacement];
+    files.erase(replacement);
+    if (!replaceKeepsAttributes) fileAttributes[target] = AttributesOf(fileAttributes, replacement);
+    fileAttributes.erase(replacement);
+    return 0;
+}
+
+int TestMachine::MoveFileReplacing(const std::string& from, const std::string& to) {
+    if (!hasMoveFileEx) return platform::kErrorCallNotImplemented;
+    if (!files.count(from)) return platform::kErrorFileNotFound;
+    if (lockedFiles.count(to) || lockedFiles.count(from)) return kErrorSharingViolation;
+    if (files.count(to) && (AttributesOf(fileAttributes, to) & platform::kAttributeReadOnly)) {
+        return platform::kErrorAccessDenied;
+    }
+    fileCalls.push_back("move");
+    files[to] = files[from];
+    files.erase(from);
+    fileAttributes[to] = AttributesOf(fileAttributes, from);
+    fileAttributes.erase(from);
+    return 0;
+}
+
+int TestMachine::RenameFile(const std::string& from, const std::string& to) {
+    if (!files.count(from)) return platform::kErrorFileNotFound;
+    if (files.count(to)) return kErrorAlreadyExists;
+    if (lockedFiles.count(from)) return kErrorSharingViolation;
+    fileCalls.push_back("rename");
+    files[to] = files[from];
+    files.erase(from);
+    fileAttributes[to] = AttributesOf(fileAttributes, from);
+    fileAttributes.erase(from);
+    return 0;
+}
+
+int TestMachine::RemoveFile(const std::string& path) {
+    if (!files.count(path)) return platform::kErrorFileNotFound;
+    if (lockedFiles.count(path)) return kErrorSharingViolation;
+    if (AttributesOf(fileAttributes, path) & platform::kAttributeReadOnly) return platform::kErrorAccessDenied;
+    files.erase(path);
+    fileAttributes.erase(path);
+    return 0;
+}
+
+std::optional<std::uint32_t> TestMachine::FileAttributes(const std::string& path) {
+    if (!files.count(path)) return std::nullopt;
+    return AttributesOf(fileAttributes, path);
+}
+
+int TestMachine::ChangeFileAttributes(const std::string& path, std::uint32_t attributes) {
+    if (!files.count(path)) return platform::kErrorFileNotFound;
+    fileAttributes[path] = attributes;
     return 0;
 }
 
@@ -330,6 +443,23 @@ std::string TestMachine::WaveOutDeviceName(std::uint32_t device) {
 std::optional<std::string> TestMachine::DisplayDeviceString(std::uint32_t index) {
     if (index >= displayDevices.size()) return std::nullopt;
     return displayDevices[index];
+}
+
+std::unique_ptr<platform::DeviceInterfaceList> TestMachine::PresentDeviceInterfaces(const platform::Guid& interfaceClass) {
+    class List : public platform::DeviceInterfaceList {
+    public:
+        List(int& open, std::uint32_t count) : open_(open), count_(count) { ++open_; }
+        ~List() override { --open_; }
+        bool HasInterface(std::uint32_t index) override { return index < count_; }
+
+    private:
+        int& open_;
+        std::uint32_t count_;
+    };
+    for (const auto& [guid, count] : deviceInterfaces) {
+        if (guid == interfaceClass) return std::make_unique<List>(openInterfaceLists, count);
+    }
+    return nullptr;
 }
 
 platform::NtQueryEntry TestMachine::FindNtQuerySystemInformation() {

@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -36,11 +37,29 @@ public:
 
     // --- other fixtures ---
     std::optional<platform::OsVersion> version;
+    std::optional<std::uint8_t> productType;
     std::map<int, int> metrics;
     std::optional<std::string> timeZoneName;
     std::optional<platform::PrinterEntry> defaultPrinter;
-    std::map<std::string, std::string> files;  // what ReplaceFile wrote, by path
-    int fileWriteError = 0;                    // the error every write fails with; 0 lets writes succeed
+    // --- files: contents and attributes by exact path ---
+    std::map<std::string, std::string> files;
+    std::map<std::string, std::uint32_t> fileAttributes;  // a file not listed has only the archive bit
+    int fileWriteError = 0;  // the error every write fails with before it writes anything; 0 lets writes succeed
+    std::set<std::string> foldersWithoutCreate;  // folders where no new file can be made (access denied)
+    std::set<std::string> lockedFiles;           // held open elsewhere without sharing
+    // A write that stops part way: the next `times` writes put only the first afterBytes bytes down and
+    // fail (a write in place that would grow the file fails before it changes anything).
+    struct WriteFault {
+        std::size_t afterBytes = 0;
+        int error = 112;  // ERROR_DISK_FULL
+        int times = 1;
+    };
+    std::optional<WriteFault> writeFault;
+    bool hasReplaceFile = true;          // NT 4 and 95/98/ME have none
+    bool replaceKeepsAttributes = true;  // Windows keeps them; Wine's ReplaceFile does not
+    int replaceError = 0;                // when set, ReplaceFile fails with it and changes nothing
+    bool hasMoveFileEx = true;           // 95/98/ME have none
+    std::vector<std::string> fileCalls;  // "replace", "move", "rename", "in place" as they happen
 
     // --- processor and memory ---
     std::optional<std::uint64_t> totalPhysicalMemory;
@@ -97,6 +116,9 @@ public:
     std::uint32_t waveOutCount = 0;
     std::vector<std::string> waveOutNames;
     std::vector<std::string> displayDevices;
+    // Present device interfaces by class: how many each list holds. A class not listed fails the call.
+    std::vector<std::pair<platform::Guid, std::uint32_t>> deviceInterfaces;
+    int openInterfaceLists = 0;  // lists made and not yet destroyed
 
     // --- the native system-information query ---
     bool hasNtQuery = true;
@@ -156,8 +178,17 @@ public:
     std::optional<platform::OsVersion> Version() override { return version; }
     int SystemMetric(int index) override;
     std::optional<std::string> TimeZoneStandardName() override { return timeZoneName; }
+    std::optional<std::uint8_t> ProductType() override { return productType; }
     std::optional<platform::PrinterEntry> DefaultPrinter() override { return defaultPrinter; }
-    int ReplaceFileContents(const std::string& path, std::string_view bytes) override;
+    platform::TempFileAnswer CreateTempFile(const std::string& folder) override;
+    int WriteFileBytes(const std::string& path, std::string_view bytes, platform::WriteMode mode) override;
+    platform::ReadAnswer ReadFileBytes(const std::string& path) override;
+    int ReplaceExistingFile(const std::string& target, const std::string& replacement) override;
+    int MoveFileReplacing(const std::string& from, const std::string& to) override;
+    int RenameFile(const std::string& from, const std::string& to) override;
+    int RemoveFile(const std::string& path) override;
+    std::optional<std::uint32_t> FileAttributes(const std::string& path) override;
+    int ChangeFileAttributes(const std::string& path, std::uint32_t attributes) override;
     platform::AdapterListAnswer AdaptersInfo(std::uint32_t bufferBytes) override;
     std::uint8_t SendNetbios(platform::NetbiosCommand& command) override;
     void StartSockets(std::uint16_t) override { ++socketStarts; }
@@ -198,6 +229,7 @@ public:
     std::uint32_t WaveOutDeviceCount() override { return waveOutCount; }
     std::string WaveOutDeviceName(std::uint32_t device) override;
     std::optional<std::string> DisplayDeviceString(std::uint32_t index) override;
+    std::unique_ptr<platform::DeviceInterfaceList> PresentDeviceInterfaces(const platform::Guid& interfaceClass) override;
 
     // The display and drive windows.
     int ScreenDeviceCaps(int index) override;

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <mmsystem.h>
 #include <ntddscsi.h>
+#include <winioctl.h>
+#include <setupapi.h>
 // clang-format on
 
 #include <algorithm>
@@ -12,6 +14,7 @@
 
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_system.h"
+#include "probes/hdd_serial.h"
 #include "probes/storage_probes.h"
 
 namespace orvane::win32 {
@@ -24,6 +27,35 @@ static_assert(kLayout.recordLength == sizeof(SCSI_PASS_THROUGH_DIRECT));
 static_assert(kLayout.dataBufferOffset == offsetof(SCSI_PASS_THROUGH_DIRECT, DataBuffer));
 static_assert(kLayout.senseOffsetOffset == offsetof(SCSI_PASS_THROUGH_DIRECT, SenseInfoOffset));
 static_assert(kLayout.cdbOffset == offsetof(SCSI_PASS_THROUGH_DIRECT, Cdb));
+// The hard-disk serial's records: the unit serial request (SCSI_PASS_THROUGH with its areas after it),
+// the miniport IDENTIFY request and reply, and the storage property query and descriptor.
+constexpr SerialRequestLayout kSerialLayout = SerialRequestLayoutFor(sizeof(void*));
+static_assert(kSerialLayout.record.recordLength == sizeof(SCSI_PASS_THROUGH));
+static_assert(kSerialLayout.record.recordLength == (sizeof(void*) == 8 ? 56 : 44));
+static_assert(kSerialLayout.record.dataBufferOffset == offsetof(SCSI_PASS_THROUGH, DataBufferOffset));
+static_assert(kSerialLayout.record.senseOffsetOffset == offsetof(SCSI_PASS_THROUGH, SenseInfoOffset));
+static_assert(kSerialLayout.record.cdbOffset == offsetof(SCSI_PASS_THROUGH, Cdb));
+static_assert(offsetof(SCSI_PASS_THROUGH, CdbLength) == 6 && offsetof(SCSI_PASS_THROUGH, DataIn) == 8);
+static_assert(offsetof(SCSI_PASS_THROUGH, DataTransferLength) == 12 && offsetof(SCSI_PASS_THROUGH, TimeOutValue) == 16);
+static_assert(offsetof(SCSI_PASS_THROUGH_DIRECT, CdbLength) == 6 && offsetof(SCSI_PASS_THROUGH_DIRECT, DataIn) == 8);
+static_assert(offsetof(SCSI_PASS_THROUGH_DIRECT, DataTransferLength) == 12);
+static_assert(offsetof(SCSI_PASS_THROUGH_DIRECT, TimeOutValue) == 16);
+static_assert(sizeof(SRB_IO_CONTROL) == kSrbIoControlBytes);
+static_assert(offsetof(SRB_IO_CONTROL, Timeout) == kSrbTimeoutOffset);
+static_assert(offsetof(SRB_IO_CONTROL, ControlCode) == kSrbControlCodeOffset);
+static_assert(offsetof(SRB_IO_CONTROL, Length) == kSrbLengthOffset);
+static_assert(offsetof(SENDCMDINPARAMS, bBuffer) == kSendCmdInBytes);
+static_assert(offsetof(SENDCMDINPARAMS, irDriveRegs) == kSendCmdRegistersOffset);
+static_assert(offsetof(IDEREGS, bSectorCountReg) == 1 && offsetof(IDEREGS, bSectorNumberReg) == 2);
+static_assert(offsetof(IDEREGS, bDriveHeadReg) == 5 && offsetof(IDEREGS, bCommandReg) == 6);
+static_assert(offsetof(SENDCMDOUTPARAMS, bBuffer) == kSendCmdOutHeaderBytes);
+static_assert(sizeof(STORAGE_PROPERTY_QUERY) == kPropertyQueryBytes);
+static_assert(offsetof(STORAGE_DEVICE_DESCRIPTOR, VendorIdOffset) == kDescriptorVendorIdField);
+static_assert(offsetof(STORAGE_DEVICE_DESCRIPTOR, ProductIdOffset) == kDescriptorProductIdField);
+static_assert(offsetof(STORAGE_DEVICE_DESCRIPTOR, SerialNumberOffset) == kDescriptorSerialNumberField);
+static_assert(kIoctlScsiPassThrough == IOCTL_SCSI_PASS_THROUGH && kIoctlScsiMiniport == IOCTL_SCSI_MINIPORT);
+static_assert(kIoctlScsiPassThroughDirect == IOCTL_SCSI_PASS_THROUGH_DIRECT);
+static_assert(kIoctlStorageQueryProperty == IOCTL_STORAGE_QUERY_PROPERTY && kSmartRcvDriveData == SMART_RCV_DRIVE_DATA);
 static_assert(sizeof(WAVEOUTCAPSA) == 52);
 static_assert(offsetof(DISPLAY_DEVICEA, DeviceID) == 168);
 
@@ -114,6 +146,69 @@ std::optional<std::string> Win32System::DisplayDeviceString(std::uint32_t index)
     device.cb = offsetof(DISPLAY_DEVICEA, DeviceID);
     if (!EnumDisplayDevicesA(nullptr, index, &device, 0)) return std::nullopt;
     return std::string(device.DeviceString, strnlen(device.DeviceString, sizeof device.DeviceString));
+}
+
+namespace {
+
+// SetupAPI, looked up at run time: NT 4 and the first 95 have none of it.
+struct SetupApi {
+    using GetClassDevs = HDEVINFO(WINAPI*)(const GUID*, PCSTR, HWND, DWORD);
+    using EnumInterfaces = BOOL(WINAPI*)(HDEVINFO, PSP_DEVINFO_DATA, const GUID*, DWORD, PSP_DEVICE_INTERFACE_DATA);
+    using Destroy = BOOL(WINAPI*)(HDEVINFO);
+    GetClassDevs getClassDevs = nullptr;
+    EnumInterfaces enumInterfaces = nullptr;
+    Destroy destroy = nullptr;
+};
+
+const SetupApi& LoadSetupApi() {
+    static const SetupApi api = [] {
+        SetupApi found;
+        // Loaded once and kept for the life of the process.
+        if (HMODULE module = LoadLibraryA("setupapi.dll")) {
+            auto lookUp = [module](const char* name) { return reinterpret_cast<void*>(GetProcAddress(module, name)); };
+            found.getClassDevs = reinterpret_cast<SetupApi::GetClassDevs>(lookUp("SetupDiGetClassDevsA"));
+            found.enumInterfaces = reinterpret_cast<SetupApi::EnumInterfaces>(lookUp("SetupDiEnumDeviceInterfaces"));
+            found.destroy = reinterpret_cast<SetupApi::Destroy>(lookUp("SetupDiDestroyDeviceInfoList"));
+        }
+        return found;
+    }();
+    return api;
+}
+
+static_assert(sizeof(platform::Guid) == sizeof(GUID));
+static_assert(offsetof(platform::Guid, data4) == offsetof(GUID, Data4));
+
+class Win32InterfaceList : public platform::DeviceInterfaceList {
+  public:
+    Win32InterfaceList(const SetupApi& api, HDEVINFO list, const GUID& interfaceClass)
+        : api_(api), list_(list), class_(interfaceClass) {}
+    ~Win32InterfaceList() override { api_.destroy(list_); }
+    Win32InterfaceList(const Win32InterfaceList&) = delete;
+    Win32InterfaceList& operator=(const Win32InterfaceList&) = delete;
+
+    bool HasInterface(std::uint32_t index) override {
+        SP_DEVICE_INTERFACE_DATA data{};
+        data.cbSize = sizeof data;
+        return api_.enumInterfaces(list_, nullptr, &class_, index, &data) != FALSE;
+    }
+
+  private:
+    const SetupApi& api_;
+    HDEVINFO list_;
+    GUID class_;
+};
+
+}  // namespace
+
+std::unique_ptr<platform::DeviceInterfaceList> Win32System::PresentDeviceInterfaces(
+    const platform::Guid& interfaceClass) {
+    const SetupApi& api = LoadSetupApi();
+    if (!api.getClassDevs || !api.enumInterfaces || !api.destroy) return nullptr;
+    GUID guid;
+    std::memcpy(&guid, &interfaceClass, sizeof guid);
+    const HDEVINFO list = api.getClassDevs(&guid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
+    if (list == INVALID_HANDLE_VALUE) return nullptr;
+    return std::make_unique<Win32InterfaceList>(api, list, guid);
 }
 
 }  // namespace orvane::win32

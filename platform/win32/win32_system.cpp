@@ -83,29 +83,29 @@ bool RunningUnderWow64() {
     return isWow64 && isWow64(GetCurrentProcess(), &wow64) && wow64;
 }
 
-std::string DirectoryOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of("\\/");
-    if (slash == std::string::npos) {
-        // "C:report.txt" lies in drive C's current directory.
-        return (path.size() >= 2 && path[1] == ':') ? path.substr(0, 2) : std::string(".");
-    }
-    if (slash == 0) return path.substr(0, 1);
-    if (slash == 2 && path[1] == ':') return path.substr(0, 3);
-    return path.substr(0, slash);
+int LastError(int fallback = ERROR_WRITE_FAULT) {
+    const DWORD error = GetLastError();
+    return static_cast<int>(error ? error : static_cast<DWORD>(fallback));
 }
 
-bool WriteWhole(const std::string& path, std::string_view bytes) {
-    UniqueHandle file(
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) return false;
+bool WriteAll(HANDLE file, std::string_view bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         DWORD written = 0;
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
-        if (!WriteFile(file.Get(), bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
         done += written;
     }
-    return FlushFileBuffers(file.Get()) != FALSE;
+    return true;
+}
+
+bool SetLength(HANDLE file, std::uint64_t length) {
+    LONG high = static_cast<LONG>(length >> 32);
+    if (SetFilePointer(file, static_cast<LONG>(length & 0xFFFFFFFFu), &high, FILE_BEGIN) == INVALID_SET_FILE_POINTER &&
+        GetLastError() != NO_ERROR) {
+        return false;
+    }
+    return SetEndOfFile(file) != FALSE;
 }
 
 }  // namespace
@@ -137,6 +137,13 @@ std::optional<platform::OsVersion> Win32System::Version() {
     version.platformId = info.dwPlatformId;
     version.csd.assign(info.szCSDVersion, strnlen(info.szCSDVersion, sizeof info.szCSDVersion));
     return version;
+}
+
+std::optional<std::uint8_t> Win32System::ProductType() {
+    OSVERSIONINFOEXA info{};
+    info.dwOSVersionInfoSize = sizeof info;  // 156 bytes: refused where the system knows only the short record
+    if (!GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&info))) return std::nullopt;
+    return info.wProductType;
 }
 
 int Win32System::SystemMetric(int index) { return GetSystemMetrics(index); }
@@ -181,24 +188,79 @@ std::optional<platform::PrinterEntry> Win32System::DefaultPrinter() {
     return printer;
 }
 
-int Win32System::ReplaceFileContents(const std::string& path, std::string_view bytes) {
+platform::TempFileAnswer Win32System::CreateTempFile(const std::string& folder) {
     char temporary[MAX_PATH + 16] = {};
-    if (!GetTempFileNameA(DirectoryOf(path).c_str(), "orv", 0, temporary)) return static_cast<int>(GetLastError());
-    if (!WriteWhole(temporary, bytes)) {
-        const DWORD error = GetLastError();
-        DeleteFileA(temporary);
-        return static_cast<int>(error ? error : ERROR_WRITE_FAULT);
+    if (!GetTempFileNameA(folder.c_str(), "orv", 0, temporary)) return {std::nullopt, LastError(ERROR_ACCESS_DENIED)};
+    return {std::string(temporary), 0};
+}
+
+int Win32System::WriteFileBytes(const std::string& path, std::string_view bytes, platform::WriteMode mode) {
+    const bool inPlace = mode == platform::WriteMode::InPlace;
+    // In place the file keeps its attributes: a hidden file opens only without CREATE_ALWAYS.
+    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, inPlace ? OPEN_EXISTING : CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) return LastError(ERROR_ACCESS_DENIED);
+    if (inPlace) {
+        // Grow the file first, so that a full disk fails the write before any byte of it has changed.
+        DWORD high = 0;
+        const DWORD low = GetFileSize(file.Get(), &high);
+        const std::uint64_t length = (static_cast<std::uint64_t>(high) << 32) | low;
+        if (bytes.size() > length && !SetLength(file.Get(), bytes.size())) return LastError();
+        if (SetFilePointer(file.Get(), 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER) return LastError();
     }
-    if (MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
-    DWORD error = GetLastError();
-    // 95/98/ME have no MoveFileEx: replace in two steps there.
-    if (error == ERROR_CALL_NOT_IMPLEMENTED) {
-        DeleteFileA(path.c_str());
-        // Should the rename fail now, the temporary file is all that is left of the report: keep it.
-        return MoveFileA(temporary, path.c_str()) ? 0 : static_cast<int>(GetLastError());
-    }
-    DeleteFileA(temporary);
-    return static_cast<int>(error ? error : ERROR_ACCESS_DENIED);
+    if (!WriteAll(file.Get(), bytes)) return LastError();
+    if (inPlace && !SetLength(file.Get(), bytes.size())) return LastError();
+    return FlushFileBuffers(file.Get()) ? 0 : LastError();
+}
+
+platform::ReadAnswer Win32System::ReadFileBytes(const std::string& path) {
+    UniqueHandle file(
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) return {std::nullopt, LastError(ERROR_ACCESS_DENIED)};
+    std::string bytes;
+    char chunk[65536];
+    DWORD got = 0;
+    while (ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
+    if (GetLastError() != NO_ERROR && got != 0) return {std::nullopt, LastError()};
+    return {std::move(bytes), 0};
+}
+
+int Win32System::ReplaceExistingFile(const std::string& target, const std::string& replacement) {
+    // Windows 2000 and later; looked up at run time for NT 4 and 95/98/ME.
+    using ReplaceFileFn = BOOL(WINAPI*)(LPCSTR, LPCSTR, LPCSTR, DWORD, LPVOID, LPVOID);
+    static const auto replaceFile = [] {
+        const HMODULE kernel = GetModuleHandleA("kernel32.dll");
+        return kernel ? reinterpret_cast<ReplaceFileFn>(reinterpret_cast<void*>(GetProcAddress(kernel, "ReplaceFileA")))
+                      : nullptr;
+    }();
+    if (!replaceFile) return ERROR_CALL_NOT_IMPLEMENTED;
+    return replaceFile(target.c_str(), replacement.c_str(), nullptr, REPLACEFILE_WRITE_THROUGH, nullptr, nullptr)
+               ? 0
+               : LastError(ERROR_ACCESS_DENIED);
+}
+
+int Win32System::MoveFileReplacing(const std::string& from, const std::string& to) {
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+               ? 0
+               : LastError(ERROR_ACCESS_DENIED);
+}
+
+int Win32System::RenameFile(const std::string& from, const std::string& to) {
+    return MoveFileA(from.c_str(), to.c_str()) ? 0 : LastError(ERROR_ACCESS_DENIED);
+}
+
+int Win32System::RemoveFile(const std::string& path) {
+    return DeleteFileA(path.c_str()) ? 0 : LastError(ERROR_ACCESS_DENIED);
+}
+
+std::optional<std::uint32_t> Win32System::FileAttributes(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+    return attributes;
+}
+
+int Win32System::ChangeFileAttributes(const std::string& path, std::uint32_t attributes) {
+    return SetFileAttributesA(path.c_str(), attributes) ? 0 : LastError(ERROR_ACCESS_DENIED);
 }
 
 }  // namespace orvane::win32

@@ -13,8 +13,17 @@ public:
     std::optional<platform::OsVersion> Version() override;
     int SystemMetric(int index) override;
     std::optional<std::string> TimeZoneStandardName() override;
+    std::optional<std::uint8_t> ProductType() override;
     std::optional<platform::PrinterEntry> DefaultPrinter() override;
-    int ReplaceFileContents(const std::string& path, std::string_view bytes) override;
+    platform::TempFileAnswer CreateTempFile(const std::string& folder) override;
+    int WriteFileBytes(const std::string& path, std::string_view bytes, platform::WriteMode mode) override;
+    platform::ReadAnswer ReadFileBytes(const std::string& path) override;
+    int ReplaceExistingFile(const std::string& target, const std::string& replacement) override;
+    int MoveFileReplacing(const std::string& from, const std::string& to) override;
+    int RenameFile(const std::string& from, const std::string& to) override;
+    int RemoveFile(const std::string& path) override;
+    std::optional<std::uint32_t> FileAttributes(const std::string& path) override;
+    int ChangeFileAttributes(const std::string& path, std::uint32_t attributes) override;
 
     // platform::Hardware (win32_hardware.cpp)
     std::optional<std::uint64_t> TotalPhysicalMemory() override;
@@ -41,6 +50,7 @@ public:
     std::uint32_t WaveOutDeviceCount() override;
     std::string WaveOutDeviceName(std::uint32_t device) override;
     std::optional<std::string> DisplayDeviceString(std::uint32_t index) override;
+    std::unique_ptr<platform::DeviceInterfaceList> PresentDeviceInterfaces(const platform::Guid& interfaceClass) override;
 
     // platform::NtQuery (win32_hardware.cpp)
     platform::NtQueryEntry FindNtQuerySystemInformation() override;

@@ -51,11 +51,13 @@ private:
 // A page target that keeps each page's drawing and counts how the pages were begun and ended.
 class RecordingTarget : public PageTarget {
 public:
+    PageSize Paper() override { return paper; }
     Surface& Measure() override { return measure; }
     Surface& BeginPage() override {
         if (open) throw std::logic_error("a page begun inside another");
         open = true;
         pages.emplace_back();
+        pages.back().sizedByPoints = measure.sizedByPoints;
         return pages.back();
     }
     void EndPage() override {
@@ -63,7 +65,8 @@ public:
         open = false;
     }
 
-    RecordingSurface measure;
+    PageSize paper;            // A4 unless a test sets it
+    RecordingSurface measure;  // its font model is every page's
     std::deque<RecordingSurface> pages;
     bool open = false;
 };

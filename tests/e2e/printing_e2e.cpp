@@ -61,7 +61,9 @@ TEST(Printing, QuickPrintPrintsThePictureAndLeavesTheWindowRestored) {
     PressKey(GetForegroundWindow(), VK_RETURN);
     EXPECT_TRUE(WaitUntil([&] { return PdfCount() == before + 1; }, 60s)) << "a PDF in " << PdfFolder();
     EXPECT_TRUE(WaitUntil([&] { return !IsZoomed(main); }, 5s)) << "Quick Print leaves the window restored";
-    EXPECT_TRUE(IsWindowVisible(FindChildOfClass(main, "msctls_statusbar32"))) << "the bars come back";
+    // The bars are shown again just after the window is restored.
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(FindChildOfClass(main, "msctls_statusbar32")) != FALSE; }, 5s))
+        << "the bars come back";
     EXPECT_EQ(ControlText(main, "Info1"), "") << "Quick Print does not refresh";
 }
 
