@@ -1,5 +1,6 @@
 #include "cpu/cpu_speed.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "core/text.h"
@@ -112,7 +113,9 @@ std::optional<double> SampleCPUUsage(System& sys, CPUUsageSampler& sampler) {
         const double elapsed = AsDouble(systemTime) - AsDouble(sampler.previousSystemTime);
         // Nothing to divide by: keep the previous sample, so that the next one measures across this.
         if (elapsed == 0.0 || processors == 0) return std::nullopt;
-        usage = 100.0 - (idle / elapsed) * 100.0 / processors + 0.5;
+        // The half rounds the gauges; a busy machine would otherwise read 100.5 %, and counters that
+        // do not quite agree (idle ahead of the clock) a negative figure.
+        usage = std::clamp(100.0 - (idle / elapsed) * 100.0 / processors + 0.5, 0.0, 100.0);
     }
     sampler.previousIdleTime = idleTime;
     sampler.previousSystemTime = systemTime;

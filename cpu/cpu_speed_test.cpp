@@ -89,18 +89,22 @@ TEST(SampleCPUUsage, ComparesWithThePreviousSampleAndAddsAHalf) {
         unsigned processors;
         double usage;
         int gauge;
+        std::uint64_t idle = 9000000;
     };
-    // Idle difference 9000000 over an elapsed 10000000.
+    // Idle difference 9000000 over an elapsed 10000000, unless the case says otherwise.
     const Case cases[] = {
         {1, 10.5, 10},
-        {2, 55.5, 55}
+        {2, 55.5, 55},
+        {1, 100.0, 100, 0},          // fully busy: the half would make it 100.5
+        {1, 0.0, 0, 11000000},       // idle counted ahead of the clock
+        {1, 0.5, 0, 10000000},       // idle: the designed half stays
     };
     for (const Case& c : cases) {
         TestMachine machine;
         machine.processors = c.processors;
         CPUUsageSampler sampler;
         EXPECT_FALSE(Sample(machine, sampler, 130000000000000000ull, 5000000000ull)) << "the first sample only stores";
-        const auto usage = Sample(machine, sampler, 130000000010000000ull, 5009000000ull);
+        const auto usage = Sample(machine, sampler, 130000000010000000ull, 5000000000ull + c.idle);
         ASSERT_TRUE(usage);
         EXPECT_DOUBLE_EQ(*usage, c.usage);
         EXPECT_EQ(static_cast<int>(*usage), c.gauge);
@@ -134,7 +138,7 @@ TEST(SampleCPUUsage, NothingToDivideByKeepsThePreviousSample) {
     EXPECT_FALSE(Sample(machine, sampler, 20000000, 2000000));
     EXPECT_EQ(sampler.previousIdleTime, 1000000u);
     machine.processors = 1;
-    EXPECT_DOUBLE_EQ(*Sample(machine, sampler, 20000000, 1000000), 100.5);  // busy throughout
+    EXPECT_DOUBLE_EQ(*Sample(machine, sampler, 20000000, 1000000), 100.0);  // busy throughout
 }
 
 TEST(SampleCPUUsage, AMissingEntryIsLookedUpAgainEachTime) {
