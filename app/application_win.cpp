@@ -51,7 +51,7 @@ int Application::Run() {
     personal_ = created(std::make_unique<PersonalForm>(system_));
     quickReport5_ = BuildPersonalReportLayout();
     memory_ = created(std::make_unique<MemoryForm>(system_));
-    cpu_ = created(std::make_unique<CpuForm>());
+    cpu_ = created(std::make_unique<CpuForm>(system_, clock_));
     display_ = created(std::make_unique<DisplayForm>());
     disk_ = created(std::make_unique<DiskForm>());
     devices_ = created(std::make_unique<DevicesForm>());
@@ -67,14 +67,7 @@ int Application::Run() {
 
 int Application::MessageLoop() {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-        ui::Form* form = ui::Form::FromHandle(root);
-        if (form && form->Accelerators() && TranslateAcceleratorA(root, form->Accelerators(), &message)) continue;
-        if (form && form->UsesDialogKeys() && IsDialogMessageA(root, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) ui::TranslateAndDispatch(message);
     return 0;
 }
 

@@ -10,6 +10,7 @@
 #include "app/main_window_win.h"
 #include "app/print_preview_win.h"
 #include "app/printed_report.h"
+#include "cpu/cpu_speed.h"
 #include "cpu/cpu_window_win.h"
 #include "cpu/memory_window_win.h"
 #include "platform/win32/win32_system.h"
@@ -34,6 +35,8 @@ public:
 
     platform::System& System() { return system_; }
     const LaunchOptions& Options() const { return options_; }
+    // The most recent clock measurement of this run, shared by the summary and the CPU window.
+    CPUClockRecord& Clock() { return clock_; }
 
     MainForm& Main() { return *main_; }
     PersonalForm& Personal() { return *personal_; }
@@ -55,6 +58,7 @@ private:
 
     win32::Win32System system_;
     LaunchOptions options_;
+    CPUClockRecord clock_;
     // In creation order.
     std::unique_ptr<MainForm> main_;
     std::unique_ptr<AboutBox> about_;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/text.h"
+#include "cpu/cpu_window_display.h"
 #include "platform/testing/test_machine.h"
 
 namespace orvane {
@@ -31,7 +32,7 @@ TEST(CPUSpeed, CountsLowThirtyTwoBitsOverHalfASecond) {
         EXPECT_EQ(summary.sleeps, std::vector<std::uint32_t>{500});
         TestMachine window;
         window.tscReadings = {c.before, c.after};
-        EXPECT_EQ(Format("%.5d", static_cast<int>(MeasureCPUSpeed(window))), c.digits);
+        EXPECT_EQ(SpeedDigits(MeasureCPUSpeed(window)), c.digits);
     }
 }
 
@@ -88,12 +89,13 @@ TEST(SampleCPUUsage, ComparesWithThePreviousSampleAndAddsAHalf) {
     struct Case {
         unsigned processors;
         double usage;
-        int gauge;
+        int gauge;          // the CPU window's gauges
+        const char* label;  // and its usage label
     };
     // Idle difference 9000000 over an elapsed 10000000.
     const Case cases[] = {
-        {1, 10.5, 10},
-        {2, 55.5, 55}
+        {1, 10.5, 10, "10.5 %"},
+        {2, 55.5, 55, "55.5 %"}
     };
     for (const Case& c : cases) {
         TestMachine machine;
@@ -103,8 +105,8 @@ TEST(SampleCPUUsage, ComparesWithThePreviousSampleAndAddsAHalf) {
         const auto usage = Sample(machine, sampler, 130000000010000000ull, 5009000000ull);
         ASSERT_TRUE(usage);
         EXPECT_DOUBLE_EQ(*usage, c.usage);
-        EXPECT_EQ(static_cast<int>(*usage), c.gauge);
-        EXPECT_EQ(Format("%.1f %%", *usage), Format("%.1f %%", c.usage));
+        EXPECT_EQ(UsageGaugePosition(*usage), c.gauge);
+        EXPECT_EQ(UsageLabelText(*usage, '.'), c.label);
     }
 }
 
