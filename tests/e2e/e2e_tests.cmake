@@ -14,7 +14,7 @@ function(orvane_e2e_test name)
 endfunction()
 
 # Suites that need nothing around the driver, one entry each.
-foreach(suite IN ITEMS BatchMode VersionModes VersionGate RefreshErrors Interactive MainWindow MemoryWindow AboutAndHelp
+foreach(suite IN ITEMS BatchMode VersionModes VersionGate RefreshErrors Interactive MainWindow MemoryWindow CpuWindow AboutAndHelp
                        HardwareRows WmiRows FirmwareRows PersonalWindow ModemRow Outputs)
     orvane_e2e_test(${suite} ${ORVANE_E2E_DIR}/run_driver.sh "${suite}.*")
 endforeach()
