@@ -10,10 +10,13 @@
 #include <map>
 #include <string>
 
+#include "res/digit_pictures.h"
 #include "tests/e2e/harness.h"
 
 namespace e2e {
 namespace {
+
+namespace res = orvane::res;
 
 constexpr int kCpuToolButton = 6;  // counting the separator after System
 
@@ -171,6 +174,31 @@ void ChooseCpuSpeed(HWND cpu) {
     }
 }
 
+// The digits as the screen shows them: each segment's middle is aqua where the digit lights it and
+// black where it does not.
+void ExpectDigitsOnScreen(HWND paintBox, const std::string& digits) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    auto scaled = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
+    const RECT box = ScreenRect(paintBox);
+    const float pixelsPerUnit = static_cast<float>(scaled(res::kDigitHeight)) / res::kDigitHeight;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        const int digit = digits[i] - '0';
+        for (int s = 0; s < res::kSegmentCount; ++s) {
+            const res::Point centre = res::SegmentCentre(static_cast<res::Segment>(s));
+            const int x = box.left + scaled(16 * static_cast<int>(i)) + static_cast<int>(centre.x * pixelsPerUnit);
+            const int y = box.top + static_cast<int>(centre.y * pixelsPerUnit);
+            const COLORREF pixel = GetPixel(screen, x, y);
+            const bool lit = (res::SegmentsOf(digit) >> s) & 1u;
+            const bool aqua = GetRValue(pixel) < 60 && GetGValue(pixel) > 200 && GetBValue(pixel) > 200;
+            const bool black = GetRValue(pixel) < 30 && GetGValue(pixel) < 30 && GetBValue(pixel) < 30;
+            EXPECT_TRUE(lit ? aqua : black) << "digit " << i << " (" << digit << ") segment "
+                                           << static_cast<char>('a' + s) << " pixel " << std::hex << pixel;
+        }
+    }
+    ReleaseDC(nullptr, screen);
+}
+
 TEST(CpuWindow, F11ShowsThisMachinesProcessorWithStillDisplays) {
     Orvane orvane("");
     HWND main = orvane.Main();
@@ -238,6 +266,7 @@ TEST(CpuWindow, F11ShowsThisMachinesProcessorWithStillDisplays) {
     EXPECT_TRUE(IsDigits(measured.speed, 5)) << measured;
     EXPECT_GT(std::atoi(measured.speed.c_str()), 0) << measured;
     EXPECT_EQ(measured.counter, "");
+    ExpectDigitsOnScreen(FindControl(cpu, "ptBoxTotTracks"), measured.speed);
     ExpectStill(cpu, measured);
 }
 
