@@ -16,13 +16,13 @@ TEST(CPUWindowDigits, SpeedShowsTheWholeMegahertzAsFiveDigits) {
         const char* digits;
     };
     const Case cases[] = {
-        {CyclesToMHz(0, 1396695000ull), "02793"},     // 2793.39 MHz
+        {CyclesToMHz(0, 1396695000ull), "02793"},        // 2793.39 MHz
         {CyclesToMHz(0, (1ull << 32) + 1000), "00000"},  // 0.002 MHz: the counter wrapped
-        {66.99, "00066"},                              // the fraction is dropped, not rounded
-        {8589.934592, "08589"},                        // the fastest a half-second count can show
+        {66.99, "00066"},                                // the fraction is dropped, not rounded
+        {8589.934592, "08589"},                          // the fastest a half-second count can show
         {99999.5, "99999"},
         {0.0, "00000"},
-        {-1.0, "00000"},                                       // not a speed
+        {-1.0, "00000"},                                      // not a speed
         {std::numeric_limits<double>::quiet_NaN(), "00000"},  // nor this
         {1e300, "00000"},
     };
@@ -58,16 +58,18 @@ TEST(CPUWindowUsage, LabelAndGauges) {
         const char* label;
         int gauge;
     };
+    // clang-format off
     const Case cases[] = {
-        {10.5, '.', "10.5 %", 10},
-        {55.5, ',', "55,5 %", 55},
-        {0.5, '.', "0.5 %", 0},     // an idle machine
-        {12.46, '.', "12.5 %", 12},
+        {10.5,  '.', "10.5 %",  10},
+        {55.5,  ',', "55,5 %",  55},
+        {0.5,   '.', "0.5 %",   0},    // an idle machine
+        {12.46, '.', "12.5 %",  12},
         {99.96, '.', "100.0 %", 99},
         {100.5, '.', "100.5 %", 100},  // a full machine, with the half added
-        {-0.3, '.', "-0.3 %", 0},     // counters that ran unevenly stay within the gauges
+        {-0.3,  '.', "-0.3 %",  0},    // counters that ran unevenly stay within the gauges
         {250.0, '.', "250.0 %", 100},
     };
+    // clang-format on
     for (const Case& c : cases) {
         EXPECT_EQ(UsageLabelText(c.usage, c.separator), c.label) << c.usage;
         EXPECT_EQ(UsageGaugePosition(c.usage), c.gauge) << c.usage;

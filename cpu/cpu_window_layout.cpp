@@ -12,7 +12,10 @@ constexpr ui::Colour kAqua = ui::Rgb(0, 255, 255);
 constexpr ui::Colour kBlack = ui::Rgb(0, 0, 0);
 
 ui::ControlSpec Heading(const char* name, const char* caption, int x, int y) {
-    return {.name = name, .kind = ui::ControlKind::Heading, .caption = caption, .rect = {x, y, 0, 0},
+    return {.name = name,
+            .kind = ui::ControlKind::Heading,
+            .caption = caption,
+            .rect = {x, y, 0, 0},
             .parent = kCpuAreaName};
 }
 
@@ -103,10 +106,24 @@ ui::Layout BuildCpuWindowLayout(const char* webSite) {
 }
 
 ui::WindowLayout CpuWindowLayout(const char* webSite) {
-    ui::WindowLayout window{"TfrmCPU", ui::ClientWidthOfOuter(kCpuWindowWidth, true),
-                            ui::ClientHeightOfOuter(kCpuWindowHeight, true, true), BuildCpuWindowLayout(webSite), {}};
-    window.written = {kCpuBrandName, kCpuChipName, "Info1", "Info2", "Info3", "Info4", "Info5", kCpuSerialName,
-                      "Info7", kCpuFeatureListName, kCpuUsageLabelName, kCpuSpeedBoxName, kCpuCounterBoxName};
+    ui::WindowLayout window{"TfrmCPU",
+                            ui::ClientWidthOfOuter(kCpuWindowWidth, true),
+                            ui::ClientHeightOfOuter(kCpuWindowHeight, true, true),
+                            BuildCpuWindowLayout(webSite),
+                            {}};
+    window.written = {kCpuBrandName,
+                      kCpuChipName,
+                      "Info1",
+                      "Info2",
+                      "Info3",
+                      "Info4",
+                      "Info5",
+                      kCpuSerialName,
+                      "Info7",
+                      kCpuFeatureListName,
+                      kCpuUsageLabelName,
+                      kCpuSpeedBoxName,
+                      kCpuCounterBoxName};
     window.written.insert(window.written.end(), std::begin(kCpuGaugeNames), std::end(kCpuGaugeNames));
     return window;
 }

@@ -31,8 +31,8 @@ void RunStep(Step step) {
 }  // namespace
 
 CpuForm::CpuForm(platform::System& sys, CPUClockRecord& clock)
-    : ui::Form(ui::DetailFrame("TfrmCPU", "CPU Info", kCpuWindowWidth, kCpuWindowHeight, false,
-                               ui::FormBorder::Sizeable)),
+    : ui::Form(
+          ui::DetailFrame("TfrmCPU", "CPU Info", kCpuWindowWidth, kCpuWindowHeight, false, ui::FormBorder::Sizeable)),
       sys_(sys),
       clock_(clock) {}
 
@@ -64,8 +64,8 @@ void CpuForm::OnCreate() {
     KeepImageList(digitImages_);
     if (!digitImages_) return;
     for (int digit = 0; digit <= 9; ++digit) {
-        HBITMAP picture = ui::BitmapFromPixels(res::Rasterise(res::DigitPicture(digit), width, height), width, height,
-                                               false);
+        HBITMAP picture =
+            ui::BitmapFromPixels(res::Rasterise(res::DigitPicture(digit), width, height), width, height, false);
         if (!picture) continue;
         ImageList_Add(digitImages_, picture, nullptr);
         DeleteObject(picture);

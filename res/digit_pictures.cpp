@@ -27,7 +27,11 @@ Shape Horizontal(float y) {
             0,
             0,
             0,
-            {{x0, y}, {x0 + kHalf, y - kHalf}, {x1 - kHalf, y - kHalf}, {x1, y}, {x1 - kHalf, y + kHalf},
+            {{x0, y},
+             {x0 + kHalf, y - kHalf},
+             {x1 - kHalf, y - kHalf},
+             {x1, y},
+             {x1 - kHalf, y + kHalf},
              {x0 + kHalf, y + kHalf}}};
 }
 
@@ -41,7 +45,11 @@ Shape Vertical(float x, float top, float bottom) {
             0,
             0,
             0,
-            {{x, y0}, {x + kHalf, y0 + kHalf}, {x + kHalf, y1 - kHalf}, {x, y1}, {x - kHalf, y1 - kHalf},
+            {{x, y0},
+             {x + kHalf, y0 + kHalf},
+             {x + kHalf, y1 - kHalf},
+             {x, y1},
+             {x - kHalf, y1 - kHalf},
              {x - kHalf, y0 + kHalf}}};
 }
 

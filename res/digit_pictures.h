@@ -9,8 +9,8 @@
 
 namespace orvane::res {
 
-inline constexpr int kDigitWidth = 13;   // design units (pixels at 96 DPI)
-inline constexpr int kDigitHeight = 22;  // the picture's `design`
+inline constexpr int kDigitWidth = 13;                      // design units (pixels at 96 DPI)
+inline constexpr int kDigitHeight = 22;                     // the picture's `design`
 inline constexpr std::uint32_t kDigitSegment = 0xFF00FFFF;  // aqua
 inline constexpr std::uint32_t kDigitBackground = 0xFF000000;
 

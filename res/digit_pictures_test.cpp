@@ -19,8 +19,8 @@ bool IsBlack(std::uint32_t pixel) {
 
 // The segments each digit lights, as a seven-segment display shows it (a top, b top right, c bottom
 // right, d bottom, e bottom left, f top left, g middle).
-const char* const kLitSegments[10] = {"abcdef", "bc", "abdeg", "abcdg", "bcfg", "acdfg", "acdefg", "abc", "abcdefg",
-                                      "abcdfg"};
+const char* const kLitSegments[10] = {"abcdef", "bc",     "abdeg", "abcdg",   "bcfg",
+                                      "acdfg",  "acdefg", "abc",   "abcdefg", "abcdfg"};
 
 // At the designed 13 x 22 and at the 144-DPI 20 x 33 (MulDiv rounds 19.5 up).
 class DigitPictures : public ::testing::TestWithParam<std::pair<int, int>> {};
@@ -47,8 +47,8 @@ TEST_P(DigitPictures, LightExactlyTheDigitsSegmentsOnBlack) {
             }
         }
         // The ground is black and opaque everywhere, also between the segments and at the edges.
-        for (Point ground : {Point{0.2f, 0.2f}, Point{6.5f, 6.75f}, Point{6.5f, 15.25f}, Point{12.8f, 21.8f},
-                             Point{0.2f, 21.8f}}) {
+        for (Point ground :
+             {Point{0.2f, 0.2f}, Point{6.5f, 6.75f}, Point{6.5f, 15.25f}, Point{12.8f, 21.8f}, Point{0.2f, 21.8f}}) {
             EXPECT_TRUE(IsBlack(at(ground))) << "digit " << digit << " at " << ground.x << "," << ground.y;
         }
         for (int x = 0; x < width; ++x) EXPECT_EQ(pixels[static_cast<std::size_t>(x)] >> 24, 0xFFu) << x;

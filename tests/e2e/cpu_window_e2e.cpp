@@ -1,9 +1,9 @@
 // The CPU window as a user opens it: this machine's processor as CPUID reports it to the driver, and
 // the live displays, which run only after the main window's CPU button and stop when the window closes.
-#include <gtest/gtest.h>
-#include <intrin.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <gtest/gtest.h>
+#include <intrin.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -135,8 +135,8 @@ LiveDisplays ReadLive(HWND cpu) {
 }
 
 std::ostream& operator<<(std::ostream& out, const LiveDisplays& live) {
-    return out << "usage '" << live.usage << "' speed '" << live.speed << "' counter '" << live.counter
-               << "' gauges " << live.gauge1 << "/" << live.gauge2;
+    return out << "usage '" << live.usage << "' speed '" << live.speed << "' counter '" << live.counter << "' gauges "
+               << live.gauge1 << "/" << live.gauge2;
 }
 
 // The live displays stay as they are for three seconds, three timer intervals.
@@ -193,7 +193,7 @@ void ExpectDigitsOnScreen(HWND paintBox, const std::string& digits) {
             const bool aqua = GetRValue(pixel) < 60 && GetGValue(pixel) > 200 && GetBValue(pixel) > 200;
             const bool black = GetRValue(pixel) < 30 && GetGValue(pixel) < 30 && GetBValue(pixel) < 30;
             EXPECT_TRUE(lit ? aqua : black) << "digit " << i << " (" << digit << ") segment "
-                                           << static_cast<char>('a' + s) << " pixel " << std::hex << pixel;
+                                            << static_cast<char>('a' + s) << " pixel " << std::hex << pixel;
         }
     }
     ReleaseDC(nullptr, screen);
