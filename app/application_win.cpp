@@ -50,7 +50,7 @@ void Application::SetRecipes() {
     recipe(about_, "about box made", [] { return std::make_unique<AboutBox>(); });
     recipe(personal_, "personal window made", [this] { return std::make_unique<PersonalForm>(system_); });
     recipe(memory_, "memory window made", [this] { return std::make_unique<MemoryForm>(system_); });
-    recipe(cpu_, "CPU window made", [] { return std::make_unique<CpuForm>(); });
+    recipe(cpu_, "CPU window made", [this] { return std::make_unique<CpuForm>(system_, clock_); });
     recipe(display_, "display window made", [] { return std::make_unique<DisplayForm>(); });
     recipe(disk_, "drive window made", [] { return std::make_unique<DiskForm>(); });
     recipe(devices_, "devices window made", [] { return std::make_unique<DevicesForm>(); });
@@ -97,14 +97,7 @@ int Application::Run() {
 
 int Application::MessageLoop() {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-        ui::Form* form = ui::Form::FromHandle(root);
-        if (form && form->Accelerators() && TranslateAcceleratorA(root, form->Accelerators(), &message)) continue;
-        if (form && form->UsesDialogKeys() && IsDialogMessageA(root, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) ui::TranslateAndDispatch(message);
     return 0;
 }
 

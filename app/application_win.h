@@ -16,6 +16,7 @@
 #include "app/main_window_win.h"
 #include "app/print_preview_win.h"
 #include "app/printed_report.h"
+#include "cpu/cpu_speed.h"
 #include "cpu/cpu_window_win.h"
 #include "cpu/memory_window_win.h"
 #include "platform/win32/win32_system.h"
@@ -57,6 +58,8 @@ public:
 
     platform::System& System() { return system_; }
     const LaunchOptions& Options() const { return options_; }
+    // The most recent clock measurement of this run, shared by the summary and the CPU window.
+    CPUClockRecord& Clock() { return clock_; }
 
     MainForm& Main() { return *main_; }
     PersonalForm& Personal() { return personal_.Get(); }
@@ -80,6 +83,7 @@ private:
 
     win32::Win32System system_;
     LaunchOptions options_;
+    CPUClockRecord clock_;
     // In the interactive run's creation order; destroyed in reverse, the main window last.
     std::unique_ptr<MainForm> main_;
     WindowSlot<AboutBox> about_;

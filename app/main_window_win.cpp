@@ -173,7 +173,7 @@ void MainForm::RunBatchMode(const std::string& path) {
 
 void MainForm::Refresh1Click() {
     ui::BusyCursor busy;
-    RunSummaryRefresh(app_.System(), *this, app_.Options());
+    RunSummaryRefresh(app_.System(), *this, app_.Options(), kSummaryRows, kPersonalRefreshRows, &app_.Clock());
 }
 
 void MainForm::PersonalInfo1Click() {
@@ -301,7 +301,12 @@ void MainForm::OnClick(const std::string& name) {
     if (name == "ToolButton3") InvokeMenu("MemoryInfo1");
     if (name == "ToolButton4") InvokeMenu("DisplayInfo1");
     if (name == "ToolButton5") InvokeMenu("DiskInfo1");
-    if (name == "ToolButton6") ui::RunCommand(Handle(), [this] { app_.Cpu().ShowForm(); });
+    if (name == "ToolButton6") {
+        ui::RunCommand(Handle(), [this] {
+            app_.Cpu().StartUpdates();
+            app_.Cpu().ShowForm();
+        });
+    }
     if (name == "ToolButton7") ui::RunCommand(Handle(), [this] { app_.Devices().ShowForm(); });
     if (name == "ToolButton8") InvokeMenu("Uninstallers1");
     if (name == "ToolButton9") InvokeMenu("Startup1");

@@ -1,6 +1,7 @@
 #include "app/window_layouts.h"
 
 #include "app/main_window_layout.h"
+#include "cpu/cpu_window_layout.h"
 #include "cpu/memory_window_layout.h"
 #include "probes/personal_rows.h"
 #include "probes/personal_window_layout.h"
@@ -25,6 +26,7 @@ std::vector<ui::WindowLayout> AllWindowLayouts(const char* webSite) {
     for (const PersonalRowSpec& row : kPersonalRefreshRows) personal.written.push_back(row.valueName);
     windows.push_back(personal);
     windows.push_back(MemoryWindowLayout(webSite));
+    windows.push_back(CpuWindowLayout(webSite));
     return windows;
 }
 

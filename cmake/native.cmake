@@ -22,6 +22,7 @@ file(GLOB ORVANE_UNIT_TESTS CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/cpu/*_test.cpp
     ${CMAKE_SOURCE_DIR}/ui/*_test.cpp
     ${CMAKE_SOURCE_DIR}/report/*_test.cpp
+    ${CMAKE_SOURCE_DIR}/res/*_test.cpp
     ${CMAKE_SOURCE_DIR}/windows/*_test.cpp)
 add_executable(orvane_unit ${ORVANE_UNIT_TESTS} platform/testing/test_machine.cpp)
 target_compile_options(orvane_unit PRIVATE ${ORVANE_WARNINGS})

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/text.h"
+#include "cpu/cpu_window_display.h"
 #include "platform/testing/test_machine.h"
 
 namespace orvane {
@@ -31,7 +32,7 @@ TEST(CPUSpeed, CountsLowThirtyTwoBitsOverHalfASecond) {
         EXPECT_EQ(summary.sleeps, std::vector<std::uint32_t>{500});
         TestMachine window;
         window.tscReadings = {c.before, c.after};
-        EXPECT_EQ(Format("%.5d", static_cast<int>(MeasureCPUSpeed(window))), c.digits);
+        EXPECT_EQ(SpeedDigits(MeasureCPUSpeed(window)), c.digits);
     }
 }
 
@@ -88,16 +89,17 @@ TEST(SampleCPUUsage, ComparesWithThePreviousSampleAndAddsAHalf) {
     struct Case {
         unsigned processors;
         double usage;
-        int gauge;
+        int gauge;          // the CPU window's gauges
+        const char* label;  // and its usage label
         std::uint64_t idle = 9000000;
     };
     // Idle difference 9000000 over an elapsed 10000000, unless the case says otherwise.
     const Case cases[] = {
-        {1, 10.5, 10},
-        {2, 55.5, 55},
-        {1, 100.0, 100, 0},          // fully busy: the half would make it 100.5
-        {1, 0.0, 0, 11000000},       // idle counted ahead of the clock
-        {1, 0.5, 0, 10000000},       // idle: the designed half stays
+        {1, 10.5, 10, "10.5 %"},
+        {2, 55.5, 55, "55.5 %"},
+        {1, 100.0, 100, "100.0 %", 0},        // fully busy: the half would make it 100.5
+        {1, 0.0, 0, "0.0 %", 11000000},       // idle counted ahead of the clock
+        {1, 0.5, 0, "0.5 %", 10000000},       // idle: the designed half stays
     };
     for (const Case& c : cases) {
         TestMachine machine;
@@ -107,8 +109,8 @@ TEST(SampleCPUUsage, ComparesWithThePreviousSampleAndAddsAHalf) {
         const auto usage = Sample(machine, sampler, 130000000010000000ull, 5000000000ull + c.idle);
         ASSERT_TRUE(usage);
         EXPECT_DOUBLE_EQ(*usage, c.usage);
-        EXPECT_EQ(static_cast<int>(*usage), c.gauge);
-        EXPECT_EQ(Format("%.1f %%", *usage), Format("%.1f %%", c.usage));
+        EXPECT_EQ(UsageGaugePosition(*usage), c.gauge);
+        EXPECT_EQ(UsageLabelText(*usage, '.'), c.label);
     }
 }
 

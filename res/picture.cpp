@@ -77,12 +77,17 @@ void PutLe32(std::vector<std::uint8_t>& out, std::uint32_t v) {
 }  // namespace
 
 std::vector<std::uint32_t> Rasterise(const Picture& picture, int size) {
+    return Rasterise(picture, size, size);
+}
+
+std::vector<std::uint32_t> Rasterise(const Picture& picture, int width, int height) {
     constexpr int kSamples = 4;  // 4 x 4 samples per pixel
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size) * static_cast<std::size_t>(size), 0);
-    const float unit = picture.design / static_cast<float>(size);
+    if (width <= 0 || height <= 0) return {};
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+    const float unit = picture.design / static_cast<float>(height);
     for (const Shape& shape : picture.shapes) {
-        for (int py = 0; py < size; ++py) {
-            for (int px = 0; px < size; ++px) {
+        for (int py = 0; py < height; ++py) {
+            for (int px = 0; px < width; ++px) {
                 int hits = 0;
                 for (int sy = 0; sy < kSamples; ++sy) {
                     for (int sx = 0; sx < kSamples; ++sx) {
@@ -92,7 +97,7 @@ std::vector<std::uint32_t> Rasterise(const Picture& picture, int size) {
                     }
                 }
                 if (hits == 0) continue;
-                std::uint32_t& pixel = pixels[static_cast<std::size_t>(py) * static_cast<std::size_t>(size) +
+                std::uint32_t& pixel = pixels[static_cast<std::size_t>(py) * static_cast<std::size_t>(width) +
                                               static_cast<std::size_t>(px)];
                 pixel = Blend(pixel, shape.argb, static_cast<float>(hits) / (kSamples * kSamples));
             }

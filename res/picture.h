@@ -28,6 +28,9 @@ struct Picture {
 
 // size x size pixels, top row first, each 0xAARRGGBB with straight (not premultiplied) alpha.
 std::vector<std::uint32_t> Rasterise(const Picture& picture, int size);
+// A picture that is not square: `design` units span the height; the width takes as many pixels as the
+// caller asks for, at the same scale.
+std::vector<std::uint32_t> Rasterise(const Picture& picture, int width, int height);
 
 // The program's icon.
 Picture AppIcon();

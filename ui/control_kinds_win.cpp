@@ -17,7 +17,6 @@ namespace {
 
 constexpr Paint kOwn{};
 constexpr Paint kFormBack{Paint::Source::FormBackground, 0};
-constexpr Paint kDeclared{Paint::Source::Declared, 0};
 constexpr Paint Fixed(Colour colour) {
     return {Paint::Source::Fixed, colour};
 }
@@ -59,7 +58,7 @@ constexpr KindTraits kKinds[] = {
     {ControlKind::ListView,      WC_LISTVIEWA,        LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | WS_TABSTOP,
                                                                                    WS_EX_CLIENTEDGE, kWindowFont,  kOwn,                  kOwn,                     false, PrepareListView},
     {ControlKind::CheckList,     "LISTBOX",           LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | LBS_NOSEL | WS_BORDER,
-                                                                                                  0, kWindowFont,  kDeclared,             kOwn,                     false, PrepareCheckList},
+                                                                                                  0, kWindowFont,  System(COLOR_INFOBK),  kOwn,                     false, PrepareCheckList},
     {ControlKind::VerticalGauge, PROGRESS_CLASSA,     PBS_VERTICAL | PBS_SMOOTH,                  0, kWindowFont,  kOwn,                  kOwn,                     false, PrepareVerticalGauge},
     {ControlKind::BarGauge,      kBarGaugeClass,      WS_BORDER,                                  0, kRowFont,     kOwn,                  kOwn,                     false, PrepareBarGauge},
     {ControlKind::Image,         "STATIC",            SS_ICON | SS_REALSIZECONTROL,               0, kWindowFont,  kFormBack,             kOwn,                     false, nullptr},

@@ -160,6 +160,28 @@ void ShowErrorBox(HWND owner, const std::string& text) {
     MessageBoxA(owner, text.c_str(), "Orvane", MB_OK | MB_ICONERROR);
 }
 
+bool TranslateAndDispatch(MSG& message) {
+    HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    Form* form = Form::FromHandle(root);
+    if (form && form->Accelerators() && TranslateAcceleratorA(root, form->Accelerators(), &message)) return true;
+    if (form && form->UsesDialogKeys() && IsDialogMessageA(root, &message)) return true;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+    return true;
+}
+
+void ProcessPendingMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            // The program is ending: leave the quit message for the main loop.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        TranslateAndDispatch(message);
+    }
+}
+
 void RunCommand(HWND owner, const std::function<void()>& handler) {
     try {
         handler();
@@ -295,6 +317,8 @@ HWND Form::CreateControl(const ControlSpec& design, HWND parent) {
     DWORD style = WS_CHILD | WS_VISIBLE | traits.style;
     // A label sized to its caption stays on one line; one with a width wraps within it.
     if (IsTextKind(design.kind)) style |= design.rect.width == 0 ? SS_LEFTNOWORDWRAP : SS_LEFT;
+    // A check list of more than one column fills them top to bottom, then left to right.
+    if (design.kind == ControlKind::CheckList && design.columns.size() > 1) style |= LBS_MULTICOLUMN;
     int height = Scale(design.rect.height);
     // A drop-down's height includes its open list.
     if (design.kind == ControlKind::DropDownList || design.kind == ControlKind::DropDown) height = Scale(200);
@@ -341,15 +365,21 @@ const Form::ControlEntry* Form::EntryOf(HWND control) const {
     return found == byHandle_.end() ? nullptr : &controls_[found->second];
 }
 
+COLORREF Form::BackgroundOf(const ControlSpec& design) const {
+    // A background declared in the layout wins over the kind's.
+    return design.background.value_or(ColourOf(TraitsOf(design.kind).background, design, design_.background));
+}
+
 bool Form::CtlColor(HDC dc, HWND control, LRESULT& result) {
     const ControlEntry* entry = EntryOf(control);
     if (!entry) return false;
     const KindTraits& traits = TraitsOf(entry->design.kind);
     if (traits.background.source == Paint::Source::Own) return false;
-    const COLORREF back = ColourOf(traits.background, entry->design, design_.background);
-    const COLORREF text = traits.text.source == Paint::Source::Own
-                              ? GetSysColor(COLOR_WINDOWTEXT)
-                              : ColourOf(traits.text, entry->design, design_.background);
+    const COLORREF back = BackgroundOf(entry->design);
+    COLORREF text = traits.text.source == Paint::Source::Own ? GetSysColor(COLOR_WINDOWTEXT)
+                                                             : ColourOf(traits.text, entry->design, design_.background);
+    // Text on a coloured ground (the CPU window's black panels) declares its colour.
+    if (IsTextKind(entry->design.kind)) text = entry->design.colour.value_or(text);
     SetTextColor(dc, text);
     SetBkColor(dc, back);
     result = reinterpret_cast<LRESULT>(BrushFor(back));
@@ -655,8 +685,7 @@ LRESULT Form::RouteFromChild(HWND child, UINT message, WPARAM wParam, LPARAM lPa
                     OnPaintBox(entry->design.name, draw->hDC, draw->rcItem);
                     break;
                 case ControlKind::CheckList:
-                    DrawCheckListItem(*draw, ColourOf(TraitsOf(ControlKind::CheckList).background, entry->design,
-                                                      design_.background));
+                    DrawCheckListItem(*draw, BackgroundOf(entry->design));
                     break;
                 case ControlKind::Bevel: {
                     RECT rect = draw->rcItem;

@@ -71,6 +71,13 @@ private:
 
 // The application's standard error box: the error's text, one OK button, the program's title.
 void ShowErrorBox(HWND owner, const std::string& text);
+// Hands one message of the program's queue on: a window's shortcuts and dialog keys first, then its
+// window procedure. The main loop and ProcessPendingMessages share it.
+bool TranslateAndDispatch(MSG& message);
+// Runs the messages waiting in the queue and returns once it is empty, so that a long handler keeps
+// the windows usable. A quit message is left in the queue for the main loop.
+void ProcessPendingMessages();
+
 // Runs a command handler; an error that escapes it reaches the error box and the program goes on.
 void RunCommand(HWND owner, const std::function<void()>& handler);
 
@@ -194,6 +201,7 @@ private:
     void CreateControls();
     HWND CreateControl(const ControlSpec& design, HWND parent);
     HBRUSH BrushFor(Colour colour);
+    COLORREF BackgroundOf(const ControlSpec& design) const;
     bool CtlColor(HDC dc, HWND control, LRESULT& result);
     bool HandleNotify(const NMHDR& header, LRESULT& result);
     void HandleControlCommand(HWND control, WPARAM wParam);

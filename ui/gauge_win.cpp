@@ -120,8 +120,9 @@ void RegisterBarGaugeClass() {
 }
 
 void PrepareVerticalGauge(Form&, HWND control, const ControlSpec& design) {
-    // Under visual styles the bar keeps the theme's colour; without a theme it takes the one asked for.
-    SetWindowTheme(control, L"", L"");
+    // Under visual styles the bar keeps the theme's colour, so the gauge takes none: a class list that
+    // names no class leaves it unthemed on Windows and under Wine alike (Wine ignores empty texts).
+    SetWindowTheme(control, L" ", L" ");
     Gauge gauge(control);
     gauge.SetRange(0, 100);
     if (design.colour) gauge.SetBarColour(*design.colour);

@@ -102,8 +102,8 @@ struct ControlSpec {
     std::vector<ColumnSpec> columns{};      // list view columns; status bar panels; check list columns (count)
     std::vector<ToolButtonSpec> buttons{};  // tool bar
     std::string popupMenu{};                // the caption of a hidden top-level menu shown on right-click
-    std::optional<Colour> colour{};         // a gauge's bar
-    std::optional<Colour> background{};     // a gauge's or check list's background
+    std::optional<Colour> colour{};         // a gauge's bar; a label's or heading's text
+    std::optional<Colour> background{};     // a gauge's background; for other kinds it replaces the kind's
     int itemHeight = 0;                     // a check list's item height; a tool bar's button size
     int pictureSize = 0;                    // a tool bar's pictures
 };

@@ -1,4 +1,4 @@
-// Printing through the preview and Quick Print, to the CUPS PDF printer that print_fixture.sh sets up.
+// Printing through the preview, Quick Print and the CPU window, to the CUPS PDF printer that print_fixture.sh sets up.
 // The fixture reads the PDFs back and checks the printed text and its positions.
 #include <gtest/gtest.h>
 
@@ -65,6 +65,23 @@ TEST(Printing, QuickPrintPrintsThePictureAndLeavesTheWindowRestored) {
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(FindChildOfClass(main, "msctls_statusbar32")) != FALSE; }, 5s))
         << "the bars come back";
     EXPECT_EQ(ControlText(main, "Info1"), "") << "Quick Print does not refresh";
+}
+
+TEST(Printing, TheCpuWindowPrintsItsPicture) {
+    if (PdfFolder().empty()) GTEST_SKIP() << "run through print_fixture.sh, which provides the PDF printer";
+    const int before = PdfCount();
+    Orvane orvane("");
+    HWND main = orvane.Main();
+    ASSERT_TRUE(main);
+    PressKey(main, VK_F11);
+    HWND cpu = orvane.WaitForWindow("TfrmCPU");
+    ASSERT_TRUE(cpu);
+    // File > Print, the first item of the first menu, from the keyboard.
+    PressKey(cpu, VK_F10);
+    PressKey(GetForegroundWindow(), VK_DOWN);
+    PressKey(GetForegroundWindow(), VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return PdfCount() == before + 1; }, 60s)) << "a PDF in " << PdfFolder();
+    EXPECT_TRUE(IsWindowVisible(cpu)) << "printing leaves the window as it was";
 }
 
 }  // namespace
