@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/startup_trace_win.h"
+#include "core/replace_file.h"
 #include "platform/win32/win32_system.h"
 #include "probes/wmi.h"
 
@@ -79,7 +80,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         SetWindowTextA(values[i], results[i].c_str());
         report += results[i] + "\r\n";
     }
-    if (__argc > 1) sys.ReplaceFileContents(__argv[1], report);
+    if (__argc > 1) orvane::ReplaceFileContents(sys, __argv[1], report);
 
     DestroyWindow(window);
     MSG message;
