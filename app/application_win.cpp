@@ -52,8 +52,8 @@ int Application::Run() {
     quickReport5_ = BuildPersonalReportLayout();
     memory_ = created(std::make_unique<MemoryForm>(system_));
     cpu_ = created(std::make_unique<CpuForm>());
-    display_ = created(std::make_unique<DisplayForm>());
-    disk_ = created(std::make_unique<DiskForm>());
+    display_ = created(std::make_unique<DisplayForm>(system_));
+    disk_ = created(std::make_unique<DiskForm>(system_));
     devices_ = created(std::make_unique<DevicesForm>());
     uninstall_ = created(std::make_unique<UninstallForm>());
     sound_ = created(std::make_unique<SoundForm>());

@@ -79,6 +79,14 @@ bool IsTextKind(ControlKind kind) {
            kind == ControlKind::StaticLink;
 }
 
+}  // namespace
+
+COLORREF ResolveColour(Colour colour) {
+    return (colour & 0x80000000u) ? GetSysColor(static_cast<int>(colour & 0xFFu)) : colour;
+}
+
+namespace {
+
 COLORREF ColourOf(const Paint& paint, const ControlSpec& design, Colour formBackground) {
     switch (paint.source) {
         case Paint::Source::FormBackground:
@@ -88,7 +96,7 @@ COLORREF ColourOf(const Paint& paint, const ControlSpec& design, Colour formBack
         case Paint::Source::System:
             return GetSysColor(static_cast<int>(paint.value));
         case Paint::Source::Declared:
-            return design.background.value_or(GetSysColor(COLOR_WINDOW));
+            return ResolveColour(design.background.value_or(SystemColour(COLOR_WINDOW)));
         default:
             return formBackground;
     }
@@ -299,6 +307,8 @@ HWND Form::CreateControl(const ControlSpec& design, HWND parent) {
     DWORD style = WS_CHILD | WS_VISIBLE | traits.style;
     // A label sized to its caption stays on one line; one with a width wraps within it.
     if (IsTextKind(design.kind)) style |= design.rect.width == 0 ? SS_LEFTNOWORDWRAP : SS_LEFT;
+    // A check list of several columns fills them top to bottom, one after the other.
+    if (design.kind == ControlKind::CheckList && design.columns.size() > 1) style |= LBS_MULTICOLUMN;
     int height = Scale(design.rect.height);
     // A drop-down's height includes its open list.
     if (design.kind == ControlKind::DropDownList || design.kind == ControlKind::DropDown) height = Scale(200);
@@ -347,6 +357,8 @@ const Form::ControlEntry* Form::EntryOf(HWND control) const {
 
 bool Form::CtlColor(HDC dc, HWND control, LRESULT& result) {
     const ControlEntry* entry = EntryOf(control);
+    // The field of a drop-down is the drop-down's own child and takes its colours.
+    if (!entry) entry = EntryOf(GetParent(control));
     if (!entry) return false;
     const KindTraits& traits = TraitsOf(entry->design.kind);
     if (traits.background.source == Paint::Source::Own) return false;
@@ -589,6 +601,9 @@ void Form::HandleControlCommand(HWND control, WPARAM wParam) {
             if (code == BN_CLICKED) OnClick(name);
             break;
         case ControlKind::DropDown:
+            // A text typed into the field leaves no entry selected: that too is a change.
+            if (code == CBN_SELCHANGE || code == CBN_EDITCHANGE) OnSelectionChanged(name);
+            break;
         case ControlKind::DropDownList:
             if (code == CBN_SELCHANGE) OnSelectionChanged(name);
             break;
@@ -721,7 +736,7 @@ LRESULT Form::RouteFromChild(HWND child, UINT message, WPARAM wParam, LPARAM lPa
         case WM_SETCURSOR: {
             // A link shows the hand while the pointer is over it; otherwise the application's cursor.
             const ControlEntry* entry = EntryOf(reinterpret_cast<HWND>(wParam));
-            const bool overLink = entry && entry->design.kind == ControlKind::Link;
+            const bool overLink = entry && (entry->design.kind == ControlKind::Link || entry->design.handCursor);
             if (g_appCursor != AppCursor::Default || LOWORD(lParam) == HTCLIENT) {
                 SetCursor(CursorFor(g_appCursor == AppCursor::Default && overLink ? AppCursor::Hand : g_appCursor));
                 handled = true;

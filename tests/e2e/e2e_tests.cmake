@@ -15,13 +15,15 @@ endfunction()
 
 # Suites that need nothing around the driver, one entry each.
 foreach(suite IN ITEMS BatchMode VersionModes VersionGate RefreshErrors Interactive MainWindow MemoryWindow AboutAndHelp
-                       HardwareRows WmiRows FirmwareRows PersonalWindow ModemRow Outputs)
+                       HardwareRows WmiRows FirmwareRows PersonalWindow ModemRow Outputs DisplayWindow)
     orvane_e2e_test(${suite} ${ORVANE_E2E_DIR}/run_driver.sh "${suite}.*")
 endforeach()
 
 # Suites with a fixture script around the driver:
 # a CD-ROM drive and a serial port planted in the prefix,
 orvane_e2e_test(HardwareDevices ${ORVANE_E2E_DIR}/hardware_fixture.sh "HardwareDevices.*")
+# a CD-ROM drive without a medium,
+orvane_e2e_test(DriveWindow ${ORVANE_E2E_DIR}/drive_fixture.sh "DriveWindow.*")
 # CUPS with its PDF printer, the printouts read back,
 orvane_e2e_test(Printing ${ORVANE_E2E_DIR}/print_fixture.sh)
 # the same windows on a 144-DPI screen,
