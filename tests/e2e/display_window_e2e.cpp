@@ -200,6 +200,15 @@ TEST(DisplayWindow, ShowsTheVideoBiosAndAnAdapterOfEightGigabytes) {
     ChooseEntry(FindControl(display, "cbDisplay"), 0);
     EXPECT_TRUE(WaitUntil([&] { return ControlText(display, "Info5") == "8589934592"; }, 5s))
         << ControlText(display, "Info5");
+
+    // A text of the user's own in the field names no adapter.
+    HWND field = FindChildOfClass(FindControl(display, "cbDisplay"), "Edit");
+    ASSERT_TRUE(field);
+    PostMessageA(field, WM_CHAR, 'x', 1);
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(display, "Info5") == "<info not available>"; }, 5s))
+        << ControlText(display, "Info5");
+    EXPECT_EQ(ControlText(display, "Info3"), "<info not available>");
+    EXPECT_EQ(ControlText(display, "Info4"), "<info not available>");
 }
 
 TEST(DisplayWindow, AValueOfTheWrongTypeStopsTheRefreshWithTheErrorBox) {
