@@ -65,5 +65,30 @@ TEST(Printing, QuickPrintPrintsThePictureAndLeavesTheWindowRestored) {
     EXPECT_EQ(ControlText(main, "Info1"), "") << "Quick Print does not refresh";
 }
 
+TEST(Printing, TheDisplayAndDriveWindowsPrintTheirPicture) {
+    if (PdfFolder().empty()) GTEST_SKIP() << "run through print_fixture.sh, which provides the PDF printer";
+    Orvane orvane("");
+    HWND main = orvane.Main();
+    ASSERT_TRUE(main);
+    const struct {
+        WORD key;
+        const char* window;
+    } windows[] = {{VK_F8, "TfrmDisplay"}, {VK_F9, "TfrmDisk"}};
+    for (const auto& shown : windows) {
+        const int before = PdfCount();
+        PressKey(main, shown.key);
+        HWND window = orvane.WaitForWindow(shown.window);
+        ASSERT_TRUE(window) << shown.window;
+        // File > Print, the menu's first item, from the keyboard.
+        PressKey(window, VK_F10);
+        PressKey(window, VK_DOWN);
+        PressKey(window, VK_RETURN);
+        EXPECT_TRUE(WaitUntil([&] { return PdfCount() == before + 1; }, 60s))
+            << shown.window << ": a PDF in " << PdfFolder();
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); }, 5s));
+    }
+}
+
 }  // namespace
 }  // namespace e2e
