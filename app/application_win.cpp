@@ -51,8 +51,8 @@ void Application::SetRecipes() {
     recipe(personal_, "personal window made", [this] { return std::make_unique<PersonalForm>(system_); });
     recipe(memory_, "memory window made", [this] { return std::make_unique<MemoryForm>(system_); });
     recipe(cpu_, "CPU window made", [this] { return std::make_unique<CpuForm>(system_, clock_); });
-    recipe(display_, "display window made", [] { return std::make_unique<DisplayForm>(); });
-    recipe(disk_, "drive window made", [] { return std::make_unique<DiskForm>(); });
+    recipe(display_, "display window made", [this] { return std::make_unique<DisplayForm>(system_); });
+    recipe(disk_, "drive window made", [this] { return std::make_unique<DiskForm>(system_); });
     recipe(devices_, "devices window made", [] { return std::make_unique<DevicesForm>(); });
     recipe(uninstall_, "install / uninstall window made", [] { return std::make_unique<UninstallForm>(); });
     recipe(sound_, "sound window made", [] { return std::make_unique<SoundForm>(); });

@@ -5,6 +5,8 @@
 #include "cpu/memory_window_layout.h"
 #include "probes/personal_rows.h"
 #include "probes/personal_window_layout.h"
+#include "windows/display_window_layout.h"
+#include "windows/drive_window_layout.h"
 
 namespace orvane {
 
@@ -27,6 +29,8 @@ std::vector<ui::WindowLayout> AllWindowLayouts(const char* webSite) {
     windows.push_back(personal);
     windows.push_back(MemoryWindowLayout(webSite));
     windows.push_back(CpuWindowLayout(webSite));
+    windows.push_back(DisplayWindowLayout(webSite));
+    windows.push_back(DriveWindowLayout(webSite));
     return windows;
 }
 

@@ -28,6 +28,14 @@ std::string ComboBox::Item(int index) const {
     return text;
 }
 
+void ComboBox::SetItem(int index, const std::string& text) {
+    if (!control_ || index < 0 || index >= Count() || Item(index) == text) return;
+    const bool selected = Selected() == index;
+    SendMessageA(control_, CB_DELETESTRING, static_cast<WPARAM>(index), 0);
+    SendMessageA(control_, CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
+    if (selected) Select(index);
+}
+
 int ComboBox::Selected() const {
     return control_ ? static_cast<int>(SendMessageA(control_, CB_GETCURSEL, 0, 0)) : -1;
 }

@@ -17,6 +17,8 @@ public:
     int Add(const std::string& item);
     int Count() const;
     std::string Item(int index) const;
+    // Replaces an entry's text in place; a selected entry stays selected.
+    void SetItem(int index, const std::string& text);
     // The selected entry, or -1.
     int Selected() const;
     // Selects an entry (-1: none) without raising the selection event, as a program's choice does not.

@@ -17,6 +17,7 @@ namespace {
 
 constexpr Paint kOwn{};
 constexpr Paint kFormBack{Paint::Source::FormBackground, 0};
+constexpr Paint kDeclared{Paint::Source::Declared, 0};
 constexpr Paint Fixed(Colour colour) {
     return {Paint::Source::Fixed, colour};
 }
@@ -54,7 +55,7 @@ constexpr KindTraits kKinds[] = {
     {ControlKind::GroupBox,      "BUTTON",            BS_GROUPBOX,                                0, kWindowFont,  kFormBack,             System(COLOR_WINDOWTEXT), false, nullptr},
     {ControlKind::DropDownList,  "COMBOBOX",          CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, kWindowFont,  kOwn,                  kOwn,                     false, nullptr},
     {ControlKind::DropDown,      "COMBOBOX",          CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
-                                                                                                  0, kWindowFont,  kOwn,                  kOwn,                     false, nullptr},
+                                                                                                  0, kWindowFont,  kDeclared,             kOwn,                     false, nullptr},
     {ControlKind::ListView,      WC_LISTVIEWA,        LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | WS_TABSTOP,
                                                                                    WS_EX_CLIENTEDGE, kWindowFont,  kOwn,                  kOwn,                     false, PrepareListView},
     {ControlKind::CheckList,     "LISTBOX",           LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | LBS_NOSEL | WS_BORDER,

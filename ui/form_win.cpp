@@ -79,6 +79,14 @@ bool IsTextKind(ControlKind kind) {
            kind == ControlKind::StaticLink;
 }
 
+}  // namespace
+
+COLORREF ResolveColour(Colour colour) {
+    return (colour & 0x80000000u) ? GetSysColor(static_cast<int>(colour & 0xFFu)) : colour;
+}
+
+namespace {
+
 COLORREF ColourOf(const Paint& paint, const ControlSpec& design, Colour formBackground) {
     switch (paint.source) {
         case Paint::Source::FormBackground:
@@ -88,7 +96,7 @@ COLORREF ColourOf(const Paint& paint, const ControlSpec& design, Colour formBack
         case Paint::Source::System:
             return GetSysColor(static_cast<int>(paint.value));
         case Paint::Source::Declared:
-            return design.background.value_or(GetSysColor(COLOR_WINDOW));
+            return ResolveColour(design.background.value_or(SystemColour(COLOR_WINDOW)));
         default:
             return formBackground;
     }
@@ -372,6 +380,8 @@ COLORREF Form::BackgroundOf(const ControlSpec& design) const {
 
 bool Form::CtlColor(HDC dc, HWND control, LRESULT& result) {
     const ControlEntry* entry = EntryOf(control);
+    // The field of a drop-down is the drop-down's own child and takes its colours.
+    if (!entry) entry = EntryOf(GetParent(control));
     if (!entry) return false;
     const KindTraits& traits = TraitsOf(entry->design.kind);
     if (traits.background.source == Paint::Source::Own) return false;
@@ -618,6 +628,9 @@ void Form::HandleControlCommand(HWND control, WPARAM wParam) {
             if (code == BN_CLICKED) OnClick(name);
             break;
         case ControlKind::DropDown:
+            // A text typed into the field leaves no entry selected: that too is a change.
+            if (code == CBN_SELCHANGE || code == CBN_EDITCHANGE) OnSelectionChanged(name);
+            break;
         case ControlKind::DropDownList:
             if (code == CBN_SELCHANGE) OnSelectionChanged(name);
             break;
@@ -749,7 +762,7 @@ LRESULT Form::RouteFromChild(HWND child, UINT message, WPARAM wParam, LPARAM lPa
         case WM_SETCURSOR: {
             // A link shows the hand while the pointer is over it; otherwise the application's cursor.
             const ControlEntry* entry = EntryOf(reinterpret_cast<HWND>(wParam));
-            const bool overLink = entry && entry->design.kind == ControlKind::Link;
+            const bool overLink = entry && (entry->design.kind == ControlKind::Link || entry->design.handCursor);
             if (g_appCursor != AppCursor::Default || LOWORD(lParam) == HTCLIENT) {
                 SetCursor(CursorFor(g_appCursor == AppCursor::Default && overLink ? AppCursor::Hand : g_appCursor));
                 handled = true;

@@ -157,7 +157,7 @@ protected:
     // --- Typed events from the controls, by the control's name ---
     // A button, a link or a tool button was clicked.
     virtual void OnClick(const std::string& /*name*/) {}
-    // A drop-down's or a list view's selection changed.
+    // A drop-down's or a list view's selection changed, or the text typed into a drop-down's field.
     virtual void OnSelectionChanged(const std::string& /*name*/) {}
     // A right-click on a control; by default its declared context menu opens there.
     virtual void OnContextMenu(const std::string& name, POINT screen);
@@ -233,6 +233,9 @@ private:
 // The property that carries a control's name as a global atom, so that another process (the
 // end-to-end tests) can find a control by the name the program uses.
 inline constexpr const char* kControlNameProperty = "OrvaneControlName";
+
+// A layout colour as the screen shows it: a system colour (SystemColour) by the user's scheme.
+COLORREF ResolveColour(Colour colour);
 
 // A 32-bit top-down DIB of the pixels (0xAARRGGBB), premultiplied for image lists and menus.
 HBITMAP BitmapFromPixels(const std::vector<std::uint32_t>& pixels, int width, int height, bool premultiply);

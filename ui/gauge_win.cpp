@@ -125,14 +125,14 @@ void PrepareVerticalGauge(Form&, HWND control, const ControlSpec& design) {
     SetWindowTheme(control, L" ", L" ");
     Gauge gauge(control);
     gauge.SetRange(0, 100);
-    if (design.colour) gauge.SetBarColour(*design.colour);
-    if (design.background) gauge.SetBackground(*design.background);
+    if (design.colour) gauge.SetBarColour(ResolveColour(*design.colour));
+    if (design.background) gauge.SetBackground(ResolveColour(*design.background));
 }
 
 void PrepareBarGauge(Form&, HWND control, const ControlSpec& design) {
     Gauge gauge(control);
-    if (design.colour) gauge.SetBarColour(*design.colour);
-    gauge.SetBackground(design.background.value_or(GetSysColor(COLOR_INFOBK)));
+    if (design.colour) gauge.SetBarColour(ResolveColour(*design.colour));
+    gauge.SetBackground(ResolveColour(design.background.value_or(kInfoTipBackground)));
     gauge.SetPosition(0);
 }
 

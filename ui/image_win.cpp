@@ -1,5 +1,9 @@
 #include "ui/image_win.h"
 
+#include <shellapi.h>
+
+#include <algorithm>
+
 namespace orvane::ui {
 
 void ImageBox::SetIcon(HICON icon) {
@@ -13,6 +17,19 @@ void ImageBox::SetIcon(HICON icon) {
 
 HICON ImageBox::Icon() const {
     return control_ ? reinterpret_cast<HICON>(SendMessageA(control_, STM_GETICON, 0, 0)) : nullptr;
+}
+
+HICON AssociatedIcon(const std::string& path) {
+    // The call may write the path of the icon's file back into its buffer.
+    char buffer[MAX_PATH] = {};
+    std::copy_n(path.begin(), std::min<std::size_t>(path.size(), MAX_PATH - 1), buffer);
+    WORD index = 0;
+    if (HICON icon = ExtractAssociatedIconA(GetModuleHandleA(nullptr), buffer, &index)) return icon;
+    // Where no icon is associated with the path itself (Wine's answer for a drive's root), the shell's
+    // own icon for it: the drive's.
+    SHFILEINFOA info{};
+    if (SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_LARGEICON)) return info.hIcon;
+    return nullptr;
 }
 
 void ReleaseImage(HWND control) {

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace orvane::ui {
 
 class ImageBox {
@@ -18,6 +20,10 @@ public:
 private:
     HWND control_;
 };
+
+// The icon the shell associates with a path (a drive's root gives the drive's icon), for an image to
+// own; nullptr when there is none.
+HICON AssociatedIcon(const std::string& path);
 
 // Frees the icon an image still shows (when its window goes).
 void ReleaseImage(HWND control);

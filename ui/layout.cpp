@@ -46,13 +46,13 @@ int AddRows(Layout& layout, const std::string& parent, const RowGeometry& geomet
     return y;
 }
 
-void AddItemDetailsHeadings(Layout& layout, const std::string& parent, int y) {
+void AddItemDetailsHeadings(Layout& layout, const std::string& parent, int y, int detailsX) {
     layout.push_back(
         {.name = "lblItem", .kind = ControlKind::Heading, .caption = "Item", .rect = {8, y, 0, 0}, .parent = parent});
     layout.push_back({.name = "lblDetails",
                       .kind = ControlKind::Heading,
                       .caption = "Details",
-                      .rect = {152, y, 0, 0},
+                      .rect = {detailsX, y, 0, 0},
                       .parent = parent});
 }
 

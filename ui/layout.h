@@ -70,6 +70,12 @@ constexpr Colour Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
 inline constexpr Colour kSkyBlue = Rgb(166, 202, 240);
 inline constexpr Colour kWhite = Rgb(255, 255, 255);
 inline constexpr Colour kLinkBlue = Rgb(0, 0, 255);
+inline constexpr Colour kNavy = Rgb(0, 0, 128);
+// A colour the user's system scheme decides, by its system colour index: the top bit marks it.
+constexpr Colour SystemColour(int index) {
+    return 0x80000000u | static_cast<Colour>(index);
+}
+inline constexpr Colour kInfoTipBackground = SystemColour(24);  // COLOR_INFOBK
 
 // A picture drawn at the size asked for (pixels on a side): 0xAARRGGBB, top row first.
 using PictureSource = std::function<std::vector<std::uint32_t>(int pixels)>;
@@ -106,6 +112,7 @@ struct ControlSpec {
     std::optional<Colour> background{};     // a gauge's background; for other kinds it replaces the kind's
     int itemHeight = 0;                     // a check list's item height; a tool bar's button size
     int pictureSize = 0;                    // a tool bar's pictures
+    bool handCursor = false;                // the hand over the control, as over a link
 };
 
 using Layout = std::vector<ControlSpec>;
@@ -149,8 +156,8 @@ void AddRow(Layout& layout, const std::string& parent, const RowGeometry& geomet
 int AddRows(Layout& layout, const std::string& parent, const RowGeometry& geometry, int firstY,
             const std::vector<RowSpec>& rows);
 
-// The two column headings "Item" and "Details" at the given height.
-void AddItemDetailsHeadings(Layout& layout, const std::string& parent, int y);
+// The two column headings "Item" and "Details" at the given height, "Details" above the values.
+void AddItemDetailsHeadings(Layout& layout, const std::string& parent, int y, int detailsX = 152);
 
 // --- The mouse wheel ---
 

@@ -35,6 +35,23 @@ SIZE ContentExtent(HWND box, const ScrollState& state) {
     return extent;
 }
 
+void MoveChildren(HWND box, int dx, int dy) {
+    // Every control moves, also those outside the visible part (which scrolling the window's pixels
+    // with its children would leave where they were).
+    int count = 0;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) ++count;
+    HDWP moves = BeginDeferWindowPos(count);
+    for (HWND child = GetWindow(box, GW_CHILD); child && moves; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect;
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&rect), 2);
+        moves = DeferWindowPos(moves, child, nullptr, rect.left + dx, rect.top + dy, 0, 0,
+                               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (moves) EndDeferWindowPos(moves);
+    RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void ScrollTo(HWND box, int bar, int position) {
     ScrollState* state = StateOf(box);
     if (!state) return;
@@ -48,22 +65,7 @@ void ScrollTo(HWND box, int bar, int position) {
     const int delta = current - position;
     if (delta == 0) return;
     current = position;
-    // Every control moves, also those outside the visible part (which scrolling the window's pixels
-    // with its children would leave where they were).
-    const int dx = bar == SB_VERT ? 0 : delta;
-    const int dy = bar == SB_VERT ? delta : 0;
-    int count = 0;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) ++count;
-    HDWP moves = BeginDeferWindowPos(count);
-    for (HWND child = GetWindow(box, GW_CHILD); child && moves; child = GetWindow(child, GW_HWNDNEXT)) {
-        RECT rect;
-        GetWindowRect(child, &rect);
-        MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&rect), 2);
-        moves = DeferWindowPos(moves, child, nullptr, rect.left + dx, rect.top + dy, 0, 0,
-                               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    if (moves) EndDeferWindowPos(moves);
-    RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    MoveChildren(box, bar == SB_VERT ? 0 : delta, bar == SB_VERT ? delta : 0);
     info.fMask = SIF_POS;
     info.nPos = position;
     SetScrollInfo(box, bar, &info, TRUE);
@@ -167,6 +169,10 @@ void UpdateScrollBars(HWND box) {
     info.nPage = static_cast<UINT>(std::max<LONG>(client.right, 0));
     info.nPos = state->x;
     SetScrollInfo(box, SB_HORZ, &info, TRUE);
+}
+
+void ShiftContents(HWND box, int dx, int dy) {
+    if (dx != 0 || dy != 0) MoveChildren(box, dx, dy);
 }
 
 void RegisterScrollBoxClass() {

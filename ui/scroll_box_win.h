@@ -11,5 +11,7 @@ inline constexpr const char* kScrollBoxClass = "TScrollBox";
 void RegisterScrollBoxClass();
 // Sets the scroll ranges from the controls the box holds.
 void UpdateScrollBars(HWND box);
+// Moves every control of the box by the screen pixels given, leaving the scroll position as it is.
+void ShiftContents(HWND box, int dx, int dy);
 
 }  // namespace orvane::ui

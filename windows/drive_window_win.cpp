@@ -1,7 +1,85 @@
 #include "windows/drive_window_win.h"
 
+#include <shellapi.h>
+
+#include "app/web_addresses.h"
+#include "ui/check_list_win.h"
+#include "ui/combo_box_win.h"
+#include "ui/gauge_win.h"
+#include "ui/image_win.h"
+#include "ui/print_image_win.h"
+#include "windows/drive_window_layout.h"
+
 namespace orvane {
 
-DiskForm::DiskForm() : ui::Form(ui::DetailFrame("TfrmDisk", "Drive Info", 506, 642, false, ui::FormBorder::Sizeable)) {}
+DiskForm::DiskForm(platform::System& sys)
+    : ui::Form(ui::DetailFrame("TfrmDisk", "Drive Info", kDriveOuterWidth, kDriveOuterHeight, false,
+                               ui::FormBorder::Sizeable)),
+      sys_(sys) {}
+
+ui::Layout DiskForm::BuildLayout() {
+    return BuildDriveWindowLayout(kAuthorSite);
+}
+
+ui::MenuBar DiskForm::BuildMenuBar() {
+    // clang-format off
+    return {
+        {"File1", "File", {}, {}, false, true, {
+            {"Print1", "Print", {}, [this] { Print1Click(); }, false, true, {}},
+            ui::MenuItem::Separator(),
+            {"Exit1", "Exit", {}, [this] { Exit1Click(); }, false, true, {}},
+        }},
+        {"View1", "View", {}, {}, false, true, {
+            {"Refresh1", "Refresh", {}, [this] { Refresh1Click(); }, false, true, {}},
+        }},
+    };
+    // clang-format on
+}
+
+void DiskForm::OnShow() {
+    InvokeMenu("Refresh1");
+}
+
+void DiskForm::Refresh1Click() {
+    model_.Refresh(sys_);
+    ui::ComboBox drives = Combo(kDriveComboName);
+    drives.Clear();
+    for (const std::string& drive : model_.DriveItems()) drives.Add(drive);
+    ShowDrive();
+}
+
+void DiskForm::OnSelectionChanged(const std::string& name) {
+    if (name != kDriveComboName) return;
+    model_.SelectDrive(sys_, Combo(kDriveComboName).Selected());
+    ShowDrive();
+}
+
+void DiskForm::ShowDrive() {
+    ui::ComboBox drives = Combo(kDriveComboName);
+    const int selected = model_.SelectedDrive();
+    // The chosen entry has its label appended now.
+    if (selected >= 0) drives.SetItem(selected, model_.DriveItems()[static_cast<std::size_t>(selected)]);
+    drives.Select(selected);
+
+    const std::string iconRoot = model_.IconRoot();
+    Image(kDriveImageName).SetIcon(iconRoot.empty() ? nullptr : ui::AssociatedIcon(iconRoot));
+    for (const ShownText& row : model_.Rows()) SetTextNow(row.control, row.text);
+    GaugeOf(kDriveGaugeName).SetPosition(model_.GaugePosition());
+    ui::CheckList flags = Checks(kDriveFlagListName);
+    flags.Clear();
+    for (const CheckItem& item : model_.FlagItems()) flags.Add(item.caption, item.checked);
+}
+
+void DiskForm::Print1Click() {
+    ui::PrintClientAreaImage(Handle());
+}
+
+void DiskForm::Exit1Click() {
+    HideForm();
+}
+
+void DiskForm::OnClick(const std::string& name) {
+    if (name == kDriveLinkName) ShellExecuteA(nullptr, "open", kAuthorSite, nullptr, nullptr, SW_SHOWNORMAL);
+}
 
 }  // namespace orvane

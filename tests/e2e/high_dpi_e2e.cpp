@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "tests/e2e/harness.h"
 
@@ -39,6 +40,26 @@ TEST(HighDpi, DesignPixelsAreScaledToTheScreen) {
     EXPECT_EQ(client.right, scaled(298));
     EXPECT_EQ(client.bottom, scaled(226));
     PressKey(about, VK_RETURN);
+}
+
+TEST(HighDpi, TheDisplayWindowShowsTheScreensFontResolution) {
+    char value[16] = {};
+    if (!GetEnvironmentVariableA("ORVANE_E2E_DPI", value, sizeof value)) {
+        GTEST_SKIP() << "run through dpi_fixture.sh, which sets the screen's DPI";
+    }
+    Orvane orvane("");
+    HWND main = orvane.Main();
+    ASSERT_TRUE(main);
+    PressKey(main, VK_F8);
+    HWND display = orvane.WaitForWindow("TfrmDisplay");
+    ASSERT_TRUE(display);
+    const std::string expected = std::to_string(std::atoi(value)) + " dpi";
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(display, "Info9") == expected; }, 10s))
+        << ControlText(display, "Info9");
+    // The window keeps its designed client area, scaled.
+    RECT client{};
+    GetClientRect(display, &client);
+    EXPECT_EQ(client.right, MulDiv(497, std::atoi(value), 96));
 }
 
 }  // namespace

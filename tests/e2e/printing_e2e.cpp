@@ -67,21 +67,30 @@ TEST(Printing, QuickPrintPrintsThePictureAndLeavesTheWindowRestored) {
     EXPECT_EQ(ControlText(main, "Info1"), "") << "Quick Print does not refresh";
 }
 
-TEST(Printing, TheCpuWindowPrintsItsPicture) {
+TEST(Printing, TheCpuDisplayAndDriveWindowsPrintTheirPicture) {
     if (PdfFolder().empty()) GTEST_SKIP() << "run through print_fixture.sh, which provides the PDF printer";
-    const int before = PdfCount();
     Orvane orvane("");
     HWND main = orvane.Main();
     ASSERT_TRUE(main);
-    PressKey(main, VK_F11);
-    HWND cpu = orvane.WaitForWindow("TfrmCPU");
-    ASSERT_TRUE(cpu);
-    // File > Print, the first item of the first menu, from the keyboard.
-    PressKey(cpu, VK_F10);
-    PressKey(GetForegroundWindow(), VK_DOWN);
-    PressKey(GetForegroundWindow(), VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return PdfCount() == before + 1; }, 60s)) << "a PDF in " << PdfFolder();
-    EXPECT_TRUE(IsWindowVisible(cpu)) << "printing leaves the window as it was";
+    const struct {
+        WORD key;
+        const char* window;
+    } windows[] = {{VK_F11, "TfrmCPU"}, {VK_F8, "TfrmDisplay"}, {VK_F9, "TfrmDisk"}};
+    for (const auto& shown : windows) {
+        const int before = PdfCount();
+        PressKey(main, shown.key);
+        HWND window = orvane.WaitForWindow(shown.window);
+        ASSERT_TRUE(window) << shown.window;
+        // File > Print, the menu's first item, from the keyboard.
+        PressKey(window, VK_F10);
+        PressKey(GetForegroundWindow(), VK_DOWN);
+        PressKey(GetForegroundWindow(), VK_RETURN);
+        EXPECT_TRUE(WaitUntil([&] { return PdfCount() == before + 1; }, 60s))
+            << shown.window << ": a PDF in " << PdfFolder();
+        EXPECT_TRUE(IsWindowVisible(window)) << shown.window << ": printing leaves the window as it was";
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); }, 5s));
+    }
 }
 
 }  // namespace
