@@ -54,10 +54,10 @@ int Application::Run() {
     cpu_ = created(std::make_unique<CpuForm>());
     display_ = created(std::make_unique<DisplayForm>());
     disk_ = created(std::make_unique<DiskForm>());
-    devices_ = created(std::make_unique<DevicesForm>());
-    uninstall_ = created(std::make_unique<UninstallForm>());
+    devices_ = created(std::make_unique<DevicesForm>(system_));
+    uninstall_ = created(std::make_unique<UninstallForm>(system_));
     sound_ = created(std::make_unique<SoundForm>());
-    startup_ = created(std::make_unique<StartupForm>());
+    startup_ = created(std::make_unique<StartupForm>(system_));
     help_ = created(std::make_unique<HelpForm>());
     preview_ = created(std::make_unique<PrintPreviewForm>());
 

@@ -23,9 +23,6 @@ struct FoundFile {
     std::uint32_t attributes = 0;
 };
 
-// ShellExecuteA's answer: above 32 when the program was started, else its error code.
-inline constexpr std::intptr_t kShellExecuteStarted = 33;
-
 class Programs {
 public:
     virtual ~Programs() = default;
@@ -39,8 +36,8 @@ public:
     // creation looks for a command's program; nullopt when there is none or it is a folder.
     virtual std::optional<std::string> FindProgramFile(std::string_view name) = 0;
     // ShellExecuteA with no owner window, the verb, the file, the parameters (none when empty), no
-    // directory and SW_SHOWNORMAL; its answer.
-    virtual std::intptr_t ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters) = 0;
+    // directory and SW_SHOWNORMAL; its answer: above 32 when the program was started, else the error code.
+    virtual std::intptr_t ShellStart(std::string_view verb, std::string_view file, std::string_view parameters) = 0;
     // IsWow64Process for this process; false where the function does not exist.
     virtual bool IsWow64Process() = 0;
 };

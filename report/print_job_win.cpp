@@ -36,7 +36,23 @@ void PrinterJob::Finish() {
     if (EndDoc(dc_) <= 0) throw UserError("Printing failed.");
 }
 
-void PrintWithDialog(HWND owner, const Document& document, const char* documentName) {
+namespace {
+
+// Turns the printer's page to the orientation asked; the context then reports the turned page's size.
+void SetOrientation(PRINTDLGA& dialog, Orientation orientation) {
+    if (!dialog.hDevMode) return;
+    auto* mode = static_cast<DEVMODEA*>(GlobalLock(dialog.hDevMode));
+    if (!mode) return;
+    mode->dmFields |= DM_ORIENTATION;
+    mode->dmOrientation = orientation == Orientation::Landscape ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+    const HDC reset = ResetDCA(dialog.hDC, mode);
+    GlobalUnlock(dialog.hDevMode);
+    if (!reset) throw UserError("The printer cannot print in this orientation.");
+}
+
+}  // namespace
+
+void PrintWithDialog(HWND owner, const Document& document, const char* documentName, Orientation orientation) {
     PRINTDLGA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
@@ -57,6 +73,7 @@ void PrintWithDialog(HWND owner, const Document& document, const char* documentN
     } cleanup{dialog};
     HDC printer = dialog.hDC;
     if (!printer) throw UserError("There is no printer to print on.");
+    if (orientation == Orientation::Landscape) SetOrientation(dialog, orientation);
     PageRange range;
     if (dialog.Flags & PD_PAGENUMS) range = {dialog.nFromPage, dialog.nToPage};
     GdiSurface measure = GdiSurface::ForPrinter(printer);

@@ -34,8 +34,11 @@ private:
     std::optional<GdiSurface> page_;
 };
 
-// Prints the document on the printer the user picks; nothing when the dialog is cancelled or the page
-// range leaves every page out. Failures throw UserError.
-void PrintWithDialog(HWND owner, const Document& document, const char* documentName);
+enum class Orientation { Portrait, Landscape };
+
+// Prints the document on the printer the user picks, in the orientation given; nothing when the dialog
+// is cancelled or the page range leaves every page out. Failures throw UserError.
+void PrintWithDialog(HWND owner, const Document& document, const char* documentName,
+                     Orientation orientation = Orientation::Portrait);
 
 }  // namespace orvane::report

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/programs.h"
+
 namespace orvane {
 
 using ListRow = std::vector<std::string>;  // the item text, then the sub-items
@@ -20,5 +22,9 @@ struct ListRefresh {
 
 // The status bar's count: "Count: " and the number of rows in decimal.
 std::string CountText(std::size_t rows);
+
+// Whether this program runs on 64-bit Windows, which keeps a second registry view for 32-bit programs: a
+// 64-bit program always does, a 32-bit one when it runs under WOW64.
+bool RunsOn64BitWindows(bool program64, platform::Programs& programs);
 
 }  // namespace orvane

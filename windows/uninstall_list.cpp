@@ -48,10 +48,6 @@ std::vector<UninstallPlace> UninstallPlaces(bool windows64) {
     return {{platform::Hive::LocalMachine, false}, {platform::Hive::CurrentUser, false}};
 }
 
-bool RunsOn64BitWindows(bool program64, platform::Programs& programs) {
-    return program64 || programs.IsWow64Process();
-}
-
 ListRefresh ReadUninstallList(platform::Registry& registry, bool windows64) {
     ListRefresh list;
     try {
@@ -116,7 +112,7 @@ std::optional<std::string> StartUninstall(platform::Programs& programs, std::str
     const std::string prefix = "The uninstall command of \"" + std::string(applicationName) + "\" could not be started";
     const CommandLine command = SplitCommandLine(commandLine, programs);
     if (command.program.empty()) return prefix + ": it has no uninstall command.";
-    const std::intptr_t answer = programs.ShellExecute("open", command.program, command.parameters);
+    const std::intptr_t answer = programs.ShellStart("open", command.program, command.parameters);
     if (answer > 32) return std::nullopt;
     return prefix + ":\r\n" + std::string(commandLine) + "\r\n\r\n" + ShellErrorText(answer);
 }

@@ -36,9 +36,6 @@ struct UninstallPlace {
 // machine key and the user's key (there is no second view, and Windows 2000 refuses to be asked for one).
 std::vector<UninstallPlace> UninstallPlaces(bool windows64);
 
-// Whether this program runs on 64-bit Windows: a 64-bit program always does, a 32-bit one under WOW64.
-bool RunsOn64BitWindows(bool program64, platform::Programs& programs);
-
 // One row per entry with a non-empty "DisplayName", place by place in the order above and entry by
 // entry in the order enumerated; every row carries the eight sub-items (empty where a value is missing).
 // A value of a non-text type ends the walk with the error; the row being read keeps the cells read

@@ -159,7 +159,7 @@ std::optional<std::string> TestMachine::FindProgramFile(std::string_view name) {
     return std::nullopt;
 }
 
-std::intptr_t TestMachine::ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters) {
+std::intptr_t TestMachine::ShellStart(std::string_view verb, std::string_view file, std::string_view parameters) {
     shellCalls.push_back({std::string(verb), std::string(file), std::string(parameters)});
     return shellExecuteAnswer;
 }

@@ -54,7 +54,7 @@ std::optional<std::string> Win32System::FindProgramFile(std::string_view name) {
     return std::string(path, length);
 }
 
-std::intptr_t Win32System::ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters) {
+std::intptr_t Win32System::ShellStart(std::string_view verb, std::string_view file, std::string_view parameters) {
     const std::string verbText(verb);
     const std::string fileText(file);
     const std::string parameterText(parameters);

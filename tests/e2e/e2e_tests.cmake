@@ -15,7 +15,8 @@ endfunction()
 
 # Suites that need nothing around the driver, one entry each.
 foreach(suite IN ITEMS BatchMode VersionModes VersionGate RefreshErrors Interactive MainWindow MemoryWindow AboutAndHelp
-                       HardwareRows WmiRows FirmwareRows PersonalWindow ModemRow Outputs)
+                       HardwareRows WmiRows FirmwareRows PersonalWindow ModemRow Outputs InventoryWindows
+                       UninstallAction)
     orvane_e2e_test(${suite} ${ORVANE_E2E_DIR}/run_driver.sh "${suite}.*")
 endforeach()
 
@@ -24,6 +25,8 @@ endforeach()
 orvane_e2e_test(HardwareDevices ${ORVANE_E2E_DIR}/hardware_fixture.sh "HardwareDevices.*")
 # CUPS with its PDF printer, the printouts read back,
 orvane_e2e_test(Printing ${ORVANE_E2E_DIR}/print_fixture.sh)
+# the same printer for the inventory lists' printouts,
+orvane_e2e_test(ListPrinting ${ORVANE_E2E_DIR}/list_print_fixture.sh)
 # the same windows on a 144-DPI screen,
 orvane_e2e_test(HighDpi ${ORVANE_E2E_DIR}/dpi_fixture.sh)
 # and the sound row with a sound server running.
