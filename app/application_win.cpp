@@ -53,10 +53,10 @@ void Application::SetRecipes() {
     recipe(cpu_, "CPU window made", [this] { return std::make_unique<CpuForm>(system_, clock_); });
     recipe(display_, "display window made", [this] { return std::make_unique<DisplayForm>(system_); });
     recipe(disk_, "drive window made", [this] { return std::make_unique<DiskForm>(system_); });
-    recipe(devices_, "devices window made", [] { return std::make_unique<DevicesForm>(); });
-    recipe(uninstall_, "install / uninstall window made", [] { return std::make_unique<UninstallForm>(); });
+    recipe(devices_, "devices window made", [this] { return std::make_unique<DevicesForm>(system_); });
+    recipe(uninstall_, "install / uninstall window made", [this] { return std::make_unique<UninstallForm>(system_); });
     recipe(sound_, "sound window made", [] { return std::make_unique<SoundForm>(); });
-    recipe(startup_, "startup window made", [] { return std::make_unique<StartupForm>(); });
+    recipe(startup_, "startup window made", [this] { return std::make_unique<StartupForm>(system_); });
     recipe(help_, "help window made", [] { return std::make_unique<HelpForm>(); });
     recipe(preview_, "print preview made", [] { return std::make_unique<PrintPreviewForm>(); });
 }

@@ -86,7 +86,7 @@ ui::MenuBar MainForm::BuildMenuBar() {
                        item("MemoryInfo1", "Memory Info", Key(ui::kKeyF7), show(&Application::Memory)),
                        item("DisplayInfo1", "Display Info", Key(ui::kKeyF8), show(&Application::Display)),
                        item("DiskInfo1", "Disk Info", Key(ui::kKeyF9), show(&Application::Disk)),
-                       item("Uninstallers1", "App Info", Key(ui::kKeyF10), show(&Application::Uninstall)),
+                       item("Uninstallers1", "App Info", Key(ui::kKeyF10), [this] { app_.Uninstall().Open(); }),
                        item("CPUInfo1", "CPU Info", Key(ui::kKeyF11), show(&Application::Cpu)),
                        item("Sound1", "Sound", {}, show(&Application::Sound)),
                        item("Startup1", "Startup", {},

@@ -7,6 +7,7 @@
 #include "probes/personal_window_layout.h"
 #include "windows/display_window_layout.h"
 #include "windows/drive_window_layout.h"
+#include "windows/inventory_window_layouts.h"
 
 namespace orvane {
 
@@ -31,6 +32,9 @@ std::vector<ui::WindowLayout> AllWindowLayouts(const char* webSite) {
     windows.push_back(CpuWindowLayout(webSite));
     windows.push_back(DisplayWindowLayout(webSite));
     windows.push_back(DriveWindowLayout(webSite));
+    windows.push_back(DeviceWindowLayout());
+    windows.push_back(UninstallWindowLayout());
+    windows.push_back(StartupWindowLayout());
     return windows;
 }
 

@@ -40,6 +40,7 @@ add_library(orvane_win STATIC
     platform/win32/win32_power.cpp
     platform/win32/win32_screen.cpp
     platform/win32/win32_volumes.cpp
+    platform/win32/win32_programs.cpp
     ui/print_image_win.cpp
     ui/clipboard_win.cpp
     probes/personal_window_win.cpp
@@ -66,6 +67,7 @@ add_library(orvane_win STATIC
     cpu/cpu_window_win.cpp
     windows/display_window_win.cpp
     windows/drive_window_win.cpp
+    windows/list_print_win.cpp
     windows/device_window_win.cpp
     windows/uninstall_window_win.cpp
     windows/sound_window_win.cpp

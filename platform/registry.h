@@ -47,6 +47,9 @@ public:
     // Opens an existing key for reading; nullptr when it is missing or may not be read. Never creates.
     // The path has no leading or trailing backslash.
     virtual std::unique_ptr<RegistryKey> OpenKey(Hive hive, std::string_view path) = 0;
+    // The same in the view 64-bit Windows gives 32-bit programs (KEY_WOW64_32KEY: HKLM\SOFTWARE is
+    // redirected to its WOW6432Node). Only for 64-bit Windows: Windows 2000 refuses the flag.
+    virtual std::unique_ptr<RegistryKey> OpenKey32(Hive hive, std::string_view path) = 0;
 };
 
 }  // namespace orvane::platform

@@ -11,6 +11,7 @@
 #include "platform/nt_query.h"
 #include "platform/os_info.h"
 #include "platform/power.h"
+#include "platform/programs.h"
 #include "platform/registry.h"
 #include "platform/screen.h"
 #include "platform/volumes.h"
@@ -31,6 +32,8 @@ class System : public Registry,
                // The display and drive windows.
                public Screen,
                public Volumes,
-               public Locale {};
+               public Locale,
+               // The inventory windows.
+               public Programs {};
 
 }  // namespace orvane::platform

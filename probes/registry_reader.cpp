@@ -23,7 +23,20 @@ RegKey RegKey::Open(platform::Registry& registry, std::string_view path, platfor
     return key;
 }
 
+RegKey RegKey::Open32(platform::Registry& registry, std::string_view path, platform::Hive hive) {
+    RegKey key;
+    key.key_ = registry.OpenKey32(hive, NormaliseKeyPath(path));
+    return key;
+}
+
 bool RegKey::HasValue(std::string_view name) { return key_ && key_->QueryValue(name).has_value(); }
+
+std::optional<std::uint32_t> RegKey::ValueType(std::string_view name) {
+    if (!key_) return std::nullopt;
+    const std::optional<RegValue> value = key_->QueryValue(name);
+    if (!value) return std::nullopt;
+    return value->type;
+}
 
 std::string RegKey::ReadText(std::string_view name) {
     if (!key_) return {};

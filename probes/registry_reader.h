@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,11 +31,16 @@ public:
     // A path may start and end with backslashes; both name the same key as the bare path.
     static RegKey Open(platform::Registry& registry, std::string_view path,
                        platform::Hive hive = platform::Hive::LocalMachine);
+    // The key in the view 64-bit Windows gives 32-bit programs; only for 64-bit Windows.
+    static RegKey Open32(platform::Registry& registry, std::string_view path,
+                         platform::Hive hive = platform::Hive::LocalMachine);
 
     bool IsOpen() const { return key_ != nullptr; }
     void Close() { key_.reset(); }
 
     bool HasValue(std::string_view name);
+    // The value's type; nullopt when it is missing or the key is not open.
+    std::optional<std::uint32_t> ValueType(std::string_view name);
     std::string ReadText(std::string_view name);
     // Raw bytes of any type but text, expandable text and 32-bit numbers, when they fit in capacity bytes.
     std::vector<std::uint8_t> ReadRaw(std::string_view name, std::size_t capacity);

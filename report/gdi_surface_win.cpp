@@ -14,7 +14,10 @@ GdiSurface GdiSurface::ForPrinter(HDC dc) {
     const double perMmX = GetDeviceCaps(dc, LOGPIXELSX) / 25.4;
     const double perMmY = GetDeviceCaps(dc, LOGPIXELSY) / 25.4;
     const POINT origin{-GetDeviceCaps(dc, PHYSICALOFFSETX), -GetDeviceCaps(dc, PHYSICALOFFSETY)};
-    return GdiSurface(dc, perMmX, perMmY, origin);
+    GdiSurface surface(dc, perMmX, perMmY, origin);
+    surface.grid_ =
+        DeviceGrid{GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES), -origin.x, -origin.y, perMmX, perMmY};
+    return surface;
 }
 
 int GdiSurface::X(double mm) const {

@@ -18,6 +18,7 @@ public:
     // (negative on a printer, whose pixels start at its printable area).
     GdiSurface(HDC dc, double pixelsPerMmX, double pixelsPerMmY, POINT origin);
 
+    std::optional<DeviceGrid> Grid() const override { return grid_; }
     void Fill(const MmRect& rect, Colour colour) override;
     void Line(double x0, double y0, double x1, double y1) override;
     double TextWidth(const Font& font, std::string_view text) override;
@@ -38,6 +39,7 @@ private:
     double perMmY_;
     POINT origin_;
     std::map<std::string, win32::GdiObject<HFONT>> fonts_;
+    std::optional<DeviceGrid> grid_;
 };
 
 }  // namespace orvane::report

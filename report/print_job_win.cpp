@@ -42,8 +42,8 @@ std::optional<PrinterNames> NamesOf(HGLOBAL devNames) {
                         base + names.Get()->wOutputOffset};
 }
 
-// Asks for A4 where the printer has it, and portrait always; a printer without A4 keeps its paper.
-void AskForA4Portrait(DEVMODEA& mode, const PrinterNames& printer) {
+// Asks for A4 where the printer has it, and the orientation always; a printer without A4 keeps its paper.
+void AskForA4(DEVMODEA& mode, const PrinterNames& printer, Orientation orientation) {
     const int count = DeviceCapabilitiesA(printer.device.c_str(), printer.port.c_str(), DC_PAPERS, nullptr, nullptr);
     if (count > 0) {
         std::vector<WORD> papers(static_cast<std::size_t>(count));
@@ -54,7 +54,7 @@ void AskForA4Portrait(DEVMODEA& mode, const PrinterNames& printer) {
             mode.dmFields = (mode.dmFields | DM_PAPERSIZE) & ~static_cast<DWORD>(DM_PAPERLENGTH | DM_PAPERWIDTH);
         }
     }
-    mode.dmOrientation = DMORIENT_PORTRAIT;
+    mode.dmOrientation = orientation == Orientation::Landscape ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
     mode.dmFields |= DM_ORIENTATION;
 }
 
@@ -70,12 +70,12 @@ struct PrintDialog {
     }
 };
 
-// A device context on the printer the dialog names, with A4 portrait asked for in its device mode.
-HDC CreateA4PrinterDc(const PrintDialog& dialog, bool informationOnly) {
+// A device context on the printer the dialog names, with A4 in the orientation asked for in its device mode.
+HDC CreateA4PrinterDc(const PrintDialog& dialog, bool informationOnly, Orientation orientation) {
     const std::optional<PrinterNames> names = NamesOf(dialog.d.hDevNames);
     if (!names) return nullptr;
     Locked<DEVMODEA> mode(dialog.d.hDevMode);
-    if (mode.Get()) AskForA4Portrait(*mode.Get(), *names);
+    if (mode.Get()) AskForA4(*mode.Get(), *names, orientation);
     return informationOnly ? CreateICA(names->driver.c_str(), names->device.c_str(), nullptr, mode.Get())
                            : CreateDCA(names->driver.c_str(), names->device.c_str(), nullptr, mode.Get());
 }
@@ -99,7 +99,7 @@ PageSize PaperOf(HDC printer) {
 PageSize DefaultPrinterPaper() {
     PrintDialog dialog;
     if (!DefaultPrinter(dialog)) return {};
-    const HDC information = CreateA4PrinterDc(dialog, true);
+    const HDC information = CreateA4PrinterDc(dialog, true, Orientation::Portrait);
     if (!information) return {};
     const PageSize paper = PaperOf(information);
     DeleteDC(information);
@@ -135,13 +135,13 @@ void PrinterJob::Finish() {
     if (EndDoc(dc_) <= 0) throw UserError("Printing failed.");
 }
 
-void PrintWithDialog(HWND owner, const Document& document, const char* documentName) {
+void PrintWithDialog(HWND owner, const Document& document, const char* documentName, Orientation orientation) {
     PrintDialog dialog;
-    // The dialog opens on the default printer with A4 portrait already asked for.
+    // The dialog opens on the default printer with A4 in the orientation already asked for.
     if (DefaultPrinter(dialog)) {
         if (const auto names = NamesOf(dialog.d.hDevNames)) {
             Locked<DEVMODEA> mode(dialog.d.hDevMode);
-            if (mode.Get()) AskForA4Portrait(*mode.Get(), *names);
+            if (mode.Get()) AskForA4(*mode.Get(), *names, orientation);
         }
     }
     dialog.d.hwndOwner = owner;
@@ -152,13 +152,13 @@ void PrintWithDialog(HWND owner, const Document& document, const char* documentN
     dialog.d.nMaxPage = 1;
     dialog.d.nCopies = 1;
     if (!PrintDlgA(&dialog.d)) return;
-    // Whichever printer was picked, its job asks for A4 portrait.
+    // Whichever printer was picked, its job asks for A4 in the orientation.
     struct Dc {
         HDC dc;
         ~Dc() {
             if (dc) DeleteDC(dc);
         }
-    } printer{CreateA4PrinterDc(dialog, false)};
+    } printer{CreateA4PrinterDc(dialog, false, orientation)};
     if (!printer.dc) throw UserError("There is no printer to print on.");
     PageRange range;
     if (dialog.d.Flags & PD_PAGENUMS) range = {dialog.d.nFromPage, dialog.d.nToPage};

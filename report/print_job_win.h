@@ -44,8 +44,12 @@ PageSize PaperOf(HDC printer);
 // paper in portrait; A4 when there is no printer. The preview shows this sheet.
 PageSize DefaultPrinterPaper();
 
-// Prints the document on the printer the user picks; nothing when the dialog is cancelled or the page
-// range leaves every page out. Failures throw UserError.
-void PrintWithDialog(HWND owner, const Document& document, const char* documentName);
+enum class Orientation { Portrait, Landscape };
+
+// Prints the document on the printer the user picks, on A4 in the orientation given (or the printer's own
+// paper where it has no A4); nothing when the dialog is cancelled or the page range leaves every page
+// out. Failures throw UserError.
+void PrintWithDialog(HWND owner, const Document& document, const char* documentName,
+                     Orientation orientation = Orientation::Portrait);
 
 }  // namespace orvane::report

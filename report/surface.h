@@ -4,6 +4,7 @@
 // print preview and the printer are both surfaces, so a page draws the same on each.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,9 +33,22 @@ struct PageSize {
     double height = 297;
 };
 
+// A printer's pixel grid, for layouts designed in device pixels: the printable area's size in pixels,
+// where it starts on the paper (PHYSICALOFFSETX and Y) and the resolution.
+struct DeviceGrid {
+    int width = 0;
+    int height = 0;
+    int offsetX = 0;
+    int offsetY = 0;
+    double pixelsPerMmX = 1;
+    double pixelsPerMmY = 1;
+};
+
 class Surface {
 public:
     virtual ~Surface() = default;
+    // The device's pixel grid where the surface is a printer's; nullopt elsewhere.
+    virtual std::optional<DeviceGrid> Grid() const { return std::nullopt; }
     virtual void Fill(const MmRect& rect, Colour colour) = 0;
     virtual void Line(double x0, double y0, double x1, double y1) = 0;
     // The rectangle's outline as hairlines.
@@ -68,6 +82,10 @@ ImageFit FitImage(int width, int height, int areaWidth, int areaHeight);
 class FittedSurface : public Surface {
 public:
     FittedSurface(Surface& paper, PageFit fit) : paper_(paper), fit_(fit) {}
+    // A page drawn as it is keeps the paper's pixel grid; a scaled one is laid out in millimetres.
+    std::optional<DeviceGrid> Grid() const override {
+        return fit_.scale == 1.0 && fit_.offsetX == 0 && fit_.offsetY == 0 ? paper_.Grid() : std::nullopt;
+    }
     void Fill(const MmRect& rect, Colour colour) override { paper_.Fill(Map(rect), colour); }
     void Line(double x0, double y0, double x1, double y1) override;
     double TextWidth(const Font& font, std::string_view text) override;

@@ -1,9 +1,133 @@
 #include "windows/uninstall_window_win.h"
 
+#include "core/error.h"
+#include "core/text.h"
+#include "ui/list_view_win.h"
+#include "ui/status_bar_win.h"
+#include "windows/inventory_window_layouts.h"
+#include "windows/list_print_win.h"
+#include "windows/uninstall_list.h"
+
 namespace orvane {
 
-UninstallForm::UninstallForm()
+UninstallForm::UninstallForm(platform::System& sys)
     : ui::Form(ui::DetailFrame("TfrmUnistall", "Application Install / Uninstall Information", 624, 472, false,
-                               ui::FormBorder::Sizeable)) {}
+                               ui::FormBorder::Sizeable)),
+      sys_(sys) {}
+
+ui::Layout UninstallForm::BuildLayout() {
+    return BuildUninstallWindowLayout();
+}
+
+ui::MenuBar UninstallForm::BuildMenuBar() {
+    using ui::Ctrl;
+    using ui::Key;
+    // clang-format off
+    return {
+        {"File1", "&File", {}, {}, false, true, {
+            {"Print1", "Print", Ctrl('P'), [this] { Print1Click(); }, false, true, {}},
+            ui::MenuItem::Separator(),
+            {"Exit1", "Exit", Key(ui::kKeyF10), [this] { Exit1Click(); }, false, true, {}},
+        }},
+        // Hidden, and it stays so: searching is not offered.
+        {"Search1", "&Search", {}, {}, false, false, {
+            {"SearchName1", "Search Name", {}, {}, false, true, {}},
+        }},
+        {"View1", "&View", {}, {}, false, true, {
+            {"Refresh1", "Refresh", {}, [this] { Refresh1Click(); }, false, true, {}},
+            {"Sort1", "Sort", {}, [this] { Sort1Click(); }, false, true, {}},
+        }},
+        // The list's context menu, a hidden top-level menu.
+        {"", kUninstallPopupCaption, {}, {}, false, false, {
+            {"BrowseHelpLink1", "Browse Help Link", {}, [this] { BrowseHelpLink1Click(); }, false, true, {}},
+            {"OpenInstallLocation1", "Open Install Location", {}, [this] { OpenInstallLocation1Click(); },
+             false, true, {}},
+            {"OpenInstallSource1", "Open Install Source", {}, [this] { OpenInstallSource1Click(); }, false, true, {}},
+            {"ViewReadme1", "View Readme", {}, {}, false, true, {}},
+            ui::MenuItem::Separator(),
+            {"Uninstall1", "Uninstall", {}, [this] { Uninstall1Click(); }, false, true, {}},
+        }},
+    };
+    // clang-format on
+}
+
+void UninstallForm::Open() {
+    ShowForm(shownBefore_ ? SW_SHOW : SW_SHOWMAXIMIZED);
+    shownBefore_ = true;
+}
+
+void UninstallForm::OnShow() {
+    InvokeMenu("Refresh1");
+}
+
+void UninstallForm::Refresh1Click() {
+    ui::BusyCursor busy;
+    ui::ListView list = List(kInventoryListName);
+    list.Clear();
+    const bool windows64 = RunsOn64BitWindows(sizeof(void*) == 8, sys_);
+    const ListRefresh refresh = ReadUninstallList(sys_, windows64);
+    for (const ListRow& row : refresh.rows) list.AddRow(row);
+    if (refresh.error) {
+        // A list already sorting itself sorted the rows as they came; the count waits for a whole refresh.
+        if (sorted_) list.SortByItemText();
+        throw UserError(*refresh.error);
+    }
+    Status(kInventoryStatusName).SetPanelText(0, CountText(refresh.rows.size()));
+    Sort1Click();
+}
+
+void UninstallForm::Sort1Click() {
+    List(kInventoryListName).SortByItemText();
+    sorted_ = true;
+}
+
+void UninstallForm::Print1Click() {
+    PrintListView(Handle(), List(kInventoryListName), "Installed Applications");
+}
+
+void UninstallForm::Exit1Click() {
+    HideForm();
+}
+
+void UninstallForm::OpenSelectedCell(std::size_t cell) {
+    const ui::ListView list = List(kInventoryListName);
+    const int row = list.SelectedRow();
+    if (row < 0) return;
+    const std::string text = list.Cell(row, static_cast<int>(cell));
+    // Opening a link or a folder is fire-and-forget: the shell shows its own message where it fails.
+    if (!text.empty()) sys_.ShellStart("open", text, "");
+}
+
+void UninstallForm::BrowseHelpLink1Click() {
+    OpenSelectedCell(kHelpLinkCell);
+}
+
+void UninstallForm::OpenInstallLocation1Click() {
+    OpenSelectedCell(kInstallLocationCell);
+}
+
+void UninstallForm::OpenInstallSource1Click() {
+    OpenSelectedCell(kInstallSourceCell);
+}
+
+void UninstallForm::Uninstall1Click() {
+    const ui::ListView list = List(kInventoryListName);
+    const int row = list.SelectedRow();
+    if (row < 0) return;
+    const std::string name = list.Cell(row, 0);
+    const std::string command = list.Cell(row, static_cast<int>(kUninstallCell));
+    if (!Trim(command).empty()) {
+        // Uninstalling cannot be undone: ask first.
+        if (MessageBoxA(Handle(), UninstallQuestion(name, command).c_str(), "Orvane",
+                        MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
+            return;
+        }
+    }
+    if (const std::optional<std::string> failure = StartUninstall(sys_, name, command)) {
+        ui::ShowErrorBox(Handle(), *failure);
+    }
+    // The uninstaller is not waited for; whatever it has removed by now is gone from the list.
+    Refresh1Click();
+}
 
 }  // namespace orvane

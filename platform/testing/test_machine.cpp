@@ -127,6 +127,43 @@ std::unique_ptr<platform::RegistryKey> TestMachine::OpenKey(Hive hive, std::stri
     return std::make_unique<TestKey>(node);
 }
 
+std::unique_ptr<platform::RegistryKey> TestMachine::OpenKey32(Hive hive, std::string_view path) {
+    std::string redirected(path);
+    const std::string software = "SOFTWARE\\";
+    if (hive == Hive::LocalMachine && redirected.size() > software.size() &&
+        EqualsIgnoreCase(std::string_view(redirected).substr(0, software.size()), software)) {
+        redirected.insert(software.size(), "WOW6432Node\\");
+    }
+    return OpenKey(hive, redirected);
+}
+
+std::optional<std::string> TestMachine::ShellFolderPath(int csidl) {
+    const auto found = shellFolders.find(csidl);
+    if (found == shellFolders.end()) return std::nullopt;
+    return found->second;
+}
+
+std::vector<platform::FoundFile> TestMachine::FindFiles(std::string_view pattern) {
+    findPatterns.emplace_back(pattern);
+    const auto found = folderEntries.find(std::string(pattern));
+    return found == folderEntries.end() ? std::vector<platform::FoundFile>{} : found->second;
+}
+
+std::optional<std::string> TestMachine::FindProgramFile(std::string_view name) {
+    std::string asked(name);
+    const std::size_t slash = asked.find_last_of('\\');
+    if (asked.find('.', slash == std::string::npos ? 0 : slash) == std::string::npos) asked += ".exe";
+    for (const auto& [file, path] : programFiles) {
+        if (EqualsIgnoreCase(file, asked)) return path;
+    }
+    return std::nullopt;
+}
+
+std::intptr_t TestMachine::ShellStart(std::string_view verb, std::string_view file, std::string_view parameters) {
+    shellCalls.push_back({std::string(verb), std::string(file), std::string(parameters)});
+    return shellExecuteAnswer;
+}
+
 int TestMachine::SystemMetric(int index) {
     const auto found = metrics.find(index);
     return found == metrics.end() ? 0 : found->second;

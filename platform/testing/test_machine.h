@@ -173,8 +173,33 @@ public:
     std::vector<platform::NetDiskResource> connectedDisks;
     int diskResourceEnumerations = 0;
 
+    // --- the inventory windows ---
+    // Shell folders by CSIDL; a folder not listed is one the shell cannot name.
+    std::map<int, std::string> shellFolders;
+    // Folder entries by the exact pattern asked; a pattern not listed matches nothing.
+    std::map<std::string, std::vector<platform::FoundFile>> folderEntries;
+    std::vector<std::string> findPatterns;  // every pattern asked, in order
+    // Files the program search finds, by the name asked or the name with ".exe" added when it has no
+    // extension (case ignored): the full path found.
+    std::map<std::string, std::string> programFiles;
+    struct ShellCall {
+        std::string verb;
+        std::string file;
+        std::string parameters;
+    };
+    std::vector<ShellCall> shellCalls;
+    std::intptr_t shellExecuteAnswer = 42;
+    bool wow64 = false;
+
     // --- platform::System ---
     std::unique_ptr<platform::RegistryKey> OpenKey(Hive hive, std::string_view path) override;
+    // HKLM\SOFTWARE\... is read from HKLM\SOFTWARE\WOW6432Node\..., as 64-bit Windows redirects it.
+    std::unique_ptr<platform::RegistryKey> OpenKey32(Hive hive, std::string_view path) override;
+    std::optional<std::string> ShellFolderPath(int csidl) override;
+    std::vector<platform::FoundFile> FindFiles(std::string_view pattern) override;
+    std::optional<std::string> FindProgramFile(std::string_view name) override;
+    std::intptr_t ShellStart(std::string_view verb, std::string_view file, std::string_view parameters) override;
+    bool IsWow64Process() override { return wow64; }
     std::optional<platform::OsVersion> Version() override { return version; }
     int SystemMetric(int index) override;
     std::optional<std::string> TimeZoneStandardName() override { return timeZoneName; }

@@ -116,14 +116,25 @@ Win32System::Win32System() {
     if (sizeof(void*) == 8 || RunningUnderWow64()) registryViewFlag_ = KEY_WOW64_64KEY;
 }
 
-std::unique_ptr<platform::RegistryKey> Win32System::OpenKey(platform::Hive hive, std::string_view path) {
+std::unique_ptr<platform::RegistryKey> Win32System::OpenKeyWith(platform::Hive hive, std::string_view path,
+                                                                unsigned long viewFlag) {
     const HKEY root = hive == platform::Hive::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
     HKEY key = nullptr;
     const std::string keyPath(path);
-    if (RegOpenKeyExA(root, keyPath.c_str(), 0, KEY_READ | registryViewFlag_, &key) != ERROR_SUCCESS) {
-        return nullptr;
-    }
+    if (RegOpenKeyExA(root, keyPath.c_str(), 0, KEY_READ | viewFlag, &key) != ERROR_SUCCESS) return nullptr;
     return std::make_unique<Win32Key>(key);
+}
+
+bool Win32System::IsWow64Process() {
+    return RunningUnderWow64();
+}
+
+std::unique_ptr<platform::RegistryKey> Win32System::OpenKey(platform::Hive hive, std::string_view path) {
+    return OpenKeyWith(hive, path, registryViewFlag_);
+}
+
+std::unique_ptr<platform::RegistryKey> Win32System::OpenKey32(platform::Hive hive, std::string_view path) {
+    return OpenKeyWith(hive, path, KEY_WOW64_32KEY);
 }
 
 std::optional<platform::OsVersion> Win32System::Version() {

@@ -10,6 +10,7 @@ public:
     Win32System();
 
     std::unique_ptr<platform::RegistryKey> OpenKey(platform::Hive hive, std::string_view path) override;
+    std::unique_ptr<platform::RegistryKey> OpenKey32(platform::Hive hive, std::string_view path) override;
     std::optional<platform::OsVersion> Version() override;
     int SystemMetric(int index) override;
     std::optional<std::string> TimeZoneStandardName() override;
@@ -93,7 +94,17 @@ public:
     std::optional<std::string> UniversalName(std::string_view localPath, std::uint32_t bufferBytes) override;
     std::vector<platform::NetDiskResource> ConnectedDiskResources() override;
 
+    // The inventory windows: win32_programs.cpp
+    std::optional<std::string> ShellFolderPath(int csidl) override;
+    std::vector<platform::FoundFile> FindFiles(std::string_view pattern) override;
+    std::optional<std::string> FindProgramFile(std::string_view name) override;
+    std::intptr_t ShellStart(std::string_view verb, std::string_view file, std::string_view parameters) override;
+    bool IsWow64Process() override;
+
 private:
+    std::unique_ptr<platform::RegistryKey> OpenKeyWith(platform::Hive hive, std::string_view path,
+                                                       unsigned long viewFlag);
+
     unsigned long registryViewFlag_ = 0;
 };
 

@@ -22,6 +22,7 @@ public:
         MmRect clip;
         double points;
     };
+    std::optional<DeviceGrid> Grid() const override { return grid; }
     void Fill(const MmRect& rect, Colour colour) override { fills.push_back({rect, colour}); }
     void Line(double x0, double y0, double x1, double y1) override { lines.push_back({x0, y0, x1, y1}); }
     double TextWidth(const Font& font, std::string_view text) override {
@@ -40,6 +41,7 @@ public:
 
     // Fonts are measured against this size; the layouts' tests keep it at 1 whatever the points.
     bool sizedByPoints = false;
+    std::optional<DeviceGrid> grid;  // a printer's, for layouts in device pixels
     std::vector<std::pair<MmRect, Colour>> fills;
     std::vector<std::array<double, 4>> lines;
     std::vector<Drawn> texts;
@@ -48,7 +50,8 @@ private:
     double Size(const Font& font) const { return sizedByPoints ? font.points / 10.0 : 1.0; }
 };
 
-// A page target that keeps each page's drawing and counts how the pages were begun and ended.
+// A page target that keeps each page's drawing and counts how the pages were begun and ended. Its pages
+// measure and describe their device as its measuring surface does.
 class RecordingTarget : public PageTarget {
 public:
     PageSize Paper() override { return paper; }
@@ -58,6 +61,7 @@ public:
         open = true;
         pages.emplace_back();
         pages.back().sizedByPoints = measure.sizedByPoints;
+        pages.back().grid = measure.grid;
         return pages.back();
     }
     void EndPage() override {

@@ -12,8 +12,6 @@ namespace e2e {
 
 namespace {
 
-constexpr REGSAM kView = KEY_WOW64_64KEY;
-
 std::string Upper(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
         return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
@@ -169,6 +167,47 @@ std::string Orvane::StatusPanel(HWND main, int panel) const {
     if (!bar) return "<no status bar>";
     const std::string text = SendWithBuffer(bar, SB_GETTEXTA, static_cast<WPARAM>(panel), 512);
     return text.substr(0, text.find('\0'));
+}
+
+std::vector<std::vector<std::string>> Orvane::ListRows(HWND list) const {
+    std::vector<std::vector<std::string>> rows;
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    const int columns = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    // The item record and its text buffer in one block of the program's memory.
+    constexpr std::size_t kText = 1024;
+    const std::size_t size = sizeof(LVITEMA) + kText;
+    auto* remote = static_cast<char*>(
+        VirtualAllocEx(process_.hProcess, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    if (!remote) return rows;
+    for (int row = 0; row < count; ++row) {
+        std::vector<std::string> cells;
+        for (int column = 0; column < columns; ++column) {
+            LVITEMA item{};
+            item.iSubItem = column;
+            item.pszText = remote + sizeof(LVITEMA);
+            item.cchTextMax = static_cast<int>(kText);
+            SIZE_T moved = 0;
+            WriteProcessMemory(process_.hProcess, remote, &item, sizeof item, &moved);
+            DWORD_PTR length = 0;
+            SendMessageTimeoutA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote),
+                                SMTO_ABORTIFHUNG, 5000, &length);
+            std::string text(kText, '\0');
+            ReadProcessMemory(process_.hProcess, remote + sizeof(LVITEMA), text.data(), kText, &moved);
+            cells.push_back(text.substr(0, std::min<std::size_t>(length, text.find('\0'))));
+        }
+        rows.push_back(cells);
+    }
+    VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+    return rows;
+}
+
+void Orvane::SelectListRow(HWND list, int row) const {
+    LVITEMA item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendWithBuffer(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), sizeof item,
+                   std::string(reinterpret_cast<const char*>(&item), sizeof item));
 }
 
 bool Orvane::ClickToolButton(HWND main, int index, bool dropDownArrow) const {
@@ -342,13 +381,13 @@ std::string ClipboardText() {
 }
 
 PlantedValue::PlantedValue(HKEY hive, const std::string& path, const std::string& name, DWORD type,
-                           const std::vector<BYTE>& data)
-    : hive_(hive), path_(path), name_(name) {
+                           const std::vector<BYTE>& data, REGSAM view)
+    : hive_(hive), view_(view), path_(path), name_(name) {
     // Every key of the path that is missing now is created here and removed again afterwards.
     for (std::size_t at = path.find('\\'); ; at = path.find('\\', at + 1)) {
         const std::string prefix = path.substr(0, at);
         HKEY existing = nullptr;
-        if (RegOpenKeyExA(hive, prefix.c_str(), 0, KEY_READ | kView, &existing) == ERROR_SUCCESS) {
+        if (RegOpenKeyExA(hive, prefix.c_str(), 0, KEY_READ | view_, &existing) == ERROR_SUCCESS) {
             RegCloseKey(existing);
         } else {
             createdKeys_.push_back(prefix);
@@ -357,7 +396,7 @@ PlantedValue::PlantedValue(HKEY hive, const std::string& path, const std::string
     }
     HKEY key = nullptr;
     DWORD disposition = 0;
-    if (RegCreateKeyExA(hive, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | kView, nullptr, &key, &disposition) !=
+    if (RegCreateKeyExA(hive, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view_, nullptr, &key, &disposition) !=
         ERROR_SUCCESS) {
         return;
     }
@@ -374,7 +413,7 @@ PlantedValue::PlantedValue(HKEY hive, const std::string& path, const std::string
 
 PlantedValue::~PlantedValue() {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(hive_, path_.c_str(), 0, KEY_ALL_ACCESS | kView, &key) != ERROR_SUCCESS) return;
+    if (RegOpenKeyExA(hive_, path_.c_str(), 0, KEY_ALL_ACCESS | view_, &key) != ERROR_SUCCESS) return;
     if (original_) {
         RegSetValueExA(key, name_.c_str(), 0, original_->first, original_->second.data(),
                        static_cast<DWORD>(original_->second.size()));
@@ -383,7 +422,7 @@ PlantedValue::~PlantedValue() {
     }
     RegCloseKey(key);
     for (auto created = createdKeys_.rbegin(); created != createdKeys_.rend(); ++created) {
-        RegDeleteKeyExA(hive_, created->c_str(), kView, 0);
+        RegDeleteKeyExA(hive_, created->c_str(), view_, 0);
     }
 }
 

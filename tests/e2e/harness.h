@@ -50,6 +50,10 @@ public:
     std::string SendWithBuffer(HWND window, UINT message, WPARAM wParam, std::size_t size,
                                const std::string& initial = "") const;
     std::string StatusPanel(HWND main, int panel) const;
+    // A report list view's rows, every column's text, read through an item record lent in this process.
+    std::vector<std::vector<std::string>> ListRows(HWND list) const;
+    // Selects and focuses a row of a list view, as a click on it would.
+    void SelectListRow(HWND list, int row) const;
     // Clicks a tool-bar button of the main window with the mouse, as a user would.
     bool ClickToolButton(HWND main, int index, bool dropDownArrow = false) const;
 
@@ -94,16 +98,18 @@ void PressAltKey(HWND window, WORD letter);
 // A registry value planted for one test and put back as it was afterwards.
 class PlantedValue {
 public:
-    // hive/path/name in the 64-bit view that the program reads. Keys of the path that are missing are
-    // created, and removed again with the value.
+    // hive/path/name in the 64-bit view that the program reads (or the view given: KEY_WOW64_32KEY for
+    // the one 32-bit programs see). Keys of the path that are missing are created, and removed again
+    // with the value.
     PlantedValue(HKEY hive, const std::string& path, const std::string& name, DWORD type,
-                 const std::vector<BYTE>& data);
+                 const std::vector<BYTE>& data, REGSAM view = KEY_WOW64_64KEY);
     ~PlantedValue();
     PlantedValue(const PlantedValue&) = delete;
     PlantedValue& operator=(const PlantedValue&) = delete;
 
 private:
     HKEY hive_;
+    REGSAM view_;
     std::string path_;
     std::string name_;
     std::vector<std::string> createdKeys_;  // the keys of the path that were missing, outermost first

@@ -7,20 +7,10 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/wine_env.sh"
 
-pgrep -x cupsd >/dev/null || cupsd
-for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.2; done
-if ! lpstat -p PDF >/dev/null 2>&1; then
-    lpadmin -p PDF -v cups-pdf:/ -E -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
-fi
-lpadmin -d PDF
-# cups-pdf writes into the job owner's home as the password file names it, whatever HOME says.
-pdfs="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
-mkdir -p "$pdfs"
-stamp=$(mktemp)
+source "$here/pdf_printer.sh"
 since=$(mktemp)
+# The queue goes back to A4 whatever the Letter run below left.
 trap 'find "$pdfs" -name "*.pdf" -newer "$stamp" -delete; rm -f "$stamp" "$since"; lpadmin -p PDF -o PageSize=A4' EXIT
-ORVANE_PDF_DIR=$("$WINE" winepath -w "$pdfs" 2>/dev/null | tr -d '\r')
-export ORVANE_PDF_DIR
 
 # The report printed since $since is an A4 portrait page with the layout's text at its positions.
 # The report's PDF is the one with text; Quick Print's is a picture.

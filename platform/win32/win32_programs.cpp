@@ -1,0 +1,67 @@
+// The inventory windows' part of the platform: shell folders, folder entries, the program search and
+// ShellExecuteA.
+#include <windows.h>
+#include <shellapi.h>
+
+#include "platform/win32/win32_system.h"
+
+namespace orvane::win32 {
+
+std::optional<std::string> Win32System::ShellFolderPath(int csidl) {
+    // SHGetFolderPathA is in the shell from Windows 2000 on and in shfolder.dll where Internet Explorer 5
+    // brought it; older systems have neither.
+    using GetFolderPathFn = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPSTR);
+    for (const char* library : {"shell32.dll", "shfolder.dll"}) {
+        const HMODULE module = LoadLibraryA(library);
+        if (!module) continue;
+        const auto getFolderPath =
+            reinterpret_cast<GetFolderPathFn>(reinterpret_cast<void*>(GetProcAddress(module, "SHGetFolderPathA")));
+        if (!getFolderPath) {
+            FreeLibrary(module);
+            continue;
+        }
+        char path[MAX_PATH] = {};
+        const HRESULT result = getFolderPath(nullptr, csidl, nullptr, 0, path);
+        FreeLibrary(module);
+        if (result != S_OK || path[0] == '\0') return std::nullopt;
+        return std::string(path);
+    }
+    return std::nullopt;
+}
+
+std::vector<platform::FoundFile> Win32System::FindFiles(std::string_view pattern) {
+    std::vector<platform::FoundFile> found;
+    const std::string text(pattern);
+    WIN32_FIND_DATAA entry{};
+    const HANDLE search = FindFirstFileA(text.c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return found;
+    do {
+        found.push_back({entry.cFileName, entry.dwFileAttributes});
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    return found;
+}
+
+std::optional<std::string> Win32System::FindProgramFile(std::string_view name) {
+    const std::string text(name);
+    if (text.empty()) return std::nullopt;
+    char path[MAX_PATH] = {};
+    char* filePart = nullptr;
+    const DWORD length = SearchPathA(nullptr, text.c_str(), ".exe", sizeof path, path, &filePart);
+    if (length == 0 || length >= sizeof path) return std::nullopt;
+    const DWORD attributes = GetFileAttributesA(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return std::nullopt;
+    return std::string(path, length);
+}
+
+std::intptr_t Win32System::ShellStart(std::string_view verb, std::string_view file, std::string_view parameters) {
+    const std::string verbText(verb);
+    const std::string fileText(file);
+    const std::string parameterText(parameters);
+    const HINSTANCE result =
+        ShellExecuteA(nullptr, verbText.c_str(), fileText.c_str(),
+                      parameterText.empty() ? nullptr : parameterText.c_str(), nullptr, SW_SHOWNORMAL);
+    return reinterpret_cast<std::intptr_t>(result);
+}
+
+}  // namespace orvane::win32

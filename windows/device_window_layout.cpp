@@ -1,0 +1,32 @@
+#include "windows/inventory_window_layouts.h"
+
+namespace orvane {
+
+ui::Layout ListOverStatusBar(std::vector<ui::ColumnSpec> columns, int panelWidth, const std::string& popupMenu) {
+    ui::Layout layout;
+    layout.push_back({.name = kInventoryStatusName,
+                      .kind = ui::ControlKind::StatusBar,
+                      .rect = {0, 0, 0, 19},
+                      .align = ui::Align::Bottom,
+                      .columns = {{"", panelWidth}}});
+    layout.push_back({.name = kInventoryListName,
+                      .kind = ui::ControlKind::ListView,
+                      .align = ui::Align::Client,
+                      .columns = std::move(columns),
+                      .popupMenu = popupMenu});
+    return layout;
+}
+
+ui::Layout BuildDeviceWindowLayout() {
+    return ListOverStatusBar({{"Driver", 200}, {"Provider", 150}, {"Version", 150}}, 150);
+}
+
+ui::WindowLayout DeviceWindowLayout() {
+    return {"TfrmDevices",
+            ui::ClientWidthOfOuter(526, true),
+            ui::ClientHeightOfOuter(453, true, true),
+            BuildDeviceWindowLayout(),
+            {kInventoryListName, kInventoryStatusName}};
+}
+
+}  // namespace orvane
