@@ -375,7 +375,8 @@ const Form::ControlEntry* Form::EntryOf(HWND control) const {
 
 COLORREF Form::BackgroundOf(const ControlSpec& design) const {
     // A background declared in the layout wins over the kind's.
-    return design.background.value_or(ColourOf(TraitsOf(design.kind).background, design, design_.background));
+    return design.background ? ResolveColour(*design.background)
+                             : ColourOf(TraitsOf(design.kind).background, design, design_.background);
 }
 
 bool Form::CtlColor(HDC dc, HWND control, LRESULT& result) {
@@ -389,7 +390,7 @@ bool Form::CtlColor(HDC dc, HWND control, LRESULT& result) {
     COLORREF text = traits.text.source == Paint::Source::Own ? GetSysColor(COLOR_WINDOWTEXT)
                                                              : ColourOf(traits.text, entry->design, design_.background);
     // Text on a coloured ground (the CPU window's black panels) declares its colour.
-    if (IsTextKind(entry->design.kind)) text = entry->design.colour.value_or(text);
+    if (IsTextKind(entry->design.kind) && entry->design.colour) text = ResolveColour(*entry->design.colour);
     SetTextColor(dc, text);
     SetBkColor(dc, back);
     result = reinterpret_cast<LRESULT>(BrushFor(back));

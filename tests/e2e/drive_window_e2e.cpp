@@ -180,6 +180,16 @@ TEST(DriveWindow, OpensOnCWithWhatThePlatformReports) {
     }
     // A ready drive shows its icon.
     EXPECT_NE(SendMessageA(FindControl(window, "imgDrive"), STM_GETICON, 0, 0), 0);
+
+    // The flags lie on the tooltip colour, as the screen shows them: a pixel near the bottom right corner,
+    // where no text is drawn.
+    for (const char* name : {"clbFlags"}) {
+        const RECT rect = ScreenRect(FindControl(window, name));
+        HDC screen = GetDC(nullptr);
+        const COLORREF shown = GetPixel(screen, rect.right - 6, rect.bottom - 4);
+        ReleaseDC(nullptr, screen);
+        EXPECT_EQ(shown, GetSysColor(COLOR_INFOBK)) << name << " shows " << std::hex << shown;
+    }
 }
 
 TEST(DriveWindow, ChoosingADriveTwiceAppendsItsLabelOnceAndARefreshRebuildsTheList) {
