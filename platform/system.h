@@ -13,6 +13,8 @@
 #include "platform/power.h"
 #include "platform/registry.h"
 #include "platform/screen.h"
+#include "platform/shell.h"
+#include "platform/sound.h"
 #include "platform/volumes.h"
 #include "platform/wmi.h"
 
@@ -31,6 +33,9 @@ class System : public Registry,
                // The display and drive windows.
                public Screen,
                public Volumes,
-               public Locale {};
+               public Locale,
+               // The tools launcher and the sound window.
+               public Shell,
+               public Sound {};
 
 }  // namespace orvane::platform
