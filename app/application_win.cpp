@@ -56,7 +56,7 @@ int Application::Run() {
     disk_ = created(std::make_unique<DiskForm>());
     devices_ = created(std::make_unique<DevicesForm>());
     uninstall_ = created(std::make_unique<UninstallForm>());
-    sound_ = created(std::make_unique<SoundForm>());
+    sound_ = created(std::make_unique<SoundForm>(system_));
     startup_ = created(std::make_unique<StartupForm>());
     help_ = created(std::make_unique<HelpForm>());
     preview_ = created(std::make_unique<PrintPreviewForm>());

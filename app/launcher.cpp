@@ -355,7 +355,7 @@ void RunLaunch(System& sys, const LaunchCall& call, platform::WindowRef mainWind
         case LaunchKind::ShellExecute: {
             platform::ShellExecuteRequest request = call.execute;
             request.parent = call.mainWindowParent ? mainWindow : 0;
-            sys.ShellExecute(request);
+            sys.ShellOpen(request);
             return;
         }
         case LaunchKind::ShellObject: {

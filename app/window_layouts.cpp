@@ -4,6 +4,7 @@
 #include "cpu/memory_window_layout.h"
 #include "probes/personal_rows.h"
 #include "probes/personal_window_layout.h"
+#include "windows/sound_window_layout.h"
 
 namespace orvane {
 
@@ -25,6 +26,7 @@ std::vector<ui::WindowLayout> AllWindowLayouts(const char* webSite) {
     for (const PersonalRowSpec& row : kPersonalRefreshRows) personal.written.push_back(row.valueName);
     windows.push_back(personal);
     windows.push_back(MemoryWindowLayout(webSite));
+    windows.push_back(SoundWindowLayout(webSite));
     return windows;
 }
 

@@ -35,8 +35,9 @@ public:
     virtual ~Shell() = default;
     // WinExec; its answer (above 31 when the program started).
     virtual std::uint32_t RunCommandLine(const std::string& commandLine, int show) = 0;
-    // ShellExecuteA; its answer (above 32 when it worked).
-    virtual std::intptr_t ShellExecute(const ShellExecuteRequest& request) = 0;
+    // ShellExecuteA; its answer (above 32 when it worked). Not named after the call, which the shell header
+    // makes a macro.
+    virtual std::intptr_t ShellOpen(const ShellExecuteRequest& request) = 0;
     // GetFileAttributesA succeeds for the path.
     virtual bool FileExists(const std::string& path) = 0;
     // GetSystemDirectoryA and GetWindowsDirectoryA, into buffers of 260 characters.

@@ -780,6 +780,10 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                 }
             }
             break;
+        case WM_INITMENUPOPUP:
+            // Whether a command can run is decided as its menu opens, not once at start-up.
+            SyncAvailability(reinterpret_cast<HMENU>(wParam), menu_);
+            return 0;
         case WM_COMMAND:
             if (lParam == 0) {
                 if (menu_.Find(LOWORD(wParam))) {

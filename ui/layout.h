@@ -103,7 +103,7 @@ struct ControlSpec {
     std::vector<ToolButtonSpec> buttons{};  // tool bar
     std::string popupMenu{};                // the caption of a hidden top-level menu shown on right-click
     std::optional<Colour> colour{};         // a gauge's bar
-    std::optional<Colour> background{};     // a gauge's or check list's background
+    std::optional<Colour> background{};     // a gauge's, check list's or edit field's background
     int itemHeight = 0;                     // a check list's item height; a tool bar's button size
     int pictureSize = 0;                    // a tool bar's pictures
 };

@@ -476,7 +476,7 @@ std::uint32_t TestMachine::RunCommandLine(const std::string& commandLine, int sh
     return 33;
 }
 
-std::intptr_t TestMachine::ShellExecute(const platform::ShellExecuteRequest& request) {
+std::intptr_t TestMachine::ShellOpen(const platform::ShellExecuteRequest& request) {
     shellExecutes.push_back(request);
     return 42;
 }

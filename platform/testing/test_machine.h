@@ -253,7 +253,7 @@ public:
 
     // The tools launcher and the sound window.
     std::uint32_t RunCommandLine(const std::string& commandLine, int show) override;
-    std::intptr_t ShellExecute(const platform::ShellExecuteRequest& request) override;
+    std::intptr_t ShellOpen(const platform::ShellExecuteRequest& request) override;
     bool FileExists(const std::string& path) override { return existingFiles.count(ToUpperPath(path)) > 0; }
     std::string SystemDirectory() override { return systemDirectory; }
     std::string WindowsDirectory() override { return windowsDirectory; }

@@ -83,6 +83,36 @@ public:
     std::optional<std::string> UniversalName(std::string_view localPath, std::uint32_t bufferBytes) override;
     std::vector<platform::NetDiskResource> ConnectedDiskResources() override;
 
+    // win32_shell.cpp
+    std::uint32_t RunCommandLine(const std::string& commandLine, int show) override;
+    std::intptr_t ShellOpen(const platform::ShellExecuteRequest& request) override;
+    bool FileExists(const std::string& path) override;
+    std::string SystemDirectory() override;
+    std::string WindowsDirectory() override;
+    bool IsWow64() override;
+    platform::ShellObjectAnswer CallShellObject(const std::string& method,
+                                                std::optional<std::int32_t> argument) override;
+    std::string SystemErrorText(std::uint32_t code) override;
+    void SendMonitorPower(platform::WindowRef window, int state) override;
+    std::uint32_t SendMciCommand(const std::string& command, platform::WindowRef callback) override;
+    std::string MciErrorText(std::uint32_t code) override;
+    bool SetWarningBeep(bool on) override;
+    bool ShowTaskbar(bool shown) override;
+
+    // win32_sound.cpp
+    std::uint32_t MixerDeviceCount() override;
+    std::uint32_t WaveOutDriverVersion(std::uint32_t device) override;
+    void DefaultBeep() override;
+    bool PlaySoundAsync(const std::string& name) override;
+    bool Tone(std::uint32_t frequency, std::uint32_t milliseconds) override;
+    std::optional<platform::MixerRef> OpenMixer(std::uint32_t device) override;
+    std::optional<std::uint32_t> MixerLineOfType(platform::MixerRef mixer, std::uint32_t componentType) override;
+    std::optional<std::uint32_t> MixerControlOfType(platform::MixerRef mixer, std::uint32_t lineId,
+                                                    std::uint32_t controlType) override;
+    bool SetMixerBoolean(platform::MixerRef mixer, std::uint32_t controlId, bool value) override;
+    void CloseMixer(platform::MixerRef mixer) override;
+    platform::EndpointMuteStep MuteCaptureEndpoint(bool mute) override;
+
 private:
     unsigned long registryViewFlag_ = 0;
 };
