@@ -176,8 +176,10 @@ public:
     std::string Named(std::string_view tool) const {
         return folders_.wow64 ? JoinPath(folders_.native, FileNameOf(tool)) : std::string(tool);
     }
+    // No blank after the comma: rundll32 takes "dll,entry" as one argument, and some implementations of
+    // it end the DLL's name at a blank and start nothing.
     std::string RunDll(std::string_view applet) const {
-        return Named("rundll32.exe") + " shell32.dll, Control_RunDLL " + std::string(applet);
+        return Named("rundll32.exe") + " shell32.dll,Control_RunDLL " + std::string(applet);
     }
     std::string Control(std::string_view arguments) const {
         return (folders_.wow64 ? Named("control.exe") : std::string("control")) + " " + std::string(arguments);

@@ -108,7 +108,7 @@ LaunchCall Method(std::string method, std::optional<std::int32_t> argument = {})
 }
 
 std::string RunDll(const std::string& applet) {
-    return "rundll32.exe shell32.dll, Control_RunDLL " + applet;
+    return "rundll32.exe shell32.dll,Control_RunDLL " + applet;
 }
 
 struct LaunchCase {
@@ -166,9 +166,9 @@ const LaunchCase kLaunchCases[] = {
     {"win10 WOW64", Windows10Wow64, "VolumeControl1",
      Execute("open", "C:\\Windows\\Sysnative\\SndVol.exe", {}, "C:\\Windows", true)},
     {"win10 WOW64", Windows10Wow64, "Joystick1",
-     Line("C:\\Windows\\Sysnative\\rundll32.exe shell32.dll, Control_RunDLL Joy.cpl")},
+     Line("C:\\Windows\\Sysnative\\rundll32.exe shell32.dll,Control_RunDLL Joy.cpl")},
     {"win10 WOW64", Windows10Wow64, "Modems1",
-     Line("C:\\Windows\\Sysnative\\rundll32.exe shell32.dll, Control_RunDLL telephon.cpl")},
+     Line("C:\\Windows\\Sysnative\\rundll32.exe shell32.dll,Control_RunDLL telephon.cpl")},
     {"win10 WOW64", Windows10Wow64, "Accessibility1",
      Line("C:\\Windows\\Sysnative\\control.exe /name Microsoft.EaseOfAccessCenter")},
     {"win10 WOW64", Windows10Wow64, "Printers1", Line("C:\\Windows\\Sysnative\\control.exe printers")},
@@ -391,7 +391,7 @@ TEST(Launcher, TheSoundWindowsButtonsFollowTheMovedToolsRule) {
     Windows10Wow64(wow64);
     EXPECT_EQ(MixerSettingsCall(wow64), Line("C:\\Windows\\Sysnative\\SndVol.exe"));
     EXPECT_EQ(SoundSettingsCall(wow64),
-              Line("C:\\Windows\\Sysnative\\rundll32.exe shell32.dll, Control_RunDLL Mmsys.cpl"));
+              Line("C:\\Windows\\Sysnative\\rundll32.exe shell32.dll,Control_RunDLL Mmsys.cpl"));
     TestMachine designed;
     WindowsXpWithDesignedTools(designed);
     EXPECT_EQ(MixerSettingsCall(designed), Line("sndvol32.exe"));

@@ -15,7 +15,7 @@ endfunction()
 
 # Suites that need nothing around the driver, one entry each.
 foreach(suite IN ITEMS BatchMode VersionModes VersionGate RefreshErrors Interactive MainWindow MemoryWindow AboutAndHelp
-                       HardwareRows WmiRows FirmwareRows PersonalWindow ModemRow Outputs)
+                       HardwareRows WmiRows FirmwareRows PersonalWindow ModemRow Outputs Launcher)
     orvane_e2e_test(${suite} ${ORVANE_E2E_DIR}/run_driver.sh "${suite}.*")
 endforeach()
 
@@ -26,5 +26,7 @@ orvane_e2e_test(HardwareDevices ${ORVANE_E2E_DIR}/hardware_fixture.sh "HardwareD
 orvane_e2e_test(Printing ${ORVANE_E2E_DIR}/print_fixture.sh)
 # the same windows on a 144-DPI screen,
 orvane_e2e_test(HighDpi ${ORVANE_E2E_DIR}/dpi_fixture.sh)
-# and the sound row with a sound server running.
-orvane_e2e_test(SoundServer ${ORVANE_E2E_DIR}/sound_fixture.sh)
+# and the sound row and the sound window with and without a sound server running.
+orvane_e2e_test(SoundWindow ${ORVANE_E2E_DIR}/run_driver.sh "SoundWindow.*-SoundWindow.*WithASoundServer")
+orvane_e2e_test(SoundServer ${ORVANE_E2E_DIR}/sound_fixture.sh
+                "HardwareRows.DisplayInputAndSoundAsWineOffersThem:SoundWindow.DeviceLines*:SoundWindow.*WithASoundServer")
