@@ -15,7 +15,7 @@ namespace orvane::win32 {
 
 namespace {
 
-std::string FolderFrom(UINT (*call)(LPSTR, UINT)) {
+std::string FolderFrom(UINT(WINAPI* call)(LPSTR, UINT)) {
     char buffer[MAX_PATH] = {};
     const UINT length = call(buffer, MAX_PATH);
     // A longer answer is the size the folder would need: no folder fits the designed buffer.
