@@ -46,6 +46,7 @@ constexpr KindTraits kKinds[] = {
     {ControlKind::Link,          "STATIC",            kText,                                      0, kLinkFont,    kFormBack,             Fixed(kLinkBlue),         false, nullptr},
     {ControlKind::Label,         "STATIC",            kText,                                      0, kWindowFont,  kFormBack,             System(COLOR_WINDOWTEXT), false, nullptr},
     {ControlKind::StaticLink,    "STATIC",            kText,                                      0, kLinkFont,    kFormBack,             Fixed(kLinkBlue),         false, nullptr},
+    {ControlKind::ArrowLink,     "STATIC",            kText,                                      0, kLinkFont,    kFormBack,             Fixed(kLinkBlue),         false, nullptr},
     {ControlKind::ScrollBox,     kScrollBoxClass,     WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN,  0, kRowFont,     kOwn,                  kOwn,                     true,  nullptr},
     {ControlKind::Panel,         kScrollBoxClass,     WS_CLIPCHILDREN,                            0, kRowFont,     kOwn,                  kOwn,                     true,  nullptr},
     {ControlKind::Bevel,         "STATIC",            SS_OWNERDRAW | WS_CLIPSIBLINGS,             0, kWindowFont,  kOwn,                  kOwn,                     false, nullptr},

@@ -66,6 +66,7 @@ bool SizedByCaption(ControlKind kind) {
         case ControlKind::Link:
         case ControlKind::Label:
         case ControlKind::StaticLink:
+        case ControlKind::ArrowLink:
         case ControlKind::LabelEdit:
         case ControlKind::ValueEdit:
             return true;
@@ -76,7 +77,7 @@ bool SizedByCaption(ControlKind kind) {
 
 bool IsTextKind(ControlKind kind) {
     return kind == ControlKind::Heading || kind == ControlKind::Link || kind == ControlKind::Label ||
-           kind == ControlKind::StaticLink;
+           kind == ControlKind::StaticLink || kind == ControlKind::ArrowLink;
 }
 
 COLORREF ColourOf(const Paint& paint, const ControlSpec& design, Colour formBackground) {
@@ -582,6 +583,7 @@ void Form::HandleControlCommand(HWND control, WPARAM wParam) {
     const int code = HIWORD(wParam);
     switch (entry->design.kind) {
         case ControlKind::Link:
+        case ControlKind::ArrowLink:
             if (code == STN_CLICKED) OnClick(name);
             break;
         case ControlKind::Button:

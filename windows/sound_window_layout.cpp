@@ -52,7 +52,9 @@ ui::Layout BuildSoundWindowLayout(const char* webSite) {
         {.name = "BitBtn3", .kind = ControlKind::Button, .caption = "Show sound settings", .rect = {16, 304, 145, 25}});
     layout.push_back(
         {.name = "BitBtn4", .kind = ControlKind::Button, .caption = "Mixer settings", .rect = {168, 304, 75, 25}});
-    layout.push_back({.name = kSoundLinkName, .kind = ControlKind::Link, .caption = webSite, .rect = {8, 345, 0, 0}});
+    // The link opens the site on a click; over it the cursor stays the arrow.
+    layout.push_back(
+        {.name = kSoundLinkName, .kind = ControlKind::ArrowLink, .caption = webSite, .rect = {8, 345, 0, 0}});
     return layout;
 }
 
