@@ -55,7 +55,7 @@ void Application::SetRecipes() {
     recipe(disk_, "drive window made", [this] { return std::make_unique<DiskForm>(system_); });
     recipe(devices_, "devices window made", [this] { return std::make_unique<DevicesForm>(system_); });
     recipe(uninstall_, "install / uninstall window made", [this] { return std::make_unique<UninstallForm>(system_); });
-    recipe(sound_, "sound window made", [] { return std::make_unique<SoundForm>(); });
+    recipe(sound_, "sound window made", [this] { return std::make_unique<SoundForm>(system_); });
     recipe(startup_, "startup window made", [this] { return std::make_unique<StartupForm>(system_); });
     recipe(help_, "help window made", [] { return std::make_unique<HelpForm>(); });
     recipe(preview_, "print preview made", [] { return std::make_unique<PrintPreviewForm>(); });

@@ -7,6 +7,7 @@
 
 #include "app/application_win.h"
 #include "app/batch.h"
+#include "app/launcher.h"
 #include "app/main_window_layout.h"
 #include "app/printed_report.h"
 #include "app/report_formats.h"
@@ -65,7 +66,14 @@ ui::MenuBar MainForm::BuildMenuBar() {
         return MenuItem{"", caption, {}, {}, false, visible, std::move(items)};
     };
     const MenuItem separator = MenuItem::Separator();
-    MenuItem controlPanelItem = item("ControlPanel2", "Control Panel");
+    // The launcher's items: the call is found on this system each time the item's menu opens, and an item
+    // whose tool is missing is greyed.
+    auto launch = [this, &item](const char* name, const char* caption) {
+        MenuItem launcher = item(name, caption, {}, [this, name] { Launch(app_.System(), name, WindowRef()); });
+        launcher.available = [this, name] { return LaunchAvailable(app_.System(), name); };
+        return launcher;
+    };
+    MenuItem controlPanelItem = launch("ControlPanel2", "Control Panel");
     controlPanelItem.visible = false;
     auto show = [this](auto window) { return [this, window] { (app_.*window)().ShowForm(); }; };
     // The drop-down of the first tool button: each item invokes its main-menu twin.
@@ -100,32 +108,41 @@ ui::MenuBar MainForm::BuildMenuBar() {
                        separator, item("ScrollDown1", "Scroll Down", Ctrl('D'), [this] { ScrollSummary(SB_PAGEDOWN); }),
                        item("ScrollUp1", "Scroll Up", Ctrl('U'), [this] { ScrollSummary(SB_PAGEUP); })}),
         menu("&System",
-             {item("Run1", "Run"), item("Explorer1", "Explorer"), separator, item("FindFiles1", "Find Files"),
-              item("FindComputer1", "Find Computer"), separator, item("MinimizeAll1", "Minimize All"),
-              item("rayProperties1", "Tray Properties"), controlPanelItem, check("HideTaskbar1", "Hide Taskbar"),
-              separator, item("ShutdownWindows1", "Shutdown System"), separator, item("askManager1", "Task Manager"),
-              separator, item("VolumeControl1", "Volume Control")}),
+             {launch("Run1", "Run"), launch("Explorer1", "Explorer"), separator, launch("FindFiles1", "Find Files"),
+              launch("FindComputer1", "Find Computer"), separator, launch("MinimizeAll1", "Minimize All"),
+              launch("rayProperties1", "Tray Properties"), controlPanelItem,
+              check("HideTaskbar1", "Hide Taskbar", {},
+                    [this] { ApplyTaskbarMark(app_.System(), MenuChecked("HideTaskbar1")); }),
+              separator, launch("ShutdownWindows1", "Shutdown System"), separator,
+              launch("askManager1", "Task Manager"), separator, launch("VolumeControl1", "Volume Control")}),
         menu("&Control Panel",
-             {item("Accessibility1", "Accessibility"), item("AddRemovePrograms1", "Add/Remove Programs"),
-              item("Display1", "Display"), item("Desktop1", "Desktop"), item("Internet1", "Internet"),
-              item("Regional1", "Regional"), item("Joystick1", "Joystick"), item("Mouse1", "Mouse"),
-              item("Multimedia1", "Multimedia"), item("Modems1", "Modems"), item("Network1", "Network"),
-              item("ODBC1", "ODBC"), item("Password1", "Password"), item("Printers1", "Printers"),
-              item("System2", "System"), item("heme1", "Theme"), item("imeDate1", "Time/Date"),
-              item("Workgroup1", "Workgroup")}),
-        menu("Programs", {item("SystemFileChecker1", "System File Checker"), item("Scandisk1", "Scandisk"),
-                          item("Defrag1", "Defrag"), item("SysEdit1", "Sys Edit"),
-                          item("FileSignatureVerification1", "File Signature Verification"),
-                          item("DeviceManager1", "Device Manager"), item("Dxdiag1", "Dxdiag"),
-                          item("OnScreenKeyboard1", "On Screen Keyboard")}),
-        menu("Hardware", {item("StandbyMonitor1", "Standby Monitor"), item("SwitchOffMonitor1", "Switch Off Monitor"),
-                          separator, item("EjectCD1", "Eject CD"), item("LoadCD1", "Load CD"), separator,
-                          check("MuteSpeakers1", "Mute Speakers"), check("MuteMicrophone1", "Mute Microphone")}),
+             {launch("Accessibility1", "Accessibility"), launch("AddRemovePrograms1", "Add/Remove Programs"),
+              launch("Display1", "Display"), launch("Desktop1", "Desktop"), launch("Internet1", "Internet"),
+              launch("Regional1", "Regional"), launch("Joystick1", "Joystick"), launch("Mouse1", "Mouse"),
+              launch("Multimedia1", "Multimedia"), launch("Modems1", "Modems"), launch("Network1", "Network"),
+              launch("ODBC1", "ODBC"), launch("Password1", "Password"), launch("Printers1", "Printers"),
+              launch("System2", "System"), launch("heme1", "Theme"), launch("imeDate1", "Time/Date"),
+              launch("Workgroup1", "Workgroup")}),
+        menu("Programs", {launch("SystemFileChecker1", "System File Checker"), launch("Scandisk1", "Scandisk"),
+                          launch("Defrag1", "Defrag"), launch("SysEdit1", "Sys Edit"),
+                          launch("FileSignatureVerification1", "File Signature Verification"),
+                          launch("DeviceManager1", "Device Manager"), launch("Dxdiag1", "Dxdiag"),
+                          launch("OnScreenKeyboard1", "On Screen Keyboard")}),
+        menu("Hardware",
+             {item("StandbyMonitor1", "Standby Monitor", {},
+                   [this] { SetMonitorPower(app_.System(), WindowRef(), kMonitorStandby); }),
+              item("SwitchOffMonitor1", "Switch Off Monitor", {},
+                   [this] { SetMonitorPower(app_.System(), WindowRef(), kMonitorOff); }),
+              separator, item("EjectCD1", "Eject CD", {}, [this] { MoveCdTray(app_.System(), true, WindowRef()); }),
+              item("LoadCD1", "Load CD", {}, [this] { MoveCdTray(app_.System(), false, WindowRef()); }), separator,
+              check("MuteSpeakers1", "Mute Speakers", {},
+                    [this] { ApplyMuteSpeakersMark(app_.System(), MenuChecked("MuteSpeakers1")); }),
+              check("MuteMicrophone1", "Mute Microphone", {},
+                    [this] { app_.Sound().SetMicrophoneMute(MenuChecked("MuteMicrophone1"), Handle()); })}),
         menu("Language", {item("English1", "English"), item("Spanish1", "Spanish")}, false),
         menu("&Help", {item("UsingOrvane1", "Using Orvane", {}, show(&Application::Help)),
-                       item("Orvanewebpage1", "Orvane - Webpage", {},
-                            [] { ShellExecuteA(nullptr, "open", kProductPage, nullptr, nullptr, SW_SHOWNORMAL); }),
-                       separator, item("About1", "About", {}, [this] { app_.About().ShowModal(); })}),
+                       launch("Orvanewebpage1", "Orvane - Webpage"), separator,
+                       item("About1", "About", {}, [this] { app_.About().ShowModal(); })}),
         menu(kOutputMenuCaption,
              {output("Save2", "Save", "Save1", res::MenuPicture::Save),
               output("InfotoClipboard1", "Info to Clipboard", "CopytoClipboard1", res::MenuPicture::Clipboard),
@@ -287,6 +304,10 @@ void MainForm::Exit1Click() {
 
 void MainForm::OpenAuthorSite() {
     ShellExecuteA(nullptr, "open", kAuthorSite, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+platform::WindowRef MainForm::WindowRef() const {
+    return reinterpret_cast<platform::WindowRef>(Handle());
 }
 
 void MainForm::OnCloseRequest() {

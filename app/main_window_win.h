@@ -60,6 +60,8 @@ private:
     void ransparentBackground1Click();
     void Exit1Click();
     void OpenAuthorSite();
+    // The main window as the launcher's calls carry it.
+    platform::WindowRef WindowRef() const;
     void ShowBars(bool shown);
 
     Application& app_;

@@ -8,6 +8,7 @@
 #include "windows/display_window_layout.h"
 #include "windows/drive_window_layout.h"
 #include "windows/inventory_window_layouts.h"
+#include "windows/sound_window_layout.h"
 
 namespace orvane {
 
@@ -35,6 +36,7 @@ std::vector<ui::WindowLayout> AllWindowLayouts(const char* webSite) {
     windows.push_back(DeviceWindowLayout());
     windows.push_back(UninstallWindowLayout());
     windows.push_back(StartupWindowLayout());
+    windows.push_back(SoundWindowLayout(webSite));
     return windows;
 }
 

@@ -41,6 +41,8 @@ add_library(orvane_win STATIC
     platform/win32/win32_screen.cpp
     platform/win32/win32_volumes.cpp
     platform/win32/win32_programs.cpp
+    platform/win32/win32_shell.cpp
+    platform/win32/win32_sound.cpp
     ui/print_image_win.cpp
     ui/clipboard_win.cpp
     probes/personal_window_win.cpp
@@ -50,6 +52,7 @@ add_library(orvane_win STATIC
     ui/list_view_win.cpp
     ui/combo_box_win.cpp
     ui/check_list_win.cpp
+    ui/group_box_win.cpp
     ui/gauge_win.cpp
     ui/status_bar_win.cpp
     ui/tool_bar_win.cpp

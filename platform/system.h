@@ -14,6 +14,8 @@
 #include "platform/programs.h"
 #include "platform/registry.h"
 #include "platform/screen.h"
+#include "platform/shell.h"
+#include "platform/sound.h"
 #include "platform/volumes.h"
 #include "platform/wmi.h"
 
@@ -34,6 +36,9 @@ class System : public Registry,
                public Volumes,
                public Locale,
                // The inventory windows.
-               public Programs {};
+               public Programs,
+               // The tools launcher and the sound window.
+               public Shell,
+               public Sound {};
 
 }  // namespace orvane::platform

@@ -6,6 +6,7 @@
 
 #include "ui/check_list_win.h"
 #include "ui/gauge_win.h"
+#include "ui/group_box_win.h"
 #include "ui/list_view_win.h"
 #include "ui/scroll_box_win.h"
 #include "ui/status_bar_win.h"
@@ -45,14 +46,15 @@ constexpr KindTraits kKinds[] = {
     {ControlKind::Link,          "STATIC",            kText,                                      0, kLinkFont,    kFormBack,             Fixed(kLinkBlue),         false, nullptr},
     {ControlKind::Label,         "STATIC",            kText,                                      0, kWindowFont,  kFormBack,             System(COLOR_WINDOWTEXT), false, nullptr},
     {ControlKind::StaticLink,    "STATIC",            kText,                                      0, kLinkFont,    kFormBack,             Fixed(kLinkBlue),         false, nullptr},
+    {ControlKind::ArrowLink,     "STATIC",            kText,                                      0, kLinkFont,    kFormBack,             Fixed(kLinkBlue),         false, nullptr},
     {ControlKind::ScrollBox,     kScrollBoxClass,     WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN,  0, kRowFont,     kOwn,                  kOwn,                     true,  nullptr},
     {ControlKind::Panel,         kScrollBoxClass,     WS_CLIPCHILDREN,                            0, kRowFont,     kOwn,                  kOwn,                     true,  nullptr},
     {ControlKind::Bevel,         "STATIC",            SS_OWNERDRAW | WS_CLIPSIBLINGS,             0, kWindowFont,  kOwn,                  kOwn,                     false, nullptr},
     {ControlKind::Button,        "BUTTON",            BS_PUSHBUTTON | WS_TABSTOP,                 0, kWindowFont,  kOwn,                  kOwn,                     false, nullptr},
     {ControlKind::DefaultButton, "BUTTON",            BS_DEFPUSHBUTTON | WS_TABSTOP,              0, kWindowFont,  kOwn,                  kOwn,                     false, nullptr},
     {ControlKind::PaintBox,      "STATIC",            SS_OWNERDRAW,                               0, kWindowFont,  kOwn,                  kOwn,                     false, nullptr},
-    {ControlKind::Edit,          "EDIT",              WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,    0, kWindowFont,  kOwn,                  kOwn,                     false, nullptr},
-    {ControlKind::GroupBox,      "BUTTON",            BS_GROUPBOX,                                0, kWindowFont,  kFormBack,             System(COLOR_WINDOWTEXT), false, nullptr},
+    {ControlKind::Edit,          "EDIT",              WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,    0, kWindowFont,  kDeclared,             System(COLOR_WINDOWTEXT), false, nullptr},
+    {ControlKind::GroupBox,      "BUTTON",            BS_GROUPBOX,                                0, kWindowFont,  kFormBack,             System(COLOR_WINDOWTEXT), false, PrepareGroupBox},
     {ControlKind::DropDownList,  "COMBOBOX",          CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, kWindowFont,  kOwn,                  kOwn,                     false, nullptr},
     {ControlKind::DropDown,      "COMBOBOX",          CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
                                                                                                   0, kWindowFont,  kDeclared,             kOwn,                     false, nullptr},

@@ -66,6 +66,7 @@ bool SizedByCaption(ControlKind kind) {
         case ControlKind::Link:
         case ControlKind::Label:
         case ControlKind::StaticLink:
+        case ControlKind::ArrowLink:
         case ControlKind::LabelEdit:
         case ControlKind::ValueEdit:
             return true;
@@ -76,7 +77,7 @@ bool SizedByCaption(ControlKind kind) {
 
 bool IsTextKind(ControlKind kind) {
     return kind == ControlKind::Heading || kind == ControlKind::Link || kind == ControlKind::Label ||
-           kind == ControlKind::StaticLink;
+           kind == ControlKind::StaticLink || kind == ControlKind::ArrowLink;
 }
 
 }  // namespace
@@ -622,6 +623,7 @@ void Form::HandleControlCommand(HWND control, WPARAM wParam) {
     const int code = HIWORD(wParam);
     switch (entry->design.kind) {
         case ControlKind::Link:
+        case ControlKind::ArrowLink:
             if (code == STN_CLICKED) OnClick(name);
             break;
         case ControlKind::Button:
@@ -838,6 +840,10 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                 }
             }
             break;
+        case WM_INITMENUPOPUP:
+            // Whether a command can run is decided as its menu opens, not once at start-up.
+            SyncAvailability(reinterpret_cast<HMENU>(wParam), menu_);
+            return 0;
         case WM_COMMAND:
             if (lParam == 0) {
                 if (menu_.Find(LOWORD(wParam))) {

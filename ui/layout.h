@@ -38,6 +38,7 @@ enum class ControlKind {
     Link,           // the web address: blue, bold, underlined, 16 pixels; the hand over it; a click event
     Label,          // plain text in the font given
     StaticLink,     // looks like a link, does not react to the mouse
+    ArrowLink,      // looks like a link and reports a click, but keeps the arrow cursor
     ScrollBox,      // a white area that scrolls its controls
     Panel,          // a container that passes its messages to the form
     Bevel,          // a raised-inside, lowered-outside frame drawn around its rectangle

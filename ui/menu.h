@@ -45,6 +45,9 @@ struct MenuItem {
     std::vector<MenuItem> items{};  // a submenu
     // A small picture beside the caption (0xAARRGGBB at the size asked for); shown in pop-up menus.
     std::function<std::vector<std::uint32_t>(int pixels)> picture{};
+    // Whether the item can be chosen, asked each time its menu opens; an item without it always can.
+    // One that cannot is shown greyed.
+    std::function<bool()> available{};
 
     static MenuItem Separator() { return {"", "-", {}, {}, false, true, {}}; }
 };

@@ -68,4 +68,15 @@ void SyncCheckMarks(HMENU menu, const MenuModel& model) {
     }
 }
 
+void SyncAvailability(HMENU popup, const MenuModel& model) {
+    const int count = GetMenuItemCount(popup);
+    for (int position = 0; position < count; ++position) {
+        const UINT id = GetMenuItemID(popup, position);
+        if (id == static_cast<UINT>(-1)) continue;  // a submenu or separator
+        const MenuModel::Entry* entry = model.Find(static_cast<int>(id));
+        if (!entry || !entry->item->available) continue;
+        EnableMenuItem(popup, id, MF_BYCOMMAND | (entry->item->available() ? MF_ENABLED : MF_GRAYED));
+    }
+}
+
 }  // namespace orvane::ui

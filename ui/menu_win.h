@@ -16,5 +16,7 @@ HMENU BuildPopupHandle(const MenuModel& model, const std::vector<MenuItem>& item
 std::vector<ACCEL> MenuAccelerators(const MenuModel& model);
 // Shows each check item's mark as the model has it.
 void SyncCheckMarks(HMENU menu, const MenuModel& model);
+// Greys the items of an opening pop-up menu that cannot be chosen now, and enables the others.
+void SyncAvailability(HMENU popup, const MenuModel& model);
 
 }  // namespace orvane::ui

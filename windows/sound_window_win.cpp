@@ -1,7 +1,90 @@
 #include "windows/sound_window_win.h"
 
+#include <shellapi.h>
+
+#include "app/launcher.h"
+#include "app/web_addresses.h"
+#include "windows/sound.h"
+#include "windows/sound_window_layout.h"
+
 namespace orvane {
 
-SoundForm::SoundForm() : ui::Form(ui::DetailFrame("TfrmSound", "Sound", 364, 380, true, ui::FormBorder::Single)) {}
+namespace {
+
+constexpr const char* kWavFilter = "WAV Sound File|*.WAV";
+
+}  // namespace
+
+SoundForm::SoundForm(platform::System& sys)
+    : ui::Form(
+          ui::DetailFrame("TfrmSound", "Sound", kSoundClientWidth, kSoundClientHeight, true, ui::FormBorder::Single)),
+      sys_(sys),
+      wavDialog_(kWavFilter, "", false) {}
+
+ui::Layout SoundForm::BuildLayout() {
+    return BuildSoundWindowLayout(kAuthorSite);
+}
+
+ui::MenuBar SoundForm::BuildMenuBar() {
+    // clang-format off
+    return {
+        {"File1", "File", {}, {}, false, true, {
+            {"Exit1", "Exit", ui::Key(ui::kKeyF12), [this] { Exit1Click(); }, false, true, {}},
+        }},
+    };
+    // clang-format on
+}
+
+void SoundForm::OnCreate() {
+    // The device lines are gathered once, now; a card added later shows at the next start.
+    const SoundLines lines = ReadSoundLines(sys_);
+    SetText(kSoundCardName, lines.soundCard);
+    SetText(kMixerCountName, lines.mixers);
+    SetText(kSoundVersionName, lines.version);
+}
+
+void SoundForm::OnClick(const std::string& name) {
+    ui::RunCommand(Handle(), [&] {
+        if (name == "BitBtn1") BitBtn1Click();
+        if (name == "BitBtn2") BitBtn2Click();
+        if (name == "SpeedButton1") SpeedButton1Click();
+        if (name == "BitBtn3") BitBtn3Click();
+        if (name == "BitBtn4") BitBtn4Click();
+        if (name == kSoundLinkName) ShellExecuteA(nullptr, "open", kAuthorSite, nullptr, nullptr, SW_SHOWNORMAL);
+    });
+}
+
+void SoundForm::BitBtn1Click() {
+    sys_.DefaultBeep();
+}
+
+void SoundForm::BitBtn2Click() {
+    const std::optional<std::string> path = wavDialog_.Show(Handle());
+    if (!path) return;
+    // Asynchronous: the sound plays on while the window works, and replaces one started before.
+    sys_.PlaySoundAsync(*path);
+}
+
+void SoundForm::SpeedButton1Click() {
+    PlayTone(sys_, Text(kFrequencyName), Text(kDurationName));
+}
+
+void SoundForm::BitBtn3Click() {
+    RunLaunch(sys_, SoundSettingsCall(sys_), reinterpret_cast<platform::WindowRef>(Handle()));
+}
+
+void SoundForm::BitBtn4Click() {
+    RunLaunch(sys_, MixerSettingsCall(sys_), reinterpret_cast<platform::WindowRef>(Handle()));
+}
+
+void SoundForm::Exit1Click() {
+    HideForm();
+}
+
+void SoundForm::SetMicrophoneMute(bool mute, HWND owner) {
+    if (const std::optional<std::string> message = orvane::SetMicrophoneMute(sys_, mute)) {
+        MessageBoxA(owner, message->c_str(), "Orvane", MB_OK);
+    }
+}
 
 }  // namespace orvane

@@ -1,14 +1,38 @@
 #pragma once
-// TfrmSound, the sound window. Its contents come with their own feature; until then the window is its
-// frame, hidden until shown.
+// TfrmSound, the sound window: the first sound card, the mixer count and the driver version, gathered
+// once when the window is created, and the small tests (the default beep, a WAV file, a tone) with the
+// sound settings and the volume mixer. It also runs the microphone mute for the main window.
 
+#include "platform/system.h"
+#include "ui/file_dialog_win.h"
 #include "ui/form_win.h"
 
 namespace orvane {
 
 class SoundForm : public ui::Form {
 public:
-    SoundForm();
+    explicit SoundForm(platform::System& sys);
+
+    // The microphone mute routine; reports its failures in plain message boxes over the owner.
+    void SetMicrophoneMute(bool mute, HWND owner);
+
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void SpeedButton1Click();
+    void BitBtn3Click();
+    void BitBtn4Click();
+    void Exit1Click();
+
+protected:
+    ui::Layout BuildLayout() override;
+    ui::MenuBar BuildMenuBar() override;
+    void OnCreate() override;
+    void OnClick(const std::string& name) override;
+    bool UsesDialogKeys() const override { return true; }
+
+private:
+    platform::System& sys_;
+    ui::FileDialog wavDialog_;
 };
 
 }  // namespace orvane

@@ -631,3 +631,100 @@ platform::OsVersion WindowsNt(std::uint32_t major, std::uint32_t minor, std::uin
 }
 
 }  // namespace orvane::testing
+
+namespace orvane::testing {
+
+std::string TestMachine::ToUpperPath(const std::string& path) {
+    return ToUpperAscii(path);
+}
+
+std::uint32_t TestMachine::RunCommandLine(const std::string& commandLine, int show) {
+    commandLines.push_back(show == 1 ? commandLine : commandLine + " (show " + std::to_string(show) + ")");
+    return 33;
+}
+
+std::intptr_t TestMachine::ShellOpen(const platform::ShellExecuteRequest& request) {
+    shellExecutes.push_back(request);
+    return 42;
+}
+
+platform::ShellObjectAnswer TestMachine::CallShellObject(const std::string& method,
+                                                         std::optional<std::int32_t> argument) {
+    shellObjectCalls.push_back({method, argument});
+    return shellObjectAnswer;
+}
+
+std::string TestMachine::SystemErrorText(std::uint32_t code) {
+    const auto found = errorTexts.find(code);
+    return found == errorTexts.end() ? std::string() : found->second;
+}
+
+std::uint32_t TestMachine::SendMciCommand(const std::string& command, platform::WindowRef callback) {
+    mciCommands.push_back(command + " -> " + std::to_string(callback));
+    return mciResult;
+}
+
+std::string TestMachine::MciErrorText(std::uint32_t code) {
+    const auto found = mciErrorTexts.find(code);
+    return found == mciErrorTexts.end() ? std::string() : found->second;
+}
+
+bool TestMachine::SetWarningBeep(bool on) {
+    warningBeepSettings.push_back(on);
+    return true;
+}
+
+bool TestMachine::ShowTaskbar(bool shown) {
+    taskbarShown.push_back(shown);
+    return hasTaskbar;
+}
+
+std::uint32_t TestMachine::WaveOutDriverVersion(std::uint32_t device) {
+    const auto found = waveOutDriverVersions.find(device);
+    return found == waveOutDriverVersions.end() ? 0 : found->second;
+}
+
+bool TestMachine::PlaySoundAsync(const std::string& name) {
+    playedSounds.push_back(name);
+    return true;
+}
+
+bool TestMachine::Tone(std::uint32_t frequency, std::uint32_t milliseconds) {
+    tones.push_back({frequency, milliseconds});
+    return true;
+}
+
+std::optional<platform::MixerRef> TestMachine::OpenMixer(std::uint32_t device) {
+    mixerLog.push_back("open " + std::to_string(device));
+    if (!mixerOpens || device >= mixerCount) return std::nullopt;
+    ++openMixers;
+    return platform::MixerRef{0x5000 + device};
+}
+
+std::optional<std::uint32_t> TestMachine::MixerLineOfType(platform::MixerRef, std::uint32_t componentType) {
+    mixerLog.push_back("line " + std::to_string(componentType));
+    return microphoneLine;
+}
+
+std::optional<std::uint32_t> TestMachine::MixerControlOfType(platform::MixerRef, std::uint32_t lineId,
+                                                             std::uint32_t controlType) {
+    mixerLog.push_back("controls " + std::to_string(lineId) + " " + std::to_string(controlType));
+    return muteControl;
+}
+
+bool TestMachine::SetMixerBoolean(platform::MixerRef, std::uint32_t controlId, bool value) {
+    mixerLog.push_back("set " + std::to_string(controlId) + " " + (value ? "1" : "0"));
+    return mixerSetWorks;
+}
+
+void TestMachine::CloseMixer(platform::MixerRef mixer) {
+    mixerLog.push_back("close " + std::to_string(mixer - 0x5000));
+    --openMixers;
+}
+
+platform::EndpointMuteStep TestMachine::MuteCaptureEndpoint(bool mute) {
+    endpointMutes.push_back(mute);
+    return endpointAnswer;
+}
+
+}  // namespace orvane::testing

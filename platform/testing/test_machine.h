@@ -191,6 +191,44 @@ public:
     std::intptr_t shellExecuteAnswer = 42;
     bool wow64 = false;
 
+    // --- the tools launcher ---
+    std::string systemDirectory = "C:\\WINDOWS\\system32";
+    std::string windowsDirectory = "C:\\WINDOWS";
+    // Files that exist, by full path without regard to case.
+    void AddFile(const std::string& path) { existingFiles.insert(ToUpperPath(path)); }
+    std::set<std::string> existingFiles;
+    std::vector<std::string> commandLines;  // every WinExec, in order (its show state must be 1)
+    std::vector<platform::ShellExecuteRequest> shellExecutes;
+    struct ShellObjectCall {
+        std::string method;
+        std::optional<std::int32_t> argument;
+    };
+    std::vector<ShellObjectCall> shellObjectCalls;
+    platform::ShellObjectAnswer shellObjectAnswer;    // how every shell object call ends
+    std::map<std::uint32_t, std::string> errorTexts;  // FormatMessage texts by code; unlisted: empty
+    std::vector<std::pair<platform::WindowRef, int>> monitorPowerSent;
+    std::vector<std::string> mciCommands;
+    std::uint32_t mciResult = 0;
+    std::map<std::uint32_t, std::string> mciErrorTexts;
+    std::vector<bool> warningBeepSettings;
+    bool hasTaskbar = true;
+    std::vector<bool> taskbarShown;  // every ShowTaskbar, found or not
+
+    // --- the sound window and the microphone mute ---
+    std::uint32_t mixerCount = 0;
+    std::map<std::uint32_t, std::uint32_t> waveOutDriverVersions;  // by device; unlisted: 0
+    int defaultBeeps = 0;
+    std::vector<std::string> playedSounds;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> tones;
+    bool mixerOpens = true;
+    std::optional<std::uint32_t> microphoneLine;  // the microphone line's id; none: the line query fails
+    std::optional<std::uint32_t> muteControl;     // its mute control's id; none: the control query fails
+    bool mixerSetWorks = true;
+    std::vector<std::string> mixerLog;  // "open 0", "line 4099", "controls 7 536936450", "set 9 1", "close 0"
+    int openMixers = 0;
+    platform::EndpointMuteStep endpointAnswer = platform::EndpointMuteStep::Done;
+    std::vector<bool> endpointMutes;
+
     // --- platform::System ---
     std::unique_ptr<platform::RegistryKey> OpenKey(Hive hive, std::string_view path) override;
     // HKLM\SOFTWARE\... is read from HKLM\SOFTWARE\WOW6432Node\..., as 64-bit Windows redirects it.
@@ -268,6 +306,35 @@ public:
     std::optional<std::string> UniversalName(std::string_view localPath, std::uint32_t bufferBytes) override;
     std::vector<platform::NetDiskResource> ConnectedDiskResources() override;
 
+    // The tools launcher and the sound window.
+    std::uint32_t RunCommandLine(const std::string& commandLine, int show) override;
+    std::intptr_t ShellOpen(const platform::ShellExecuteRequest& request) override;
+    bool FileExists(const std::string& path) override { return existingFiles.count(ToUpperPath(path)) > 0; }
+    std::string SystemDirectory() override { return systemDirectory; }
+    std::string WindowsDirectory() override { return windowsDirectory; }
+    platform::ShellObjectAnswer CallShellObject(const std::string& method,
+                                                std::optional<std::int32_t> argument) override;
+    std::string SystemErrorText(std::uint32_t code) override;
+    void SendMonitorPower(platform::WindowRef window, int state) override {
+        monitorPowerSent.push_back({window, state});
+    }
+    std::uint32_t SendMciCommand(const std::string& command, platform::WindowRef callback) override;
+    std::string MciErrorText(std::uint32_t code) override;
+    bool SetWarningBeep(bool on) override;
+    bool ShowTaskbar(bool shown) override;
+    std::uint32_t MixerDeviceCount() override { return mixerCount; }
+    std::uint32_t WaveOutDriverVersion(std::uint32_t device) override;
+    void DefaultBeep() override { ++defaultBeeps; }
+    bool PlaySoundAsync(const std::string& name) override;
+    bool Tone(std::uint32_t frequency, std::uint32_t milliseconds) override;
+    std::optional<platform::MixerRef> OpenMixer(std::uint32_t device) override;
+    std::optional<std::uint32_t> MixerLineOfType(platform::MixerRef mixer, std::uint32_t componentType) override;
+    std::optional<std::uint32_t> MixerControlOfType(platform::MixerRef mixer, std::uint32_t lineId,
+                                                    std::uint32_t controlType) override;
+    bool SetMixerBoolean(platform::MixerRef mixer, std::uint32_t controlId, bool value) override;
+    void CloseMixer(platform::MixerRef mixer) override;
+    platform::EndpointMuteStep MuteCaptureEndpoint(bool mute) override;
+
     platform::NtQueryEntry FindNtQuerySystemInformation() override;
     std::int32_t QuerySystemInformation(platform::NtQueryEntry entry, std::uint32_t infoClass,
                                         std::span<std::uint8_t> buffer) override;
@@ -275,6 +342,7 @@ public:
     struct Node;
 
 private:
+    static std::string ToUpperPath(const std::string& path);
     std::size_t tscIndex_ = 0;
     std::map<std::uint32_t, std::size_t> cpuidSequenceIndex_;
     Node* Find(Hive hive, std::string_view path, bool create);

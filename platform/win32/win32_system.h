@@ -101,6 +101,35 @@ public:
     std::intptr_t ShellStart(std::string_view verb, std::string_view file, std::string_view parameters) override;
     bool IsWow64Process() override;
 
+    // win32_shell.cpp
+    std::uint32_t RunCommandLine(const std::string& commandLine, int show) override;
+    std::intptr_t ShellOpen(const platform::ShellExecuteRequest& request) override;
+    bool FileExists(const std::string& path) override;
+    std::string SystemDirectory() override;
+    std::string WindowsDirectory() override;
+    platform::ShellObjectAnswer CallShellObject(const std::string& method,
+                                                std::optional<std::int32_t> argument) override;
+    std::string SystemErrorText(std::uint32_t code) override;
+    void SendMonitorPower(platform::WindowRef window, int state) override;
+    std::uint32_t SendMciCommand(const std::string& command, platform::WindowRef callback) override;
+    std::string MciErrorText(std::uint32_t code) override;
+    bool SetWarningBeep(bool on) override;
+    bool ShowTaskbar(bool shown) override;
+
+    // win32_sound.cpp
+    std::uint32_t MixerDeviceCount() override;
+    std::uint32_t WaveOutDriverVersion(std::uint32_t device) override;
+    void DefaultBeep() override;
+    bool PlaySoundAsync(const std::string& name) override;
+    bool Tone(std::uint32_t frequency, std::uint32_t milliseconds) override;
+    std::optional<platform::MixerRef> OpenMixer(std::uint32_t device) override;
+    std::optional<std::uint32_t> MixerLineOfType(platform::MixerRef mixer, std::uint32_t componentType) override;
+    std::optional<std::uint32_t> MixerControlOfType(platform::MixerRef mixer, std::uint32_t lineId,
+                                                    std::uint32_t controlType) override;
+    bool SetMixerBoolean(platform::MixerRef mixer, std::uint32_t controlId, bool value) override;
+    void CloseMixer(platform::MixerRef mixer) override;
+    platform::EndpointMuteStep MuteCaptureEndpoint(bool mute) override;
+
 private:
     std::unique_ptr<platform::RegistryKey> OpenKeyWith(platform::Hive hive, std::string_view path,
                                                        unsigned long viewFlag);

@@ -36,8 +36,10 @@ orvane_e2e_fixture(Printing ${ORVANE_E2E_DIR}/print_fixture.sh)
 orvane_e2e_fixture(HighDpi ${ORVANE_E2E_DIR}/dpi_fixture.sh)
 # a CD-ROM drive without a medium,
 orvane_e2e_fixture(DriveWindow ${ORVANE_E2E_DIR}/drive_fixture.sh "DriveWindow.*")
-# and the same printer for the inventory lists' printouts.
+# the same printer for the inventory lists' printouts,
 orvane_e2e_fixture(ListPrinting ${ORVANE_E2E_DIR}/list_print_fixture.sh)
+# and the sound window without a sound server (its tests with one run under SoundServer below).
+orvane_e2e_fixture(SoundWindow ${ORVANE_E2E_DIR}/run_driver.sh "SoundWindow.*-SoundWindow.*WithASoundServer")
 foreach(suite IN LISTS ORVANE_E2E_FIXTURE_SUITES)
     if(NOT suite IN_LIST ORVANE_E2E_SUITES)
         message(FATAL_ERROR "End-to-end suite ${suite} has a fixture script but no tests in ${ORVANE_E2E_DIR}")
@@ -53,8 +55,9 @@ foreach(suite IN LISTS ORVANE_E2E_SUITES)
     endif()
 endforeach()
 
-# One test of a suite again, with a sound server running: the sound row as Wine then offers it.
-orvane_e2e_test(SoundServer ${ORVANE_E2E_DIR}/sound_fixture.sh)
+# The sound row and the sound window again, with a sound server running, as Wine then offers them.
+orvane_e2e_test(SoundServer ${ORVANE_E2E_DIR}/sound_fixture.sh
+                "HardwareRows.DisplayInputAndSoundAsWineOffersThem:SoundWindow.DeviceLines*:SoundWindow.*WithASoundServer")
 
 # The driver's own list against the entries above.
 orvane_e2e_test(registered ${ORVANE_E2E_DIR}/check_registered.sh ${ORVANE_E2E_SUITES})
