@@ -19,13 +19,15 @@ std::string NormaliseKeyPath(std::string_view path) {
 
 RegKey RegKey::Open(platform::Registry& registry, std::string_view path, platform::Hive hive) {
     RegKey key;
-    key.key_ = registry.OpenKey(hive, NormaliseKeyPath(path));
+    const std::string keyPath = NormaliseKeyPath(path);
+    if (!keyPath.empty()) key.key_ = registry.OpenKey(hive, keyPath);
     return key;
 }
 
 RegKey RegKey::Open32(platform::Registry& registry, std::string_view path, platform::Hive hive) {
     RegKey key;
-    key.key_ = registry.OpenKey32(hive, NormaliseKeyPath(path));
+    const std::string keyPath = NormaliseKeyPath(path);
+    if (!keyPath.empty()) key.key_ = registry.OpenKey32(hive, keyPath);
     return key;
 }
 

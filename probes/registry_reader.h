@@ -28,7 +28,8 @@ std::string InvalidDataTypeMessage(std::string_view valueName);
 class RegKey {
 public:
     RegKey() = default;
-    // A path may start and end with backslashes; both name the same key as the bare path.
+    // A path may start and end with backslashes; both name the same key as the bare path. An empty path
+    // (one a registry value supplied, say) names no key: the hive's root is never read.
     static RegKey Open(platform::Registry& registry, std::string_view path,
                        platform::Hive hive = platform::Hive::LocalMachine);
     // The key in the view 64-bit Windows gives 32-bit programs; only for 64-bit Windows.

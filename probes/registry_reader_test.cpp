@@ -84,6 +84,20 @@ TEST(RegistryReader, BackslashesAroundAPathNameTheSameKey) {
     }
 }
 
+TEST(RegistryReader, AnEmptyPathNeverOpensTheHiveRoot) {
+    // A path taken from a registry value can come out empty; the root's values are nobody's to read.
+    TestMachine machine;
+    machine.SetText("", "Stray", "root value");
+    for (const char* path : {"", "\\", "\\\\"}) {
+        for (const bool view32 : {false, true}) {
+            RegKey key = view32 ? RegKey::Open32(machine, path) : RegKey::Open(machine, path);
+            EXPECT_FALSE(key.IsOpen()) << "'" << path << "' 32-bit view: " << view32;
+            EXPECT_EQ(key.ReadText("Stray"), "") << "'" << path << "'";
+        }
+    }
+    EXPECT_TRUE(machine.registryRequests.empty());
+}
+
 TEST(RegistryReader, RawReadsAcceptEveryNonTextTypeThatFits) {
     struct Case {
         const char* what;

@@ -25,29 +25,44 @@ struct TestMachine::Node {
 
 namespace {
 
+using Request = TestMachine::RegistryRequest;
+
 class TestKey : public platform::RegistryKey {
 public:
-    explicit TestKey(TestMachine::Node* node) : node_(node) {}
+    TestKey(TestMachine::Node* node, std::vector<Request>& log, Request opened)
+        : node_(node), log_(log), opened_(std::move(opened)) {}
 
     std::optional<RegValue> QueryValue(std::string_view name) override {
+        Log(Request::Kind::Value, name);
         for (const auto& [valueName, value] : node_->values) {
             if (EqualsIgnoreCase(valueName, name)) return value;
         }
         return std::nullopt;
     }
     std::vector<std::string> SubkeyNames() override {
+        Log(Request::Kind::Subkeys, {});
         std::vector<std::string> names;
         for (const auto& child : node_->children) names.push_back(child->name);
         return names;
     }
     std::vector<std::string> ValueNames() override {
+        Log(Request::Kind::Values, {});
         std::vector<std::string> names;
         for (const auto& value : node_->values) names.push_back(value.first);
         return names;
     }
 
 private:
+    void Log(Request::Kind kind, std::string_view value) {
+        Request request = opened_;
+        request.kind = kind;
+        request.value = std::string(value);
+        log_.push_back(std::move(request));
+    }
+
     TestMachine::Node* node_;
+    std::vector<Request>& log_;
+    Request opened_;
 };
 
 std::vector<std::string> SplitPath(std::string_view path) {
@@ -121,10 +136,33 @@ void TestMachine::SetBinary(const std::string& path, const std::string& name, st
 
 void TestMachine::DenyKey(Hive hive, const std::string& path) { Find(hive, path, true)->denied = true; }
 
-std::unique_ptr<platform::RegistryKey> TestMachine::OpenKey(Hive hive, std::string_view path) {
+void TestMachine::RemoveKey(Hive hive, const std::string& path) {
+    const std::vector<std::string> parts = SplitPath(path);
+    if (parts.empty()) return;
+    std::string parentPath;
+    for (std::size_t i = 0; i + 1 < parts.size(); ++i) parentPath += parts[i] + "\\";
+    Node* parent = Find(hive, parentPath, false);
+    if (!parent) return;
+    std::erase_if(parent->children, [&](const auto& child) { return EqualsIgnoreCase(child->name, parts.back()); });
+}
+
+void TestMachine::RemoveValue(Hive hive, const std::string& path, const std::string& name) {
     Node* node = Find(hive, path, false);
+    if (!node) return;
+    std::erase_if(node->values, [&](const auto& value) { return EqualsIgnoreCase(value.first, name); });
+}
+
+std::unique_ptr<platform::RegistryKey> TestMachine::OpenIn(Hive hive, std::string_view path, bool view32,
+                                                           std::string_view storedPath) {
+    Request opened{Request::Kind::Open, hive, view32, std::string(path), std::string(storedPath), {}};
+    registryRequests.push_back(opened);
+    Node* node = Find(hive, storedPath, false);
     if (!node || node->denied) return nullptr;
-    return std::make_unique<TestKey>(node);
+    return std::make_unique<TestKey>(node, registryRequests, std::move(opened));
+}
+
+std::unique_ptr<platform::RegistryKey> TestMachine::OpenKey(Hive hive, std::string_view path) {
+    return OpenIn(hive, path, false, path);
 }
 
 std::unique_ptr<platform::RegistryKey> TestMachine::OpenKey32(Hive hive, std::string_view path) {
@@ -134,7 +172,7 @@ std::unique_ptr<platform::RegistryKey> TestMachine::OpenKey32(Hive hive, std::st
         EqualsIgnoreCase(std::string_view(redirected).substr(0, software.size()), software)) {
         redirected.insert(software.size(), "WOW6432Node\\");
     }
-    return OpenKey(hive, redirected);
+    return OpenIn(hive, path, true, redirected);
 }
 
 std::optional<std::string> TestMachine::ShellFolderPath(int csidl) {

@@ -34,6 +34,23 @@ public:
     void SetBinary(const std::string& path, const std::string& name, std::vector<std::uint8_t> bytes);
     // The key exists but may not be opened (as for an account without read rights).
     void DenyKey(Hive hive, const std::string& path);
+    // Takes a key with its subkeys, or one value, out of the registry; nothing happens when it is not there.
+    void RemoveKey(Hive hive, const std::string& path);
+    void RemoveValue(Hive hive, const std::string& path, const std::string& name);
+
+    // Every registry request served, in order: key opens (also those that fail), value queries (also of
+    // values that are not there) and enumerations. `key` is the path as asked, `storedKey` where this
+    // machine keeps it (the 32-bit view's HKLM\SOFTWARE lies under WOW6432Node).
+    struct RegistryRequest {
+        enum class Kind { Open, Value, Subkeys, Values };
+        Kind kind;
+        Hive hive;
+        bool view32;
+        std::string key;
+        std::string storedKey;
+        std::string value;  // Value: the name asked
+    };
+    std::vector<RegistryRequest> registryRequests;
 
     // --- other fixtures ---
     std::optional<platform::OsVersion> version;
@@ -346,6 +363,8 @@ private:
     std::size_t tscIndex_ = 0;
     std::map<std::uint32_t, std::size_t> cpuidSequenceIndex_;
     Node* Find(Hive hive, std::string_view path, bool create);
+    std::unique_ptr<platform::RegistryKey> OpenIn(Hive hive, std::string_view path, bool view32,
+                                                  std::string_view storedPath);
     std::unique_ptr<Node> roots_[2];
 };
 
