@@ -1,0 +1,75 @@
+#pragma once
+// A blocking operating-system call given a time limit.
+//
+// The program runs on one thread. A few calls offer no timeout of their own and can hold that thread
+// for as long as a driver, a resolver or a service takes: opening a port whose driver never answers,
+// gethostbyname without a reachable resolver, asking a drive that does not answer, a WMI service that
+// is slow to run a query. Such a call runs on a helper thread of its own, and the caller waits for it
+// for a bounded time. When the time is up the caller goes on with the call's failure answer and
+// abandons the helper: it is never ended from outside (that could leave a lock of the system's held),
+// it finishes the call whenever the system lets it and then disposes of what the call returned.
+//
+// The helper touches no window and no state of the program: everything it reads is copied into its
+// own shared record, and its answer is read back only when it finished within the limit. A limit is
+// not a cancellation: the abandoned call still runs to its end inside the process.
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <utility>
+
+namespace orvane::win32 {
+
+// How a bounded call ended.
+enum class BoundedOutcome { Finished, TimedOut };
+
+template <typename Result>
+struct BoundedAnswer {
+    BoundedOutcome outcome = BoundedOutcome::TimedOut;
+    std::optional<Result> result;  // the call's answer when it finished in time
+};
+
+namespace detail {
+
+template <typename Result, typename Call>
+struct BoundedRecord {
+    explicit BoundedRecord(Call c) : call(std::move(c)) {}
+    Call call;
+    std::optional<Result> result;
+    // Keeps the record alive for the helper while it runs, however long the caller waits.
+    std::shared_ptr<BoundedRecord> self;
+};
+
+template <typename Result, typename Call>
+DWORD WINAPI RunBoundedRecord(void* parameter) {
+    auto* record = static_cast<BoundedRecord<Result, Call>*>(parameter);
+    // Take over the helper's reference: when the caller has given up, this is the last one, and the
+    // call's answer (an open handle, COM results copied into text) is disposed of here.
+    std::shared_ptr<BoundedRecord<Result, Call>> keep = std::move(record->self);
+    keep->result.emplace(keep->call());
+    return 0;
+}
+
+}  // namespace detail
+
+// Runs call() on a helper thread and waits up to waitMs for it. When no thread can be started the
+// call runs here, unbounded, as it did before the limit existed.
+template <typename Result, typename Call>
+BoundedAnswer<Result> CallWithin(DWORD waitMs, Call call) {
+    using Record = detail::BoundedRecord<Result, Call>;
+    auto record = std::make_shared<Record>(std::move(call));
+    record->self = record;
+    HANDLE thread = CreateThread(nullptr, 0, &detail::RunBoundedRecord<Result, Call>, record.get(), 0, nullptr);
+    if (!thread) {
+        record->self.reset();
+        return {BoundedOutcome::Finished, record->call()};
+    }
+    const DWORD waited = WaitForSingleObject(thread, waitMs);
+    CloseHandle(thread);
+    if (waited != WAIT_OBJECT_0) return {BoundedOutcome::TimedOut, std::nullopt};
+    // The thread has ended, so the helper's writes are complete and visible here.
+    return {BoundedOutcome::Finished, std::move(record->result)};
+}
+
+}  // namespace orvane::win32
