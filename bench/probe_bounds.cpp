@@ -79,6 +79,18 @@ int main(int argc, char** argv) {
             if (port != INVALID_HANDLE_VALUE) CloseHandle(port);
             return shown;
         });
+        Unbounded("unbounded CreateFileA of COM1..COM256", [] {
+            std::string shown;
+            for (int number = 1; number <= 256; ++number) {
+                const std::string port = orvane::PortName("COM", number);
+                HANDLE handle =
+                    CreateFileA(port.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+                if (handle == INVALID_HANDLE_VALUE) continue;
+                CloseHandle(handle);
+                shown += port + " | ";
+            }
+            return shown;
+        });
         double start = NowMs();
         const auto opened = sys.OpenDeviceWithin({name, orvane::platform::kGenericRead | orvane::platform::kGenericWrite, 0},
                                                  orvane::kPortOpenWaitMs);

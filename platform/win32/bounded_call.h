@@ -32,11 +32,18 @@ struct BoundedAnswer {
 
 namespace detail {
 
+// The record the helper and the caller share: the call, its answer and the event that says it ended.
 template <typename Result, typename Call>
 struct BoundedRecord {
     explicit BoundedRecord(Call c) : call(std::move(c)) {}
+    ~BoundedRecord() {
+        if (done) CloseHandle(done);
+    }
+    BoundedRecord(const BoundedRecord&) = delete;
+    BoundedRecord& operator=(const BoundedRecord&) = delete;
     Call call;
     std::optional<Result> result;
+    HANDLE done = nullptr;
     // Keeps the record alive for the helper while it runs, however long the caller waits.
     std::shared_ptr<BoundedRecord> self;
 };
@@ -45,30 +52,48 @@ template <typename Result, typename Call>
 DWORD WINAPI RunBoundedRecord(void* parameter) {
     auto* record = static_cast<BoundedRecord<Result, Call>*>(parameter);
     // Take over the helper's reference: when the caller has given up, this is the last one, and the
-    // call's answer (an open handle, COM results copied into text) is disposed of here.
+    // call's answer (an open handle, for one) is disposed of here.
     std::shared_ptr<BoundedRecord<Result, Call>> keep = std::move(record->self);
     keep->result.emplace(keep->call());
+    SetEvent(keep->done);
     return 0;
+}
+
+// QueueUserWorkItem, looked up at run time (Windows 2000 and later): the system's pool keeps its
+// threads, so a search that makes hundreds of bounded calls does not start hundreds of threads.
+using QueueWorkItemEntry = BOOL(WINAPI*)(LPTHREAD_START_ROUTINE, PVOID, ULONG);
+inline QueueWorkItemEntry QueueWorkItem() {
+    static const auto entry = reinterpret_cast<QueueWorkItemEntry>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueueUserWorkItem")));
+    return entry;
 }
 
 }  // namespace detail
 
-// Runs call() on a helper thread and waits up to waitMs for it. When no thread can be started the
+// Runs call() on a helper thread and waits up to waitMs for it. When no helper can be started the
 // call runs here, unbounded, as it did before the limit existed.
 template <typename Result, typename Call>
 BoundedAnswer<Result> CallWithin(DWORD waitMs, Call call) {
     using Record = detail::BoundedRecord<Result, Call>;
     auto record = std::make_shared<Record>(std::move(call));
-    record->self = record;
-    HANDLE thread = CreateThread(nullptr, 0, &detail::RunBoundedRecord<Result, Call>, record.get(), 0, nullptr);
-    if (!thread) {
-        record->self.reset();
-        return {BoundedOutcome::Finished, record->call()};
+    record->done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    bool started = false;
+    if (record->done) {
+        record->self = record;
+        constexpr ULONG kLongFunction = 0x10;  // WT_EXECUTELONGFUNCTION: the pool may add a thread
+        if (const auto queue = detail::QueueWorkItem()) {
+            started = queue(&detail::RunBoundedRecord<Result, Call>, record.get(), kLongFunction) != FALSE;
+        } else if (HANDLE thread =
+                       CreateThread(nullptr, 0, &detail::RunBoundedRecord<Result, Call>, record.get(), 0, nullptr)) {
+            CloseHandle(thread);
+            started = true;
+        }
+        if (!started) record->self.reset();
     }
-    const DWORD waited = WaitForSingleObject(thread, waitMs);
-    CloseHandle(thread);
-    if (waited != WAIT_OBJECT_0) return {BoundedOutcome::TimedOut, std::nullopt};
-    // The thread has ended, so the helper's writes are complete and visible here.
+    if (!started) return {BoundedOutcome::Finished, record->call()};
+    if (WaitForSingleObject(record->done, waitMs) != WAIT_OBJECT_0) return {BoundedOutcome::TimedOut, std::nullopt};
+    // The event is set after the answer is stored, and setting it orders the helper's writes before
+    // the wait's return.
     return {BoundedOutcome::Finished, std::move(record->result)};
 }
 
