@@ -104,6 +104,12 @@ target_compile_options(probe_timings PRIVATE ${ORVANE_WARNINGS})
 target_link_libraries(probe_timings PRIVATE orvane_win)
 target_link_options(probe_timings PRIVATE ${ORVANE_STATIC_LINK})
 
+# The benchmark of the probes that can block (bench/probe_bounds.sh), built with the exe for the same reason.
+add_executable(probe_bounds bench/probe_bounds.cpp)
+target_compile_options(probe_bounds PRIVATE ${ORVANE_WARNINGS})
+target_link_libraries(probe_bounds PRIVATE orvane_win)
+target_link_options(probe_bounds PRIVATE ${ORVANE_STATIC_LINK})
+
 # On-demand benchmark of the start-up (bench/startup_cost.sh): the floor program the batch report is
 # measured against; built with the exe and run on demand.
 add_executable(startup_floor WIN32 bench/startup_floor.cpp)

@@ -72,6 +72,13 @@ struct Guid {
 
 // The present device interfaces of one class, as SetupDiGetClassDevsA lists them; the list is
 // destroyed with its owner.
+// An open given a time limit: the device when it opened within the limit; timedOut when the limit
+// passed first, in which case the open is abandoned and a handle it delivers later is closed unused.
+struct BoundedDeviceOpen {
+    std::unique_ptr<Device> device;
+    bool timedOut = false;
+};
+
 class DeviceInterfaceList {
   public:
     virtual ~DeviceInterfaceList() = default;
@@ -91,6 +98,9 @@ class Devices {
     virtual std::optional<DiskClusters> DiskFreeSpace(std::string_view rootPath) = 0;
     // CreateFileA with no flags; nullptr when the open fails. The device is closed with its owner.
     virtual std::unique_ptr<Device> OpenDevice(const DeviceOpen& how) = 0;
+    // CreateFileA as OpenDevice, waited for at most waitMs: for ports, whose drivers can hold an open
+    // for as long as the device takes to answer.
+    virtual BoundedDeviceOpen OpenDeviceWithin(const DeviceOpen& how, std::uint32_t waitMs) = 0;
 
     virtual std::uint32_t WaveOutDeviceCount() = 0;
     // szPname of waveOutGetDevCapsA for the device, cut at its first NUL; the call's answer is not

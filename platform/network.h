@@ -36,6 +36,9 @@ inline constexpr std::uint8_t kNcbEnum = 0x37;
 inline constexpr std::uint8_t kNcbReset = 0x32;
 inline constexpr std::uint8_t kNcbAdapterStatus = 0x33;
 
+// How long a host-name lookup is waited for before it counts as not resolved.
+inline constexpr std::uint32_t kResolveHostWaitMs = 3000;
+
 class Network {
   public:
     virtual ~Network() = default;
@@ -48,7 +51,8 @@ class Network {
     virtual void StopSockets() = 0;
     // gethostname into a buffer of that size; nullopt when it fails.
     virtual std::optional<std::string> HostName(std::size_t bufferBytes) = 0;
-    // gethostbyname: the IPv4 addresses of its address list, nullopt when the name does not resolve.
+    // gethostbyname: the IPv4 addresses of its address list, nullopt when the name does not resolve or
+    // no answer came within kResolveHostWaitMs (a resolver that cannot be reached).
     virtual std::optional<std::vector<std::array<std::uint8_t, 4>>> ResolveHost(const std::string& name) = 0;
 };
 

@@ -40,6 +40,9 @@ struct NetDiskResource {
     std::string remoteName;  // "\\server\share"
 };
 
+// How long the readiness query waits for a drive.
+inline constexpr std::uint32_t kDriveAnswerWaitMs = 3000;
+
 class Volumes {
 public:
     virtual ~Volumes() = default;
@@ -48,7 +51,9 @@ public:
     // does not fit.
     virtual std::string LogicalDriveStrings(std::uint32_t bufferBytes) = 0;
     // GetDiskFreeSpaceA with the error mode set to SEM_FAILCRITICALERRORS for that one call, so that an
-    // empty floppy or CD drive raises no system dialog; the previous mode is restored.
+    // empty floppy or CD drive raises no system dialog; the previous mode is restored. A drive that has
+    // not answered within kDriveAnswerWaitMs (a network share whose server is gone) counts as not
+    // answering: nullopt.
     virtual std::optional<DiskClusters> DiskFreeSpaceQuietly(std::string_view rootPath) = 0;
     // GetVolumeInformationA with label and file-system buffers of those sizes; nullopt when it fails.
     virtual std::optional<VolumeInfo> VolumeInformation(std::string_view rootPath, std::uint32_t labelChars,

@@ -84,7 +84,11 @@ std::string ListPorts(System& sys, const char* kind) {
         for (int number = 1; number <= count; ++number) {
             const std::string name = PortName(kind, number);
             // Exclusive: a port that another program holds is not free to use, so it is not listed.
-            if (sys.OpenDevice({name, kGenericRead | kGenericWrite, 0})) AppendListItem(list, name);
+            const platform::BoundedDeviceOpen port = sys.OpenDeviceWithin({name, kGenericRead | kGenericWrite, 0}, kPortOpenWaitMs);
+            if (port.device) AppendListItem(list, name);
+            // A port that does not answer is left out like any port that fails to open; the drivers
+            // behind the rest are not waited for, so the row keeps what was found before it.
+            if (port.timedOut) break;
         }
         return list;
     });

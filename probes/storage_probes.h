@@ -36,6 +36,10 @@ std::string FormatDriveSize(double bytes);
 // "COM1" to "COM9", "\\.\COM10" and up; the same for "LPT".
 std::string PortName(const char* kind, int number);
 
+// How long the port probes wait for one port's open. A driver that does not answer within it gives the
+// port up, and the ports after it are not tried: one such port holds the refresh for this long at most.
+inline constexpr std::uint32_t kPortOpenWaitMs = 2000;
+
 // --- the CD model's device records ---
 
 inline constexpr std::uint32_t kIoctlScsiPassThroughDirect = 0x4D014;

@@ -266,6 +266,39 @@ TEST(GetLPTPorts, UsesTheSameNamingAndCounts) {
     EXPECT_EQ(machine.openAttempts.back(), "\\\\.\\LPT256");
 }
 
+TEST(GetCOMPorts, APortThatNeverAnswersIsLeftOutAndEndsTheSearch) {
+    struct Case {
+        const char* kind;
+        const char* hung;
+        const char* shown;  // what the ports before the hung one gave
+    };
+    const Case cases[] = {
+        {"COM", "COM4",  "COM1 | COM2 | COM3 | "},
+        {"COM", "COM1",  ""              },  // nothing found: the row falls back to the registry
+        {"LPT", "LPT2",  "LPT1 | "       },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.hung);
+        TestMachine machine;
+        machine.version = WindowsNt(5, 1, 2600);
+        for (int number = 1; number <= 6; ++number) machine.devices[PortName(c.kind, number)] = {};
+        machine.devices[c.hung].neverAnswers = true;
+        const std::string shown = std::string(c.kind) == "COM" ? GetCOMPorts(machine) : GetLPTPorts(machine);
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(machine.openAttempts.back(), c.hung) << "no port after the one that did not answer is tried";
+        ASSERT_FALSE(machine.deviceOpenWaits.empty());
+        for (std::uint32_t wait : machine.deviceOpenWaits) EXPECT_EQ(wait, kPortOpenWaitMs);
+        EXPECT_EQ(machine.openDevices, 0);
+    }
+    // The registry list still names the port the probe gave up on.
+    TestMachine machine;
+    machine.version = WindowsNt(5, 1, 2600);
+    machine.devices["COM1"].neverAnswers = true;
+    machine.SetText("HARDWARE\\DEVICEMAP\\SERIALCOMM", "\\Device\\Serial0", "COM1");
+    EXPECT_EQ(GetCOMPorts(machine), "");
+    EXPECT_EQ(GetCOMPortsFromRegistry(machine), "COM1 | ");
+}
+
 TEST(PortsFromRegistry, SerialListIsBarredAndParallelListRunsTogether) {
     TestMachine machine;
     EXPECT_EQ(GetCOMPortsFromRegistry(machine), "");

@@ -508,7 +508,21 @@ std::unique_ptr<platform::Device> TestMachine::OpenDevice(const platform::Device
     TestDevice& device = found->second;
     if ((how.access & ~device.allowedAccess) != 0) return nullptr;
     if (device.heldElsewhere && how.share == 0) return nullptr;
+    // An unbounded open of a device that never answers would hold the caller for ever; the machine
+    // answers it as a failure so that a test that reaches it ends.
+    if (device.neverAnswers) return nullptr;
     return std::make_unique<OpenTestDevice>(*this, how, device);
+}
+
+platform::BoundedDeviceOpen TestMachine::OpenDeviceWithin(const platform::DeviceOpen& how, std::uint32_t waitMs) {
+    deviceOpenWaits.push_back(waitMs);
+    const auto found = devices.find(how.path);
+    if (found != devices.end() && found->second.neverAnswers) {
+        openAttempts.push_back(how.path);
+        deviceOpens.push_back(how);
+        return {nullptr, true};
+    }
+    return {OpenDevice(how), false};
 }
 
 std::string TestMachine::WaveOutDeviceName(std::uint32_t device) {

@@ -113,6 +113,7 @@ public:
     struct TestDevice {
         std::uint32_t allowedAccess = 0xFFFFFFFF;  // an open asking for more fails
         bool heldElsewhere = false;                // an exclusive open fails
+        bool neverAnswers = false;                 // an open waits for ever: a bounded open times out
         std::function<std::optional<std::vector<std::uint8_t>>(std::uint32_t code, std::span<const std::uint8_t>,
                                                                std::size_t outputLength)>
             control;
@@ -122,6 +123,7 @@ public:
     std::map<std::string, TestDevice> devices;
     std::vector<std::string> openAttempts;
     std::vector<platform::DeviceOpen> deviceOpens;
+    std::vector<std::uint32_t> deviceOpenWaits;  // the limit of each bounded open, in order
     struct DeviceCall {
         platform::DeviceOpen open;
         std::uint32_t code = 0;
@@ -286,6 +288,7 @@ public:
     std::optional<platform::PowerStatus> SystemPowerStatus() override { return powerStatus; }
     std::optional<std::string> ReadBiosText(std::uint32_t linearAddress, std::size_t maxBytes) override;
     std::unique_ptr<platform::Device> OpenDevice(const platform::DeviceOpen& how) override;
+    platform::BoundedDeviceOpen OpenDeviceWithin(const platform::DeviceOpen& how, std::uint32_t waitMs) override;
 
     std::optional<std::uint64_t> TotalPhysicalMemory() override { return totalPhysicalMemory; }
     std::optional<platform::MemoryStatus> MemoryStatusEx() override { return memoryStatus; }

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/win32/bounded_call.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_system.h"
 #include "probes/hdd_serial.h"
@@ -127,6 +128,17 @@ std::unique_ptr<platform::Device> Win32System::OpenDevice(const platform::Device
     UniqueHandle handle(CreateFileA(how.path.c_str(), how.access, how.share, nullptr, how.creation, 0, nullptr));
     if (!handle.Valid()) return nullptr;
     return std::make_unique<Win32Device>(std::move(handle));
+}
+
+platform::BoundedDeviceOpen Win32System::OpenDeviceWithin(const platform::DeviceOpen& how, std::uint32_t waitMs) {
+    // The helper gets its own copy of the arguments; an abandoned open closes its handle when the
+    // driver finally lets it go, through the record's UniqueHandle.
+    auto answer = CallWithin<UniqueHandle>(waitMs, [how] {
+        return UniqueHandle(CreateFileA(how.path.c_str(), how.access, how.share, nullptr, how.creation, 0, nullptr));
+    });
+    if (answer.outcome == BoundedOutcome::TimedOut) return {nullptr, true};
+    if (!answer.result || !answer.result->Valid()) return {nullptr, false};
+    return {std::make_unique<Win32Device>(std::move(*answer.result)), false};
 }
 
 std::uint32_t Win32System::WaveOutDeviceCount() {

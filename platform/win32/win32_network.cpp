@@ -5,7 +5,9 @@
 #include <nb30.h>
 
 #include <cstring>
+#include <utility>
 
+#include "platform/win32/bounded_call.h"
 #include "platform/win32/win32_system.h"
 
 namespace orvane::win32 {
@@ -58,10 +60,15 @@ std::optional<std::string> Win32System::HostName(std::size_t bufferBytes) {
     return std::string(name.data());
 }
 
-std::optional<std::vector<std::array<std::uint8_t, 4>>> Win32System::ResolveHost(const std::string& name) {
+namespace {
+
+using Addresses = std::vector<std::array<std::uint8_t, 4>>;
+
+// gethostbyname on the calling thread, its answer copied out of the thread's own host record.
+std::optional<Addresses> LookUpHost(const std::string& name) {
     const hostent* host = gethostbyname(name.c_str());
     if (!host) return std::nullopt;
-    std::vector<std::array<std::uint8_t, 4>> addresses;
+    Addresses addresses;
     if (host->h_addrtype != AF_INET || host->h_length != 4 || !host->h_addr_list) return addresses;
     for (char** entry = host->h_addr_list; *entry; ++entry) {
         std::array<std::uint8_t, 4> address{};
@@ -69,6 +76,23 @@ std::optional<std::vector<std::array<std::uint8_t, 4>>> Win32System::ResolveHost
         addresses.push_back(address);
     }
     return addresses;
+}
+
+}  // namespace
+
+std::optional<Addresses> Win32System::ResolveHost(const std::string& name) {
+    // A resolver that cannot be reached holds gethostbyname for as long as its retries take. The lookup
+    // runs on a helper that holds the sockets library itself, so that the caller's WSACleanup cannot
+    // pull it away from an abandoned lookup.
+    auto answer = CallWithin<std::optional<Addresses>>(platform::kResolveHostWaitMs, [name] {
+        WSADATA data{};
+        const bool started = WSAStartup(MAKEWORD(1, 1), &data) == 0;
+        std::optional<Addresses> addresses = LookUpHost(name);
+        if (started) WSACleanup();
+        return addresses;
+    });
+    if (answer.outcome == BoundedOutcome::TimedOut || !answer.result) return std::nullopt;
+    return std::move(*answer.result);
 }
 
 }  // namespace orvane::win32

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win32/bounded_call.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_system.h"
 
@@ -59,14 +60,26 @@ std::string Win32System::LogicalDriveStrings(std::uint32_t bufferBytes) {
 }
 
 std::optional<platform::DiskClusters> Win32System::DiskFreeSpaceQuietly(std::string_view rootPath) {
-    const std::string root(rootPath);
-    DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
+    // A drive that does not answer (a share whose server is gone) holds GetDiskFreeSpaceA until the
+    // redirector gives up: the query runs on a helper and is waited for a bounded time. The helper also
+    // quiets its own thread, since an abandoned query can still end after the process mode is restored.
+    using SetThreadErrorModeEntry = BOOL(WINAPI*)(DWORD, LPDWORD);
+    static const auto setThreadErrorMode = reinterpret_cast<SetThreadErrorModeEntry>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetThreadErrorMode")));
     const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
-    const BOOL answered =
-        GetDiskFreeSpaceA(root.c_str(), &sectorsPerCluster, &bytesPerSector, &freeClusters, &totalClusters);
+    auto answer = CallWithin<std::optional<platform::DiskClusters>>(
+        platform::kDriveAnswerWaitMs, [root = std::string(rootPath)]() -> std::optional<platform::DiskClusters> {
+            if (setThreadErrorMode) setThreadErrorMode(SEM_FAILCRITICALERRORS, nullptr);
+            DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
+            if (!GetDiskFreeSpaceA(root.c_str(), &sectorsPerCluster, &bytesPerSector, &freeClusters,
+                                   &totalClusters)) {
+                return std::nullopt;
+            }
+            return platform::DiskClusters{sectorsPerCluster, bytesPerSector, freeClusters, totalClusters};
+        });
     SetErrorMode(previous);
-    if (!answered) return std::nullopt;
-    return platform::DiskClusters{sectorsPerCluster, bytesPerSector, freeClusters, totalClusters};
+    if (answer.outcome == BoundedOutcome::TimedOut || !answer.result) return std::nullopt;
+    return *answer.result;
 }
 
 std::optional<platform::VolumeInfo> Win32System::VolumeInformation(std::string_view rootPath, std::uint32_t labelChars,

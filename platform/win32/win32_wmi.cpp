@@ -4,6 +4,7 @@
 #include <oleauto.h>
 #include <wbemdisp.h>
 
+#include "platform/win32/bounded_call.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_system.h"
 
@@ -62,12 +63,11 @@ platform::WmiValue PropertyOf(IDispatch* element, const std::wstring& property) 
     return {Kind::Text, Narrow(bstr, SysStringLen(bstr))};
 }
 
-}  // namespace
+using Values = std::vector<platform::WmiValue>;
 
-std::optional<std::vector<platform::WmiValue>> Win32System::QueryProperty(const std::string& server,
-                                                                          const std::string& nameSpace,
-                                                                          const std::string& query,
-                                                                          const std::string& property) {
+// The whole query on the calling thread: every COM object is made and released here.
+std::optional<Values> RunQuery(const std::string& server, const std::string& nameSpace, const std::string& query,
+                               const std::string& property) {
     ComPtr<ISWbemLocator> locator;
     if (FAILED(CoCreateInstance(kClsidSWbemLocator, nullptr, CLSCTX_INPROC_SERVER, kIidISWbemLocator,
                                 locator.PutVoid())) ||
@@ -107,6 +107,35 @@ std::optional<std::vector<platform::WmiValue>> Win32System::QueryProperty(const 
         if (values.back().kind == platform::WmiValue::Kind::Error) break;
     }
     return values;
+}
+
+// Helpers whose query has not ended yet: one that outlived its wait means the service is stuck, and
+// a new query would only wait the same time again. The helpers' only shared state.
+LONG queriesRunning = 0;
+
+}  // namespace
+
+std::optional<std::vector<platform::WmiValue>> Win32System::QueryProperty(const std::string& server,
+                                                                          const std::string& nameSpace,
+                                                                          const std::string& query,
+                                                                          const std::string& property) {
+    // A slow or hung WMI service holds the connection, the query and the enumeration for as long as it
+    // takes; the scripting objects offer no limit on any of them. The whole query runs on a helper with
+    // its own COM apartment and hands back only texts, so no COM object crosses threads.
+    if (InterlockedCompareExchange(&queriesRunning, 0, 0) != 0) return std::nullopt;
+    InterlockedIncrement(&queriesRunning);
+    auto answer = CallWithin<std::optional<Values>>(platform::kWmiQueryWaitMs, [=] {
+        std::optional<Values> values;
+        const HRESULT initialised = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        if (SUCCEEDED(initialised)) {
+            values = RunQuery(server, nameSpace, query, property);
+            CoUninitialize();
+        }
+        InterlockedDecrement(&queriesRunning);
+        return values;
+    });
+    if (answer.outcome == BoundedOutcome::TimedOut || !answer.result) return std::nullopt;
+    return std::move(*answer.result);
 }
 
 }  // namespace orvane::win32
