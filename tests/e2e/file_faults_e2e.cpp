@@ -17,19 +17,26 @@ constexpr Output kOutputs[] = {Output::Batch, Output::SaveText, Output::SaveCsv,
 
 const char* NameOf(Output output) {
     switch (output) {
-        case Output::Batch: return "batch report";
-        case Output::SaveText: return "Save as text";
-        case Output::SaveCsv: return "Save as CSV";
-        case Output::Html: return "Export to HTML";
+        case Output::Batch:
+            return "batch report";
+        case Output::SaveText:
+            return "Save as text";
+        case Output::SaveCsv:
+            return "Save as CSV";
+        case Output::Html:
+            return "Export to HTML";
     }
     return "?";
 }
 
 const wchar_t* ExtensionOf(Output output) {
     switch (output) {
-        case Output::SaveCsv: return L".csv";
-        case Output::Html: return L".htm";
-        default: return L".txt";
+        case Output::SaveCsv:
+            return L".csv";
+        case Output::Html:
+            return L".htm";
+        default:
+            return L".txt";
     }
 }
 
@@ -150,8 +157,8 @@ std::string Narrow(const std::set<std::wstring>& names) {
 }
 
 std::optional<std::string> ReadWide(const std::wstring& path) {
-    HANDLE file = CreateFileW((L"\\\\?\\" + path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                              nullptr);
+    HANDLE file =
+        CreateFileW((L"\\\\?\\" + path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::nullopt;
     std::string bytes;
     char chunk[4096];
@@ -165,7 +172,8 @@ bool WriteWide(const std::wstring& path, const std::string& bytes) {
     HANDLE file = CreateFileW((L"\\\\?\\" + path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD put = 0;
-    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr) && put == bytes.size();
+    const bool ok =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr) && put == bytes.size();
     CloseHandle(file);
     return ok;
 }
@@ -272,7 +280,8 @@ public:
     bool Prepare(const std::wstring& path, std::size_t freeBytes) {
         Empty();
         if (!WriteWide(path, OldReport())) return false;
-        HANDLE filler = CreateFileW((root_ + L"\\filler").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        HANDLE filler =
+            CreateFileW((root_ + L"\\filler").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         if (filler == INVALID_HANDLE_VALUE) return false;
         const std::string page(4096, 'x');
         DWORD put = 0;
@@ -319,7 +328,8 @@ TEST(FileFaults, AFullDiskLeavesTheOldReportWhole) {
         for (Output output : c.outputs) {
             const std::wstring path = drive.Root() + L"\\report" + ExtensionOf(output);
             ASSERT_TRUE(drive.Prepare(path, c.freeBytes)) << c.name;
-            EXPECT_EQ(Produce(output, path), Expected(output, path, "I/O error 112")) << c.name << ", " << NameOf(output);
+            EXPECT_EQ(Produce(output, path), Expected(output, path, "I/O error 112"))
+                << c.name << ", " << NameOf(output);
             EXPECT_EQ(ReadWide(path), OldReport()) << c.name << ", " << NameOf(output);
             EXPECT_EQ(NamesIn(drive.Root()), (std::set<std::wstring>{L"filler", path.substr(3)}))
                 << c.name << ", " << NameOf(output) << ": " << Narrow(NamesIn(drive.Root()));
