@@ -219,7 +219,26 @@ std::uint32_t AttributesOf(const std::map<std::string, std::uint32_t>& attribute
 
 }  // namespace
 
+namespace {
+
+constexpr int kErrorPathNotFound = 3;
+constexpr int kErrorInvalidName = 123;
+constexpr int kErrorFilenameExcedRange = 206;
+
+// The answer of an ANSI file call to a path it cannot take, before it looks at the disk; 0 for a path it takes.
+int PathError(const std::string& path) {
+    if (path.size() >= 260) return kErrorFilenameExcedRange;
+    if (path.find_first_of("?*") != std::string::npos) return kErrorInvalidName;
+    return 0;
+}
+
+}  // namespace
+
 platform::TempFileAnswer TestMachine::CreateTempFile(const std::string& folder) {
+    // GetTempFileName needs room for the name it adds to the folder.
+    if (folder.size() + 14 >= 260) return {std::nullopt, kErrorFilenameExcedRange};
+    if (const int error = PathError(folder)) return {std::nullopt, error};
+    if (missingFolders.count(folder)) return {std::nullopt, kErrorPathNotFound};
     if (foldersWithoutCreate.count(folder)) return {std::nullopt, platform::kErrorAccessDenied};
     std::string path;
     for (int number = 1; path.empty() || files.count(path); ++number) path = folder + "\\orv" + std::to_string(number) + ".tmp";
@@ -229,6 +248,7 @@ platform::TempFileAnswer TestMachine::CreateTempFile(const std::string& folder) 
 }
 
 int TestMachine::WriteFileBytes(const std::string& path, std::string_view bytes, platform::WriteMode mode) {
+    if (const int error = PathError(path)) return error;
     const bool inPlace = mode == platform::WriteMode::InPlace;
     if (lockedFiles.count(path)) return kErrorSharingViolation;
     const auto found = files.find(path);
@@ -281,6 +301,7 @@ int TestMachine::ReplaceExistingFile(const std::string& target, const std::strin
 
 int TestMachine::MoveFileReplacing(const std::string& from, const std::string& to) {
     if (!hasMoveFileEx) return platform::kErrorCallNotImplemented;
+    if (const int error = PathError(to)) return error;
     if (!files.count(from)) return platform::kErrorFileNotFound;
     if (lockedFiles.count(to) || lockedFiles.count(from)) return kErrorSharingViolation;
     if (files.count(to) && (AttributesOf(fileAttributes, to) & platform::kAttributeReadOnly)) {
@@ -295,6 +316,7 @@ int TestMachine::MoveFileReplacing(const std::string& from, const std::string& t
 }
 
 int TestMachine::RenameFile(const std::string& from, const std::string& to) {
+    if (const int error = PathError(to)) return error;
     if (!files.count(from)) return platform::kErrorFileNotFound;
     if (files.count(to)) return kErrorAlreadyExists;
     if (lockedFiles.count(from)) return kErrorSharingViolation;
@@ -316,6 +338,7 @@ int TestMachine::RemoveFile(const std::string& path) {
 }
 
 std::optional<std::uint32_t> TestMachine::FileAttributes(const std::string& path) {
+    if (PathError(path)) return std::nullopt;
     if (!files.count(path)) return std::nullopt;
     return AttributesOf(fileAttributes, path);
 }

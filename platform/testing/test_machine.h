@@ -63,6 +63,9 @@ public:
     std::map<std::string, std::uint32_t> fileAttributes;  // a file not listed has only the archive bit
     int fileWriteError = 0;  // the error every write fails with before it writes anything; 0 lets writes succeed
     std::set<std::string> foldersWithoutCreate;  // folders where no new file can be made (access denied)
+    std::set<std::string> missingFolders;        // folders that do not exist (ERROR_PATH_NOT_FOUND)
+    // As Windows' ANSI calls answer (Wine takes some longer paths): a path of MAX_PATH characters or more is ERROR_FILENAME_EXCED_RANGE, and a
+    // name with '?' (what the code page puts for a character it lacks) or '*' is ERROR_INVALID_NAME.
     std::set<std::string> lockedFiles;           // held open elsewhere without sharing
     // A write that stops part way: the next `times` writes put only the first afterBytes bytes down and
     // fail (a write in place that would grow the file fails before it changes anything).

@@ -93,6 +93,21 @@ Orvane::Orvane(const std::string& parameters, const std::string& versionMode) {
     }
 }
 
+Orvane::Orvane(const std::wstring& parameters) {
+    SetVersionMode("");
+    const std::string exe = OrvaneExe();
+    std::wstring commandLine = L"\"";
+    for (unsigned char c : exe) commandLine += static_cast<wchar_t>(c);  // a path the driver chose: ASCII
+    commandLine += L"\"";
+    if (!parameters.empty()) commandLine += L" " + parameters;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process_)) {
+        process_ = {};
+    }
+}
+
 Orvane::~Orvane() {
     if (process_.hProcess) {
         if (Running()) {
@@ -351,10 +366,9 @@ HWND WaitForFileDialog(DWORD pid, Duration timeout) {
     return found;
 }
 
-void ConfirmFileDialog(HWND dialog, const std::string& path, int typeSteps) {
-    HWND nameBox = GetDlgItem(dialog, 0x47C);
-    HWND edit = FindChildOfClass(nameBox, "Edit");
-    SendMessageA(edit ? edit : nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+namespace {
+
+void ChooseTypeAndConfirm(HWND dialog, int typeSteps) {
     if (typeSteps > 0) {
         HWND types = GetDlgItem(dialog, 0x470);
         const LRESULT wanted = SendMessageA(types, CB_GETCURSEL, 0, 0) + typeSteps;
@@ -363,6 +377,24 @@ void ConfirmFileDialog(HWND dialog, const std::string& path, int typeSteps) {
         WaitUntil([&] { return SendMessageA(types, CB_GETCURSEL, 0, 0) == wanted; }, 5s);
     }
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+}
+
+HWND FileNameEdit(HWND dialog) {
+    HWND nameBox = GetDlgItem(dialog, 0x47C);
+    HWND edit = FindChildOfClass(nameBox, "Edit");
+    return edit ? edit : nameBox;
+}
+
+}  // namespace
+
+void ConfirmFileDialog(HWND dialog, const std::string& path, int typeSteps) {
+    SendMessageA(FileNameEdit(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    ChooseTypeAndConfirm(dialog, typeSteps);
+}
+
+void ConfirmFileDialog(HWND dialog, const std::wstring& path, int typeSteps) {
+    SendMessageW(FileNameEdit(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    ChooseTypeAndConfirm(dialog, typeSteps);
 }
 
 void CancelFileDialog(HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); }

@@ -30,6 +30,8 @@ public:
     // Starts orvane.exe with the parameters (quoted as given) in the Windows version mode named, e.g.
     // "win98"; an empty mode leaves Wine's default.
     explicit Orvane(const std::string& parameters, const std::string& versionMode = "");
+    // Starts it with a command line in UTF-16, for parameters the ANSI code page cannot spell.
+    explicit Orvane(const std::wstring& parameters);
     ~Orvane();
     Orvane(const Orvane&) = delete;
     Orvane& operator=(const Orvane&) = delete;
@@ -86,6 +88,8 @@ HWND WaitForFileDialog(DWORD pid, Duration timeout = 20s);
 // Types the name, picks the file type `typeSteps` entries below the current one (by keyboard, the only
 // way Wine's dialog takes it), and confirms.
 void ConfirmFileDialog(HWND dialog, const std::string& path, int typeSteps = 0);
+// Types a name the ANSI code page cannot spell, as a user may, and confirms.
+void ConfirmFileDialog(HWND dialog, const std::wstring& path, int typeSteps = 0);
 void CancelFileDialog(HWND dialog);
 // The clipboard's plain text.
 std::string ClipboardText();
