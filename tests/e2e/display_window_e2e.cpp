@@ -82,31 +82,6 @@ std::string PrimaryVideoKey() {
     return machine == std::string::npos ? std::string() : target.substr(machine + 8);
 }
 
-// The entries of another process's drop-down. Wine carries the text across processes as UTF-16 only.
-std::vector<std::string> ComboItems(HWND combo) {
-    std::vector<std::string> items;
-    const auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        wchar_t text[512] = {};
-        if (SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) >= static_cast<LRESULT>(std::size(text))) {
-            items.emplace_back("<too long>");
-            continue;
-        }
-        SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-        char narrow[1024] = {};
-        WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof narrow, nullptr, nullptr);
-        items.emplace_back(narrow);
-    }
-    return items;
-}
-
-// The user picks an entry of a drop-down: the selection moves and its owner hears of the change.
-void ChooseEntry(HWND combo, int index) {
-    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(combo));
-}
-
 HWND OpenDisplayWindow(Orvane& orvane) {
     HWND main = orvane.Main();
     if (!main) return nullptr;

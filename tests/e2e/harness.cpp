@@ -470,3 +470,47 @@ std::vector<std::string> SplitCrLfLines(const std::string& text) {
 }
 
 }  // namespace e2e
+
+namespace e2e {
+
+std::vector<std::string> ComboItems(HWND combo) {
+    std::vector<std::string> items;
+    const auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t text[512] = {};
+        if (SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) >= static_cast<LRESULT>(std::size(text))) {
+            items.emplace_back("<too long>");
+            continue;
+        }
+        SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        char narrow[1024] = {};
+        WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof narrow, nullptr, nullptr);
+        items.emplace_back(narrow);
+    }
+    return items;
+}
+
+void ChooseEntry(HWND combo, int index) {
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+}
+
+std::string PdfFolder() {
+    char path[MAX_PATH] = {};
+    GetEnvironmentVariableA("ORVANE_PDF_DIR", path, sizeof path);
+    return path;
+}
+
+int PdfCount() {
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((PdfFolder() + "\\*.pdf").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return 0;
+    int count = 0;
+    do ++count;
+    while (FindNextFileA(search, &entry));
+    FindClose(search);
+    return count;
+}
+
+}  // namespace e2e

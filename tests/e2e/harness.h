@@ -122,4 +122,14 @@ private:
 
 std::vector<std::string> SplitCrLfLines(const std::string& text);
 
+// The entries of another process's drop-down. Wine carries the text across processes as UTF-16 only.
+std::vector<std::string> ComboItems(HWND combo);
+// The user picks an entry of a drop-down: the selection moves and its owner hears of the change.
+void ChooseEntry(HWND combo, int index);
+
+// The folder the PDF printer writes into (ORVANE_PDF_DIR, set by the printing fixtures), and how many
+// PDFs it holds.
+std::string PdfFolder();
+int PdfCount();
+
 }  // namespace e2e

@@ -303,23 +303,6 @@ TEST(InventoryWindows, StartupListsRunValuesAndTheStartupFolderWithTheirStates) 
 
 // --- Printing the lists, with the PDF printer of list_print_fixture.sh ---
 
-std::string PdfFolder() {
-    char path[MAX_PATH] = {};
-    GetEnvironmentVariableA("ORVANE_PDF_DIR", path, sizeof path);
-    return path;
-}
-
-int PdfCount() {
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((PdfFolder() + "\\*.pdf").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) return 0;
-    int count = 0;
-    do ++count;
-    while (FindNextFileA(search, &entry));
-    FindClose(search);
-    return count;
-}
-
 void PrintThroughTheDialog(const Orvane& orvane, HWND window) {
     const int before = PdfCount();
     PressKey(window, 'P', true);

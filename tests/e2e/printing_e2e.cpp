@@ -7,24 +7,6 @@
 namespace e2e {
 namespace {
 
-// The folder the PDF printer writes into, from ORVANE_PDF_DIR.
-std::string PdfFolder() {
-    char path[MAX_PATH] = {};
-    GetEnvironmentVariableA("ORVANE_PDF_DIR", path, sizeof path);
-    return path;
-}
-
-int PdfCount() {
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((PdfFolder() + "\\*.pdf").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) return 0;
-    int count = 0;
-    do ++count;
-    while (FindNextFileA(search, &entry));
-    FindClose(search);
-    return count;
-}
-
 void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
 TEST(Printing, PrintRefreshesThenPrintsThePreviewedPage) {
