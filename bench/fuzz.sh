@@ -29,7 +29,7 @@ for name in "${targets[@]}"; do
     mv "$log.tmp" "$log"
     executed=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
     seconds=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.1f", b - a }')
-    rate=$(awk -v n="${executed:-0}" -v s="$seconds" 'BEGIN { printf "%.0f", s > 0 ? n / s : 0 }')
+    rate=$(awk -v n="${executed:-0}" -v s="$seconds" 'BEGIN { printf "%.0f", (s > 0 ? n / s : 0) }')
     if [ $status -eq 0 ]; then
         result=clean
     else

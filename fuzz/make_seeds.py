@@ -216,6 +216,28 @@ def uninstall_split():
     write("uninstall_split", "blanks", b"\x00" + b" \t \"unterminated \t")
 
 
-for make in (cpu_id, cpu_features, hdd_serial, storage, network, wide_text, wmi, registry_reader,
+def drive_window():
+    clusters = u32(8) + u32(512) + u32(3906250) + u32(1000000)
+    details = (b"\xff" + clusters + b"\x03" + b"\xff" + clusters + b"\x01"
+               + b"\xff" + u32(4096000000) + u32(0) + u32(0x2A05F200) + u32(0x3) + b"\xff" + text("SYSTEM")
+               + u32(0x1A2B3C4D) + u32(255) + u32(0x000700FF) + text("NTFS") + b"\xff" + text(","))
+    nt = (b"\x01" + b"\x00" + text(b"A:\\\0C:\\\0D:\\\0\0") + details + b"\x00\x00" + text("C:\\")
+          + b"\x80" + text("\\\\server\\share") + b"\x01\x04")
+    write("drive_window", "windows_nt", nt)
+    w98 = (b"\x00" + b"\x01" + text("Z:") + text("\\\\server\\share") + text(b"A:\\\0Z:\\\0\0")
+           + b"\x00" + b"\x01" + b"\x00" + b"\x01\x03" + details + b"\x01")
+    write("drive_window", "windows98_share", w98)
+
+
+def firmware():
+    nt = (b"\x01" + bytes([0x48 + 1]) + text(b"AT/AT COMPATIBLE\0") + bytes([0x48 + 7])
+          + text(b"DELL   - 1072009\0BIOS Date: 10/23/12\0\0") + bytes([0x48 + 1]) + text(b"10/23/12\0") + b"\x00")
+    write("firmware", "windows_nt", nt)
+    w98 = (b"\x00" + b"\x00\x00\x00" + b"\x01" + b"\x01" + text("Award Modular BIOS v4.51PG") + b"\x01"
+           + text("07/15/98") + b"\x01" + text(b"Award Software, Inc.\xff") + b"\x00")
+    write("firmware", "windows98_rom", w98)
+
+
+for make in (drive_window, firmware, cpu_id, cpu_features, hdd_serial, storage, network, wide_text, wmi, registry_reader,
              display_registry, uninstall_split):
     make()
