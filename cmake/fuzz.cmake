@@ -15,7 +15,7 @@ target_compile_options(orvane_core PUBLIC -fsanitize=fuzzer-no-link,${ORVANE_FUZ
 add_library(orvane_fuzz_machine STATIC platform/testing/test_machine.cpp)
 target_link_libraries(orvane_fuzz_machine PUBLIC orvane_core)
 
-set(ORVANE_FUZZ_SECONDS 3 CACHE STRING "How long ctest runs each fuzz target")
+set(ORVANE_FUZZ_SECONDS 2 CACHE STRING "How long ctest runs each fuzz target")
 file(GLOB ORVANE_FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*_fuzz.cpp)
 foreach(source ${ORVANE_FUZZ_SOURCES})
     get_filename_component(target ${source} NAME_WE)
