@@ -30,6 +30,9 @@ have xdotool || need+=(xdotool)
 have import || need+=(imagemagick)
 # The sound row with a sound server: PulseAudio's null sink is enough for Wine to offer wave output.
 have pulseaudio || need+=(pulseaudio)
+# The fuzz targets: clang with its libFuzzer runtime, which the clang package only recommends.
+have clang++ || need+=(clang)
+compgen -G "/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a" >/dev/null || need+=(libclang-rt-dev)
 
 if [ ${#need[@]} -gt 0 ]; then
     sudo=""
