@@ -25,6 +25,8 @@ platform::AdapterListAnswer Win32System::AdaptersInfo(std::uint32_t bufferBytes)
     for (const IP_ADAPTER_INFO* adapter = storage.data(); adapter; adapter = adapter->Next) {
         const auto* at = reinterpret_cast<const std::uint8_t*>(adapter);
         if (at < begin || at + sizeof(IP_ADAPTER_INFO) > end) break;  // a link outside the buffer
+        // The buffer holds no more records than this: a link back to an earlier one would go round forever.
+        if (answer.adapters.size() >= storage.size()) break;
         platform::AdapterRecord record;
         static_assert(sizeof adapter->Description == 132);
         std::memcpy(record.description.data(), adapter->Description, record.description.size());
