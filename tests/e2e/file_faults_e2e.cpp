@@ -5,6 +5,7 @@
 // Runs under full_disk_fixture.sh, which maps a 64 KB file system as drive ORVANE_E2E_SMALL_DRIVE.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <set>
 
 #include "tests/e2e/harness.h"
@@ -248,6 +249,46 @@ TEST(FileFaults, APathLongerThanMaxPathGivesAWholeReportOrTheMessage) {
             EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{}) << c.name << ": " << Narrow(NamesIn(folder));
         }
     }
+}
+
+TEST(FileFaults, ANamePastedPastWhatThePathLeavesIsCutAndTheReportIsWhole) {
+    // A user pastes a name far longer than a path may be: the name box keeps what fits beside the folder,
+    // the program goes on, and the report lands whole under the name as the box kept it.
+    const std::string folder = MakeTempDir();
+    const std::string pasted = folder + "\\" + std::string(300, 'r') + ".txt";
+    Orvane orvane("");
+    HWND main = orvane.Main();
+    ASSERT_TRUE(main);
+    PressKey(main, VK_F2);
+    HWND dialog = WaitForFileDialog(orvane.Pid(), 60s);
+    ASSERT_TRUE(dialog);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, pasted.size() + 1);
+    ASSERT_TRUE(memory);
+    std::memcpy(GlobalLock(memory), pasted.c_str(), pasted.size() + 1);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+    HWND nameBox = GetDlgItem(dialog, 0x47C);
+    HWND edit = FindChildOfClass(nameBox, "Edit");
+    ASSERT_TRUE(edit);
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    SendMessageA(edit, WM_PASTE, 0, 0);
+    const LRESULT kept = SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0);
+    EXPECT_LT(kept, static_cast<LRESULT>(MAX_PATH)) << "the box keeps less than a path may hold";
+    EXPECT_GT(kept, static_cast<LRESULT>(folder.size())) << "and more than the folder";
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 30s)) << "the dialog takes the name";
+    std::set<std::wstring> names;
+    ASSERT_TRUE(WaitUntil([&] { return !(names = NamesIn(Wide(folder))).empty(); }, 60s));
+    ASSERT_EQ(names.size(), 1u) << Narrow(names);
+    const std::wstring name = *names.begin();
+    EXPECT_EQ(name.substr(0, 10), std::wstring(10, L'r')) << Narrow(names);
+    EXPECT_EQ(SplitCrLfLines(ReadWide(Wide(folder) + L"\\" + name).value_or("")).size(), 29u) << "the whole report";
+    EXPECT_TRUE(orvane.Running()) << "the program goes on";
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    orvane.WaitForExit();
 }
 
 TEST(FileFaults, ANameOutsideTheCodePageIsReportedAndNothingIsLeft) {
