@@ -35,9 +35,6 @@ public:
     // SearchPathA(NULL, name, ".exe"): the full path of the file the name denotes, looked for as process
     // creation looks for a command's program; nullopt when there is none or it is a folder.
     virtual std::optional<std::string> FindProgramFile(std::string_view name) = 0;
-    // ShellExecuteA with no owner window, the verb, the file, the parameters (none when empty), no
-    // directory and SW_SHOWNORMAL; its answer: above 32 when the program was started, else the error code.
-    virtual std::intptr_t ShellStart(std::string_view verb, std::string_view file, std::string_view parameters) = 0;
     // IsWow64Process for this process; false where the function does not exist.
     virtual bool IsWow64Process() = 0;
 };

@@ -15,10 +15,10 @@ using WindowRef = std::uintptr_t;
 // ShellExecuteA's arguments; nullopt passes a null pointer.
 struct ShellExecuteRequest {
     WindowRef parent = 0;
-    std::optional<std::string> verb;
-    std::string file;
-    std::optional<std::string> parameters;
-    std::optional<std::string> directory;
+    std::optional<std::string> verb{};
+    std::string file{};
+    std::optional<std::string> parameters{};
+    std::optional<std::string> directory{};
     int show = 1;
 
     bool operator==(const ShellExecuteRequest&) const = default;

@@ -107,12 +107,14 @@ std::string UninstallQuestion(std::string_view applicationName, std::string_view
            std::string(commandLine);
 }
 
-std::optional<std::string> StartUninstall(platform::Programs& programs, std::string_view applicationName,
+std::optional<std::string> StartUninstall(platform::System& sys, std::string_view applicationName,
                                           std::string_view commandLine) {
     const std::string prefix = "The uninstall command of \"" + std::string(applicationName) + "\" could not be started";
-    const CommandLine command = SplitCommandLine(commandLine, programs);
+    const CommandLine command = SplitCommandLine(commandLine, sys);
     if (command.program.empty()) return prefix + ": it has no uninstall command.";
-    const std::intptr_t answer = programs.ShellStart("open", command.program, command.parameters);
+    platform::ShellExecuteRequest request{.verb = "open", .file = command.program};
+    if (!command.parameters.empty()) request.parameters = command.parameters;
+    const std::intptr_t answer = sys.ShellOpen(request);
     if (answer > 32) return std::nullopt;
     return prefix + ":\r\n" + std::string(commandLine) + "\r\n\r\n" + ShellErrorText(answer);
 }

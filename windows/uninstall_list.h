@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/programs.h"
+#include "platform/system.h"
 #include "platform/registry.h"
 #include "windows/inventory_list.h"
 
@@ -64,7 +65,7 @@ std::string UninstallQuestion(std::string_view applicationName, std::string_view
 
 // Starts the command line's program with its parameters through the shell ("open"), so that an
 // uninstaller that needs elevation gets its prompt. nullopt when it started; else the message for the user.
-std::optional<std::string> StartUninstall(platform::Programs& programs, std::string_view applicationName,
+std::optional<std::string> StartUninstall(platform::System& sys, std::string_view applicationName,
                                           std::string_view commandLine);
 
 }  // namespace orvane

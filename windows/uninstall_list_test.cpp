@@ -140,10 +140,10 @@ TEST(UninstallCommand, StartsTheProgramWithItsParametersOrSaysWhyNot) {
     TestMachine machine;
     machine.programFiles = {{"MsiExec.exe", "C:\\windows\\system32\\msiexec.exe"}};
     EXPECT_EQ(StartUninstall(machine, "Widget", "MsiExec.exe /X{1}"), std::nullopt);
-    ASSERT_EQ(machine.shellCalls.size(), 1u);
-    EXPECT_EQ(machine.shellCalls[0].verb, "open");
-    EXPECT_EQ(machine.shellCalls[0].file, "C:\\windows\\system32\\msiexec.exe");
-    EXPECT_EQ(machine.shellCalls[0].parameters, "/X{1}");
+    ASSERT_EQ(machine.shellExecutes.size(), 1u);
+    EXPECT_EQ(machine.shellExecutes[0].verb, "open");
+    EXPECT_EQ(machine.shellExecutes[0].file, "C:\\windows\\system32\\msiexec.exe");
+    EXPECT_EQ(machine.shellExecutes[0].parameters, "/X{1}");
 
     machine.shellExecuteAnswer = 2;
     const std::optional<std::string> failed = StartUninstall(machine, "Widget", "gone.exe /u");
@@ -152,11 +152,11 @@ TEST(UninstallCommand, StartsTheProgramWithItsParametersOrSaysWhyNot) {
     EXPECT_NE(failed->find("gone.exe /u"), std::string::npos) << *failed;
     EXPECT_NE(failed->find("not found"), std::string::npos) << *failed;
 
-    machine.shellCalls.clear();
+    machine.shellExecutes.clear();
     const std::optional<std::string> empty = StartUninstall(machine, "Widget", "  ");
     ASSERT_TRUE(empty);
     EXPECT_NE(empty->find("no uninstall command"), std::string::npos) << *empty;
-    EXPECT_TRUE(machine.shellCalls.empty());
+    EXPECT_TRUE(machine.shellExecutes.empty());
 }
 
 TEST(UninstallCommand, TheQuestionNamesTheApplicationAndItsCommand) {

@@ -95,7 +95,7 @@ void UninstallForm::OpenSelectedCell(std::size_t cell) {
     if (row < 0) return;
     const std::string text = list.Cell(row, static_cast<int>(cell));
     // Opening a link or a folder is fire-and-forget: the shell shows its own message where it fails.
-    if (!text.empty()) sys_.ShellStart("open", text, "");
+    if (!text.empty()) sys_.ShellOpen({.verb = "open", .file = text});
 }
 
 void UninstallForm::BrowseHelpLink1Click() {

@@ -197,11 +197,6 @@ std::optional<std::string> TestMachine::FindProgramFile(std::string_view name) {
     return std::nullopt;
 }
 
-std::intptr_t TestMachine::ShellStart(std::string_view verb, std::string_view file, std::string_view parameters) {
-    shellCalls.push_back({std::string(verb), std::string(file), std::string(parameters)});
-    return shellExecuteAnswer;
-}
-
 int TestMachine::SystemMetric(int index) {
     const auto found = metrics.find(index);
     return found == metrics.end() ? 0 : found->second;
@@ -720,7 +715,7 @@ std::uint32_t TestMachine::RunCommandLine(const std::string& commandLine, int sh
 
 std::intptr_t TestMachine::ShellOpen(const platform::ShellExecuteRequest& request) {
     shellExecutes.push_back(request);
-    return 42;
+    return shellExecuteAnswer;
 }
 
 platform::ShellObjectAnswer TestMachine::CallShellObject(const std::string& method,

@@ -204,13 +204,7 @@ public:
     // Files the program search finds, by the name asked or the name with ".exe" added when it has no
     // extension (case ignored): the full path found.
     std::map<std::string, std::string> programFiles;
-    struct ShellCall {
-        std::string verb;
-        std::string file;
-        std::string parameters;
-    };
-    std::vector<ShellCall> shellCalls;
-    std::intptr_t shellExecuteAnswer = 42;
+    std::intptr_t shellExecuteAnswer = 42;  // every ShellOpen's answer: above 32, started
     bool wow64 = false;
 
     // --- the tools launcher ---
@@ -258,7 +252,6 @@ public:
     std::optional<std::string> ShellFolderPath(int csidl) override;
     std::vector<platform::FoundFile> FindFiles(std::string_view pattern) override;
     std::optional<std::string> FindProgramFile(std::string_view name) override;
-    std::intptr_t ShellStart(std::string_view verb, std::string_view file, std::string_view parameters) override;
     bool IsWow64Process() override { return wow64; }
     std::optional<platform::OsVersion> Version() override { return version; }
     int SystemMetric(int index) override;

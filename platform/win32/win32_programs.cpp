@@ -54,14 +54,4 @@ std::optional<std::string> Win32System::FindProgramFile(std::string_view name) {
     return std::string(path, length);
 }
 
-std::intptr_t Win32System::ShellStart(std::string_view verb, std::string_view file, std::string_view parameters) {
-    const std::string verbText(verb);
-    const std::string fileText(file);
-    const std::string parameterText(parameters);
-    const HINSTANCE result =
-        ShellExecuteA(nullptr, verbText.c_str(), fileText.c_str(),
-                      parameterText.empty() ? nullptr : parameterText.c_str(), nullptr, SW_SHOWNORMAL);
-    return reinterpret_cast<std::intptr_t>(result);
-}
-
 }  // namespace orvane::win32

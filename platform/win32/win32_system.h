@@ -99,7 +99,6 @@ public:
     std::optional<std::string> ShellFolderPath(int csidl) override;
     std::vector<platform::FoundFile> FindFiles(std::string_view pattern) override;
     std::optional<std::string> FindProgramFile(std::string_view name) override;
-    std::intptr_t ShellStart(std::string_view verb, std::string_view file, std::string_view parameters) override;
     bool IsWow64Process() override;
 
     // win32_shell.cpp
