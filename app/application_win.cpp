@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/help_window_win.h"
-#include "app/web_addresses.h"
+#include "screens/help/help_window_win.h"
+#include "core/web_addresses.h"
 
 namespace orvane {
 
@@ -47,7 +47,7 @@ void Application::SetRecipes() {
             return form;
         });
     };
-    recipe(about_, "about box made", [] { return std::make_unique<AboutBox>(); });
+    recipe(about_, "about box made", [this] { return std::make_unique<AboutBox>(system_); });
     recipe(personal_, "personal window made", [this] { return std::make_unique<PersonalForm>(system_); });
     recipe(memory_, "memory window made", [this] { return std::make_unique<MemoryForm>(system_); });
     recipe(cpu_, "CPU window made", [this] { return std::make_unique<CpuForm>(system_, clock_); });

@@ -10,24 +10,24 @@
 #include <functional>
 #include <memory>
 
-#include "app/about_box_win.h"
+#include "screens/about/about_box_win.h"
 #include "app/command_line.h"
-#include "app/help_window_win.h"
+#include "screens/help/help_window_win.h"
 #include "app/main_window_win.h"
-#include "app/print_preview_win.h"
+#include "screens/preview/print_preview_win.h"
 #include "app/printed_report.h"
 #include "cpu/cpu_speed.h"
-#include "cpu/cpu_window_win.h"
-#include "cpu/memory_window_win.h"
+#include "screens/cpu/cpu_window_win.h"
+#include "screens/memory/memory_window_win.h"
 #include "platform/win32/win32_system.h"
-#include "probes/personal_window_win.h"
+#include "screens/personal/personal_window_win.h"
 #include "ui/form_win.h"
-#include "windows/device_window_win.h"
-#include "windows/display_window_win.h"
-#include "windows/drive_window_win.h"
-#include "windows/sound_window_win.h"
-#include "windows/startup_window_win.h"
-#include "windows/uninstall_window_win.h"
+#include "screens/devices/device_window_win.h"
+#include "screens/display/display_window_win.h"
+#include "screens/drive/drive_window_win.h"
+#include "screens/sound/sound_window_win.h"
+#include "screens/startup/startup_window_win.h"
+#include "screens/uninstall/uninstall_window_win.h"
 
 namespace orvane {
 

@@ -7,14 +7,15 @@
 
 #include "app/application_win.h"
 #include "app/batch.h"
-#include "app/launcher.h"
+#include "launcher/launcher.h"
+#include "launcher/open_address.h"
 #include "app/main_window_layout.h"
 #include "app/printed_report.h"
 #include "app/report_formats.h"
 #include "app/report_outputs.h"
 #include "app/status_ticker.h"
 #include "app/version_gate.h"
-#include "app/web_addresses.h"
+#include "core/web_addresses.h"
 #include "core/error.h"
 #include "core/text.h"
 #include "res/toolbar_pictures.h"
@@ -303,7 +304,7 @@ void MainForm::Exit1Click() {
 }
 
 void MainForm::OpenAuthorSite() {
-    ShellExecuteA(nullptr, "open", kAuthorSite, nullptr, nullptr, SW_SHOWNORMAL);
+    orvane::OpenAuthorSite(app_.System());
 }
 
 platform::WindowRef MainForm::WindowRef() const {

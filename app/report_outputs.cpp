@@ -2,7 +2,7 @@
 
 #include "app/batch.h"
 #include "app/report_formats.h"
-#include "app/web_addresses.h"
+#include "core/web_addresses.h"
 #include "core/error.h"
 #include "core/replace_file.h"
 #include "core/text.h"

@@ -28,9 +28,6 @@ struct LockPanels {
 };
 LockPanels LockPanelTexts(const std::array<std::uint8_t, 256>& keyboard);
 
-// A value with one decimal, rounded half away from zero, with the given decimal separator
-// ("0.0" as a picture format).
-std::string FormatOneDecimal(double value, char decimalSeparator);
 // "CPU Usage: 12.5 %".
 std::string CpuUsagePanelText(double usage, char decimalSeparator);
 

@@ -10,7 +10,7 @@
 
 #include "app/command_line.h"
 #include "cpu/cpu_speed.h"
-#include "probes/personal_rows.h"
+#include "screens/personal/personal_model.h"
 #include "probes/probe.h"
 
 namespace orvane {

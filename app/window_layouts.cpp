@@ -1,14 +1,19 @@
 #include "app/window_layouts.h"
 
 #include "app/main_window_layout.h"
-#include "cpu/cpu_window_layout.h"
-#include "cpu/memory_window_layout.h"
-#include "probes/personal_rows.h"
-#include "probes/personal_window_layout.h"
-#include "windows/display_window_layout.h"
-#include "windows/drive_window_layout.h"
-#include "windows/inventory_window_layouts.h"
-#include "windows/sound_window_layout.h"
+#include "screens/cpu/cpu_window_layout.h"
+#include "screens/memory/memory_window_layout.h"
+#include "screens/personal/personal_model.h"
+#include "screens/personal/personal_window_layout.h"
+#include "screens/display/display_window_layout.h"
+#include "screens/drive/drive_window_layout.h"
+#include "screens/about/about_box_layout.h"
+#include "screens/help/help_window_layout.h"
+#include "screens/preview/print_preview_layout.h"
+#include "screens/devices/device_window_layout.h"
+#include "screens/uninstall/uninstall_window_layout.h"
+#include "screens/startup/startup_window_layout.h"
+#include "screens/sound/sound_window_layout.h"
 
 namespace orvane {
 

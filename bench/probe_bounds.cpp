@@ -23,7 +23,7 @@
 #include "probes/network_probes.h"
 #include "probes/storage_probes.h"
 #include "probes/wmi.h"
-#include "windows/drive_window.h"
+#include "screens/drive/drive_model.h"
 
 namespace {
 

@@ -23,8 +23,12 @@ file(GLOB ORVANE_UNIT_TESTS CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/ui/*_test.cpp
     ${CMAKE_SOURCE_DIR}/report/*_test.cpp
     ${CMAKE_SOURCE_DIR}/res/*_test.cpp
-    ${CMAKE_SOURCE_DIR}/windows/*_test.cpp)
-add_executable(orvane_unit ${ORVANE_UNIT_TESTS} platform/testing/test_machine.cpp)
+    ${CMAKE_SOURCE_DIR}/launcher/*_test.cpp
+    ${CMAKE_SOURCE_DIR}/screens/*/*_test.cpp)
+# Tables that only the tests walk (every registry read the program makes, every window's layout) are
+# built into the test program, not into the product's library.
+add_executable(orvane_unit ${ORVANE_UNIT_TESTS} platform/testing/test_machine.cpp
+               probes/registry_catalog.cpp app/window_layouts.cpp)
 target_compile_options(orvane_unit PRIVATE ${ORVANE_WARNINGS})
 target_compile_definitions(orvane_unit PRIVATE ORVANE_SHARED_DIR="${CMAKE_SOURCE_DIR}/../shared")
 target_link_libraries(orvane_unit PRIVATE orvane_core GTest::gtest_main)

@@ -45,7 +45,8 @@ add_library(orvane_win STATIC
     platform/win32/win32_sound.cpp
     ui/print_image_win.cpp
     ui/clipboard_win.cpp
-    probes/personal_window_win.cpp
+    screens/detail/detail_form_win.cpp
+    screens/personal/personal_window_win.cpp
     ui/form_win.cpp
     ui/control_kinds_win.cpp
     ui/scroll_box_win.cpp
@@ -62,19 +63,19 @@ add_library(orvane_win STATIC
     ui/file_dialog_win.cpp
     report/gdi_surface_win.cpp
     report/print_job_win.cpp
-    app/print_preview_win.cpp
+    screens/preview/print_preview_win.cpp
     app/main_window_win.cpp
-    app/about_box_win.cpp
-    app/help_window_win.cpp
-    cpu/memory_window_win.cpp
-    cpu/cpu_window_win.cpp
-    windows/display_window_win.cpp
-    windows/drive_window_win.cpp
-    windows/list_print_win.cpp
-    windows/device_window_win.cpp
-    windows/uninstall_window_win.cpp
-    windows/sound_window_win.cpp
-    windows/startup_window_win.cpp
+    screens/about/about_box_win.cpp
+    screens/help/help_window_win.cpp
+    screens/memory/memory_window_win.cpp
+    screens/cpu/cpu_window_win.cpp
+    screens/display/display_window_win.cpp
+    screens/drive/drive_window_win.cpp
+    screens/lists/list_print_win.cpp
+    screens/devices/device_window_win.cpp
+    screens/uninstall/uninstall_window_win.cpp
+    screens/sound/sound_window_win.cpp
+    screens/startup/startup_window_win.cpp
     app/startup_trace_win.cpp
 )
 # The system libraries the platform layer calls, for every program built on it.

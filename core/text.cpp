@@ -1,5 +1,6 @@
 #include "core/text.h"
 
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 
@@ -82,6 +83,27 @@ std::string Format(const char* format, ...) {
     }
     va_end(args);
     return out;
+}
+
+std::string FormatOneDecimal(double value, char decimalSeparator) {
+    if (!std::isfinite(value)) return std::string("0") + decimalSeparator + "0";
+    // Round on the decimal digits, not on the binary value: 12.45 shows 12.5 as the user expects.
+    const std::string digits = Format("%.10f", std::fabs(value));
+    const std::size_t point = digits.find('.');
+    std::string whole = digits.substr(0, point);
+    int tenths = digits[point + 1] - '0';
+    if (digits[point + 2] >= '5' && ++tenths == 10) {
+        tenths = 0;
+        int i = static_cast<int>(whole.size()) - 1;
+        for (; i >= 0 && whole[static_cast<std::size_t>(i)] == '9'; --i) whole[static_cast<std::size_t>(i)] = '0';
+        if (i < 0) {
+            whole.insert(whole.begin(), '1');
+        } else {
+            ++whole[static_cast<std::size_t>(i)];
+        }
+    }
+    const bool negative = value < 0 && (whole != "0" || tenths != 0);
+    return (negative ? "-" : "") + whole + decimalSeparator + static_cast<char>('0' + tenths);
 }
 
 }  // namespace orvane

@@ -42,4 +42,8 @@ inline void AppendListItem(std::string& list, std::string_view item) {
     list.append(" | ");
 }
 
+// A value with one decimal, rounded half away from zero, with the given decimal separator
+// ("0.0" as a picture format).
+std::string FormatOneDecimal(double value, char decimalSeparator);
+
 }  // namespace orvane

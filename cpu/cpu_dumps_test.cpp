@@ -9,7 +9,7 @@
 #include <set>
 #include <string>
 
-#include "cpu/cpu_window_info.h"
+#include "screens/cpu/cpu_model.h"
 #include "platform/testing/test_machine.h"
 
 namespace orvane {

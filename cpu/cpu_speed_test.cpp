@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/text.h"
-#include "cpu/cpu_window_display.h"
+#include "screens/cpu/cpu_window_display.h"
 #include "platform/testing/test_machine.h"
 
 namespace orvane {

@@ -7,7 +7,7 @@
 
 #include "core/error.h"
 #include "cpu/cpu_id.h"
-#include "cpu/cpu_window_info.h"
+#include "screens/cpu/cpu_model.h"
 #include "fuzz/fuzz_input.h"
 #include "platform/testing/test_machine.h"
 #include "probes/hardware_probes.h"

@@ -11,7 +11,7 @@
 #include "platform/os_info.h"
 #include "platform/testing/test_machine.h"
 #include "probes/registry_reader.h"
-#include "windows/display_window.h"
+#include "screens/display/display_model.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "fuzz/fuzz_input.h"
 #include "platform/os_info.h"
 #include "platform/testing/test_machine.h"
-#include "windows/drive_window.h"
+#include "screens/drive/drive_model.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "fuzz/fuzz_input.h"
-#include "windows/uninstall_list.h"
+#include "screens/uninstall/uninstall_model.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace orvane;

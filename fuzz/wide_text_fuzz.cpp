@@ -9,7 +9,7 @@
 
 #include "fuzz/fuzz_input.h"
 #include "platform/testing/test_machine.h"
-#include "windows/display_window.h"
+#include "screens/display/display_model.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace orvane;

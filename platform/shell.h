@@ -12,7 +12,7 @@ namespace orvane::platform {
 // A window of the program carried through the seam without its type; 0 is no window.
 using WindowRef = std::uintptr_t;
 
-// ShellExecuteA's arguments; nullopt passes a null pointer.
+// The shell's execute call's arguments (Win32: the ANSI ShellExecute); nullopt passes a null pointer.
 struct ShellExecuteRequest {
     WindowRef parent = 0;
     std::optional<std::string> verb{};
@@ -35,8 +35,8 @@ public:
     virtual ~Shell() = default;
     // WinExec; its answer (above 31 when the program started).
     virtual std::uint32_t RunCommandLine(const std::string& commandLine, int show) = 0;
-    // ShellExecuteA; its answer (above 32 when it worked). Not named after the call, which the shell header
-    // makes a macro.
+    // The shell's execute call; its answer (above 32 when it worked). Not named after the call, which the
+    // shell header makes a macro.
     virtual std::intptr_t ShellOpen(const ShellExecuteRequest& request) = 0;
     // GetFileAttributesA succeeds for the path.
     virtual bool FileExists(const std::string& path) = 0;

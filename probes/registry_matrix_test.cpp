@@ -20,10 +20,10 @@
 #include "probes/registry_catalog.h"
 #include "probes/registry_reader.h"
 #include "probes/storage_probes.h"
-#include "windows/device_list.h"
-#include "windows/display_window.h"
-#include "windows/startup_list.h"
-#include "windows/uninstall_list.h"
+#include "screens/devices/device_model.h"
+#include "screens/display/display_model.h"
+#include "screens/startup/startup_model.h"
+#include "screens/uninstall/uninstall_model.h"
 
 namespace orvane {
 namespace {

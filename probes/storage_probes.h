@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/device_records.h"
 #include "probes/probe.h"
 
 namespace orvane {
@@ -42,32 +43,7 @@ inline constexpr std::uint32_t kPortOpenWaitMs = 2000;
 
 // --- the CD model's device records ---
 
-inline constexpr std::uint32_t kIoctlScsiPassThroughDirect = 0x4D014;
-inline constexpr std::uint32_t kIoctlStorageQueryProperty = 0x2D1400;
 inline constexpr std::size_t kInquiryDataLength = 100;
-
-// Where the fields of SCSI_PASS_THROUGH_DIRECT, its filler and its sense area lie for a process of
-// the given pointer size (4 or 8): the data-buffer pointer moves the fields after it.
-struct PassThroughLayout {
-    std::size_t recordLength;       // sizeof(SCSI_PASS_THROUGH_DIRECT), the Length field
-    std::size_t dataBufferOffset;   // DataBuffer
-    std::size_t senseOffsetOffset;  // SenseInfoOffset
-    std::size_t cdbOffset;          // Cdb[16]
-    std::size_t senseAreaOffset;    // after the 4-byte filler
-    std::size_t requestLength;      // record, filler and 32-byte sense area, padded to the record's alignment
-};
-constexpr PassThroughLayout PassThroughLayoutFor(std::size_t pointerSize) {
-    // Length, status, path, target, lun, CDB length, sense length, direction, transfer length and
-    // time-out fill the first 20 bytes; the pointer is aligned to its own size, and so is the record.
-    PassThroughLayout layout{};
-    layout.dataBufferOffset = pointerSize == 8 ? 24 : 20;
-    layout.senseOffsetOffset = layout.dataBufferOffset + pointerSize;
-    layout.cdbOffset = layout.senseOffsetOffset + 4;
-    layout.recordLength = (layout.cdbOffset + 16 + pointerSize - 1) / pointerSize * pointerSize;
-    layout.senseAreaOffset = layout.recordLength + 4;
-    layout.requestLength = (layout.senseAreaOffset + 32 + pointerSize - 1) / pointerSize * pointerSize;
-    return layout;
-}
 
 // A standard INQUIRY (100 bytes, no vital-product page) whose data lands at dataBufferAddress.
 std::vector<std::uint8_t> BuildInquiryRequest(std::size_t pointerSize, std::uint64_t dataBufferAddress);
@@ -75,12 +51,7 @@ std::vector<std::uint8_t> BuildInquiryRequest(std::size_t pointerSize, std::uint
 std::string ParseInquiryModel(std::span<const std::uint8_t> inquiryData);
 
 // STORAGE_PROPERTY_QUERY for StorageDeviceProperty, PropertyStandardQuery.
-inline constexpr std::size_t kPropertyQueryBytes = 12;
 std::vector<std::uint8_t> BuildDevicePropertyQuery();
-// Where STORAGE_DEVICE_DESCRIPTOR keeps the offsets of its texts.
-inline constexpr std::size_t kDescriptorVendorIdField = 12;
-inline constexpr std::size_t kDescriptorProductIdField = 16;
-inline constexpr std::size_t kDescriptorSerialNumberField = 24;
 // The NUL-terminated text of a STORAGE_DEVICE_DESCRIPTOR reply whose offset is stored at offsetField
 // (12 vendor, 16 product, 24 serial number), bounded by the descriptor's own Size and by the reply;
 // empty when the offset is 0, outside, or the reply too short to hold it.

@@ -52,6 +52,25 @@ struct MenuItem {
     static MenuItem Separator() { return {"", "-", {}, {}, false, true, {}}; }
 };
 
+// An item that runs a command, by name: what most menus hold.
+inline MenuItem Command(std::string name, std::string caption, std::function<void()> onClick, Shortcut shortcut = {}) {
+    MenuItem item;
+    item.name = std::move(name);
+    item.caption = std::move(caption);
+    item.shortcut = shortcut;
+    item.onClick = std::move(onClick);
+    return item;
+}
+// A menu of items; a hidden one keeps its items' handlers for other controls to invoke.
+inline MenuItem Submenu(std::string name, std::string caption, std::vector<MenuItem> items, bool visible = true) {
+    MenuItem menu;
+    menu.name = std::move(name);
+    menu.caption = std::move(caption);
+    menu.visible = visible;
+    menu.items = std::move(items);
+    return menu;
+}
+
 using MenuBar = std::vector<MenuItem>;
 
 class MenuModel {

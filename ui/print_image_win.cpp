@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/win32_system.h"
 #include "report/surface.h"
 #include "ui/form_win.h"
 
@@ -42,16 +43,8 @@ class MemoryDc {
 };
 
 std::string DefaultPrinterName() {
-    char name[512] = {};
-    DWORD size = sizeof name;
-    using GetDefaultPrinterFn = BOOL(WINAPI*)(LPSTR, LPDWORD);
     // The spooler's own answer where the system has it (2000 and later); the profile entry elsewhere.
-    if (HMODULE spooler =
-            GetModuleHandleA("winspool.drv") ? GetModuleHandleA("winspool.drv") : LoadLibraryA("winspool.drv")) {
-        const auto getDefault = reinterpret_cast<GetDefaultPrinterFn>(
-            reinterpret_cast<void*>(GetProcAddress(spooler, "GetDefaultPrinterA")));
-        if (getDefault && getDefault(name, &size)) return name;
-    }
+    if (std::string spooler = win32::SpoolerDefaultPrinter(); !spooler.empty()) return spooler;
     char device[1024] = {};
     GetProfileStringA("windows", "device", "", device, sizeof device);
     const std::string entry(device);

@@ -19,6 +19,8 @@
 #include <optional>
 #include <utility>
 
+#include "platform/win32/imports.h"
+
 namespace orvane::win32 {
 
 // How a bounded call ended.
@@ -63,8 +65,7 @@ DWORD WINAPI RunBoundedRecord(void* parameter) {
 // threads, so a search that makes hundreds of bounded calls does not start hundreds of threads.
 using QueueWorkItemEntry = BOOL(WINAPI*)(LPTHREAD_START_ROUTINE, PVOID, ULONG);
 inline QueueWorkItemEntry QueueWorkItem() {
-    static const auto entry = reinterpret_cast<QueueWorkItemEntry>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueueUserWorkItem")));
+    static const auto entry = ImportLoaded<QueueWorkItemEntry>("kernel32.dll", "QueueUserWorkItem");
     return entry;
 }
 

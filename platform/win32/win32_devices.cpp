@@ -12,11 +12,11 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/device_records.h"
 #include "platform/win32/bounded_call.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_system.h"
-#include "probes/hdd_serial.h"
-#include "probes/storage_probes.h"
+#include "platform/win32/imports.h"
 
 namespace orvane::win32 {
 
@@ -85,10 +85,7 @@ class Win32Device : public platform::Device {
 using GetDiskFreeSpaceExFn = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
 
 GetDiskFreeSpaceExFn DiskFreeSpaceExEntry() {
-    const HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    return kernel ? reinterpret_cast<GetDiskFreeSpaceExFn>(
-                        reinterpret_cast<void*>(GetProcAddress(kernel, "GetDiskFreeSpaceExA")))
-                  : nullptr;
+    return ImportLoaded<GetDiskFreeSpaceExFn>("kernel32.dll", "GetDiskFreeSpaceExA");
 }
 
 }  // namespace
@@ -177,10 +174,9 @@ const SetupApi& LoadSetupApi() {
         SetupApi found;
         // Loaded once and kept for the life of the process.
         if (HMODULE module = LoadLibraryA("setupapi.dll")) {
-            auto lookUp = [module](const char* name) { return reinterpret_cast<void*>(GetProcAddress(module, name)); };
-            found.getClassDevs = reinterpret_cast<SetupApi::GetClassDevs>(lookUp("SetupDiGetClassDevsA"));
-            found.enumInterfaces = reinterpret_cast<SetupApi::EnumInterfaces>(lookUp("SetupDiEnumDeviceInterfaces"));
-            found.destroy = reinterpret_cast<SetupApi::Destroy>(lookUp("SetupDiDestroyDeviceInfoList"));
+            found.getClassDevs = ImportFrom<SetupApi::GetClassDevs>(module, "SetupDiGetClassDevsA");
+            found.enumInterfaces = ImportFrom<SetupApi::EnumInterfaces>(module, "SetupDiEnumDeviceInterfaces");
+            found.destroy = ImportFrom<SetupApi::Destroy>(module, "SetupDiDestroyDeviceInfoList");
         }
         return found;
     }();

@@ -4,6 +4,7 @@
 #include <x86intrin.h>
 
 #include "platform/win32/win32_system.h"
+#include "platform/win32/imports.h"
 
 namespace orvane::win32 {
 
@@ -84,9 +85,7 @@ bool Win32System::SetThreadPriority(int priority) {
 }
 
 platform::NtQueryEntry Win32System::FindNtQuerySystemInformation() {
-    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-    if (!ntdll) return nullptr;
-    return reinterpret_cast<platform::NtQueryEntry>(GetProcAddress(ntdll, "NtQuerySystemInformation"));
+    return ImportLoaded<platform::NtQueryEntry>("ntdll.dll", "NtQuerySystemInformation");
 }
 
 std::int32_t Win32System::QuerySystemInformation(platform::NtQueryEntry entry, std::uint32_t infoClass,

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "platform/win32/win32_system.h"
+#include "platform/win32/imports.h"
 
 namespace orvane::win32 {
 
@@ -14,8 +15,7 @@ std::optional<std::string> Win32System::ShellFolderPath(int csidl) {
     for (const char* library : {"shell32.dll", "shfolder.dll"}) {
         const HMODULE module = LoadLibraryA(library);
         if (!module) continue;
-        const auto getFolderPath =
-            reinterpret_cast<GetFolderPathFn>(reinterpret_cast<void*>(GetProcAddress(module, "SHGetFolderPathA")));
+        const auto getFolderPath = ImportFrom<GetFolderPathFn>(module, "SHGetFolderPathA");
         if (!getFolderPath) {
             FreeLibrary(module);
             continue;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_system.h"
 
 namespace orvane::win32 {
@@ -23,22 +24,7 @@ std::string FolderFrom(UINT(WINAPI* call)(LPSTR, UINT)) {
 }
 
 std::string Narrow(BSTR text) {
-    if (!text) return {};
-    const UINT length = SysStringLen(text);
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(std::max(bytes, 0)), '\0');
-    if (bytes > 0) {
-        WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), narrow.data(), bytes, nullptr, nullptr);
-    }
-    return narrow;
-}
-
-std::wstring Widen(const std::string& text) {
-    if (text.empty()) return {};
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(std::max(length, 0)), L'\0');
-    if (length > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
+    return text ? win32::Narrow(text, SysStringLen(text)) : std::string();
 }
 
 // The strings of an automation exception, freed with their owner.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/imports.h"
 
 namespace orvane::win32 {
 
@@ -74,11 +75,8 @@ private:
 
 bool RunningUnderWow64() {
     using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, PBOOL);
-    const HMODULE kernel = GetModuleHandleA("kernel32.dll");
     // Absent before Windows XP SP2: such a system has no 64-bit view to choose.
-    const auto isWow64 = kernel ? reinterpret_cast<IsWow64ProcessFn>(
-                                      reinterpret_cast<void*>(GetProcAddress(kernel, "IsWow64Process")))
-                                : nullptr;
+    const auto isWow64 = ImportLoaded<IsWow64ProcessFn>("kernel32.dll", "IsWow64Process");
     BOOL wow64 = FALSE;
     return isWow64 && isWow64(GetCurrentProcess(), &wow64) && wow64;
 }
@@ -171,6 +169,20 @@ std::optional<std::string> Win32System::TimeZoneStandardName() {
     return std::string(name, static_cast<std::size_t>(length));
 }
 
+std::string SpoolerDefaultPrinter() {
+    // GetDefaultPrinterA is in the spooler from Windows 2000 on.
+    using GetDefaultPrinterFn = BOOL(WINAPI*)(LPSTR, LPDWORD);
+    const HMODULE spooler = LoadLibraryA("winspool.drv");
+    if (!spooler) return {};
+    const auto getDefault = ImportFrom<GetDefaultPrinterFn>(spooler, "GetDefaultPrinterA");
+    char name[512] = {};
+    DWORD size = sizeof name;
+    std::string answer;
+    if (getDefault && getDefault(name, &size)) answer = name;
+    FreeLibrary(spooler);
+    return answer;
+}
+
 std::optional<platform::PrinterEntry> Win32System::DefaultPrinter() {
     // "name,driver,port" under [windows] device= on every Windows; the 95/98/ME list shows the port.
     char device[1024] = {};
@@ -183,18 +195,7 @@ std::optional<platform::PrinterEntry> Win32System::DefaultPrinter() {
         const std::size_t secondComma = entry.find(',', firstComma + 1);
         if (secondComma != std::string::npos) printer.port = entry.substr(secondComma + 1);
     }
-    if (printer.name.empty()) {
-        // The spooler's own answer, where the system has it (2000 and later).
-        using GetDefaultPrinterFn = BOOL(WINAPI*)(LPSTR, LPDWORD);
-        const HMODULE spooler = LoadLibraryA("winspool.drv");
-        if (!spooler) return std::nullopt;
-        const auto getDefault = reinterpret_cast<GetDefaultPrinterFn>(
-            reinterpret_cast<void*>(GetProcAddress(spooler, "GetDefaultPrinterA")));
-        char name[512] = {};
-        DWORD size = sizeof name;
-        if (getDefault && getDefault(name, &size)) printer.name = name;
-        FreeLibrary(spooler);
-    }
+    if (printer.name.empty()) printer.name = SpoolerDefaultPrinter();
     if (printer.name.empty()) return std::nullopt;
     return printer;
 }
@@ -239,11 +240,7 @@ platform::ReadAnswer Win32System::ReadFileBytes(const std::string& path) {
 int Win32System::ReplaceExistingFile(const std::string& target, const std::string& replacement) {
     // Windows 2000 and later; looked up at run time for NT 4 and 95/98/ME.
     using ReplaceFileFn = BOOL(WINAPI*)(LPCSTR, LPCSTR, LPCSTR, DWORD, LPVOID, LPVOID);
-    static const auto replaceFile = [] {
-        const HMODULE kernel = GetModuleHandleA("kernel32.dll");
-        return kernel ? reinterpret_cast<ReplaceFileFn>(reinterpret_cast<void*>(GetProcAddress(kernel, "ReplaceFileA")))
-                      : nullptr;
-    }();
+    static const auto replaceFile = ImportLoaded<ReplaceFileFn>("kernel32.dll", "ReplaceFileA");
     if (!replaceFile) return ERROR_CALL_NOT_IMPLEMENTED;
     return replaceFile(target.c_str(), replacement.c_str(), nullptr, REPLACEFILE_WRITE_THROUGH, nullptr, nullptr)
                ? 0

@@ -1,6 +1,8 @@
 #pragma once
 // The real operating system behind the platform seam.
 
+#include <string>
+
 #include "platform/system.h"
 
 namespace orvane::win32 {
@@ -136,5 +138,8 @@ private:
 
     unsigned long registryViewFlag_ = 0;
 };
+
+// The spooler's default printer (GetDefaultPrinterA, Windows 2000 and later); empty where it has none.
+std::string SpoolerDefaultPrinter();
 
 }  // namespace orvane::win32

@@ -12,6 +12,7 @@
 #include "platform/win32/bounded_call.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_system.h"
+#include "platform/win32/imports.h"
 
 namespace orvane::win32 {
 
@@ -64,8 +65,7 @@ std::optional<platform::DiskClusters> Win32System::DiskFreeSpaceQuietly(std::str
     // redirector gives up: the query runs on a helper and is waited for a bounded time. The helper also
     // quiets its own thread, since an abandoned query can still end after the process mode is restored.
     using SetThreadErrorModeEntry = BOOL(WINAPI*)(DWORD, LPDWORD);
-    static const auto setThreadErrorMode = reinterpret_cast<SetThreadErrorModeEntry>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetThreadErrorMode")));
+    static const auto setThreadErrorMode = ImportLoaded<SetThreadErrorModeEntry>("kernel32.dll", "SetThreadErrorMode");
     const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
     auto answer = CallWithin<std::optional<platform::DiskClusters>>(
         platform::kDriveAnswerWaitMs, [root = std::string(rootPath)]() -> std::optional<platform::DiskClusters> {

@@ -6,6 +6,7 @@
 
 #include "platform/win32/bounded_call.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_system.h"
 
 namespace orvane::win32 {
@@ -25,24 +26,6 @@ constexpr IID kIidISWbemObject = {
 constexpr IID kIidIEnumVARIANT = {
     0x00020404, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}
 };
-
-std::wstring Widen(const std::string& text) {
-    if (text.empty()) return {};
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(std::max(length, 0)), L'\0');
-    if (length > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
-
-std::string Narrow(const wchar_t* text, UINT length) {
-    if (!text || length == 0) return {};
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(std::max(bytes, 0)), '\0');
-    if (bytes > 0) {
-        WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), narrow.data(), bytes, nullptr, nullptr);
-    }
-    return narrow;
-}
 
 // One instance's property: Null stays Null, anything else goes through a string.
 platform::WmiValue PropertyOf(IDispatch* element, const std::wstring& property) {

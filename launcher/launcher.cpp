@@ -1,0 +1,409 @@
+#include "launcher/launcher.h"
+
+#include <array>
+
+#include "core/web_addresses.h"
+#include "core/error.h"
+#include "core/text.h"
+
+namespace orvane {
+
+namespace {
+
+using platform::System;
+
+// How an item finds and starts its tool.
+enum class Form {
+    Method,         // a Shell.Application method
+    Applet,         // a control-panel applet through rundll32
+    Printers,       // CONTROL.EXE PRINTERS in the Windows folder
+    Program,        // a system tool by its short name, searched by the shell
+    FullPath,       // a system tool by its full path
+    Console,        // a console tool run in a console that stays open
+    DiskChecker,    // the system's disk checker
+    VolumeControl,  // the volume mixer, started in the Windows folder with the main window as parent
+    WebPage,        // the product's page
+    Direct,
+};
+
+struct Command {
+    std::string_view item;
+    LaunchKind kind;
+    Form form;
+    std::string_view tool = {};                 // the designed tool, applet or method
+    const char* verb = nullptr;                 // ShellExecute's verb; nullptr passes none
+    const char* parameters = nullptr;           // ShellExecute's parameters; nullptr passes none
+    const char* directory = nullptr;            // ShellExecute's directory; nullptr passes none
+    std::string_view successor = {};            // the file that took the tool's place
+    std::string_view successorControl = {};     // or control.exe's arguments that took its place
+    std::uint32_t successorNtMajor = 0;         // the oldest NT release that has that successor
+    std::optional<std::int32_t> argument = {};  // a method's argument
+};
+
+// ShellSpecialFolderConstants: ssfCONTROLS and ssfPERSONAL (the user's documents).
+constexpr std::int32_t kFolderControlPanel = 3;
+constexpr std::int32_t kFolderDocuments = 5;
+
+Command Method(std::string_view item, std::string_view method, std::optional<std::int32_t> argument = {}) {
+    Command command{item, LaunchKind::ShellObject, Form::Method, method};
+    command.argument = argument;
+    return command;
+}
+
+// An applet, and what took its place where it moved: another applet, or control.exe's arguments from
+// the NT release named on.
+Command Applet(std::string_view item, std::string_view applet, std::string_view successor = {},
+               std::string_view successorControl = {}, std::uint32_t successorNtMajor = 0) {
+    Command command{item, LaunchKind::CommandLine, Form::Applet, applet};
+    command.successor = successor;
+    command.successorControl = successorControl;
+    command.successorNtMajor = successorNtMajor;
+    return command;
+}
+
+Command Program(std::string_view item, Form form, std::string_view tool, const char* verb,
+                const char* parameters = nullptr, const char* directory = nullptr, std::string_view successor = {}) {
+    Command command{item, LaunchKind::ShellExecute, form, tool, verb, parameters, directory};
+    command.successor = successor;
+    return command;
+}
+
+Command Direct(std::string_view item) {
+    return {item, LaunchKind::Direct, Form::Direct};
+}
+
+const std::array kCommands{
+    // System
+    Method("Run1", "FileRun"),
+    // A plain Explorer window on the user's documents: the shell object's own method for it takes the folder.
+    Method("Explorer1", "Explore", kFolderDocuments),
+    Method("FindFiles1", "FindFiles"),
+    Method("FindComputer1", "FindComputer"),
+    Method("MinimizeAll1", "MinimizeAll"),
+    Method("rayProperties1", "TrayProperties"),
+    // The hidden Control Panel item opens the Control Panel folder.
+    Method("ControlPanel2", "Open", kFolderControlPanel),
+    Direct("HideTaskbar1"),
+    Method("ShutdownWindows1", "ShutdownWindows"),
+    Program("askManager1", Form::Program, "taskmgr", "open", "", ""),
+    Program("VolumeControl1", Form::VolumeControl, "sndvol32.exe", "open", nullptr, nullptr, "SndVol.exe"),
+    // Control Panel
+    Applet("Accessibility1", "Access.cpl", {}, "/name Microsoft.EaseOfAccessCenter", 6),
+    Applet("AddRemovePrograms1", "Appwiz.cpl"),
+    Applet("Display1", "Desk.cpl"),
+    Applet("Desktop1", "Desk.cpl"),
+    Applet("Internet1", "Inetcpl.cpl"),
+    Applet("Regional1", "Intl.cpl"),
+    Applet("Joystick1", "Joy.cpl"),
+    Applet("Mouse1", "Main.cpl"),
+    Applet("Multimedia1", "Mmsys.cpl"),
+    Applet("Modems1", "Modem.cpl", "telephon.cpl"),
+    Applet("Network1", "Netcpl.cpl", "ncpa.cpl"),
+    Applet("ODBC1", "Odbccp32.cpl"),
+    Applet("Password1", "Password.cpl", {}, "userpasswords2", 5),
+    Command{"Printers1", LaunchKind::CommandLine, Form::Printers, "CONTROL.EXE"},
+    Applet("System2", "Sysdm.cpl"),
+    Applet("heme1", "Themes.cpl", {}, "/name Microsoft.Personalization", 6),
+    Applet("imeDate1", "Timedate.cpl"),
+    Applet("Workgroup1", "Wgpocpl.cpl"),
+    // Programs
+    Program("SystemFileChecker1", Form::Console, "sfc.exe", "", "/scannow"),
+    Program("Scandisk1", Form::DiskChecker, "scandskw.exe", "", nullptr, nullptr, "chkdsk.exe"),
+    Program("Defrag1", Form::Program, "dfrg.msc", "", nullptr, nullptr, "dfrgui.exe"),
+    Program("SysEdit1", Form::FullPath, "sysedit.exe", ""),
+    Program("FileSignatureVerification1", Form::FullPath, "sigverif.exe", ""),
+    Program("DeviceManager1", Form::Program, "devmgmt.msc", ""),
+    Program("Dxdiag1", Form::Program, "dxdiag", "open"),
+    Program("OnScreenKeyboard1", Form::Program, "osk.exe", "open"),
+    // Hardware
+    Direct("StandbyMonitor1"),
+    Direct("SwitchOffMonitor1"),
+    Direct("EjectCD1"),
+    Direct("LoadCD1"),
+    Direct("MuteSpeakers1"),
+    Direct("MuteMicrophone1"),
+    // Help
+    Program("Orvanewebpage1", Form::WebPage, "", "open"),
+};
+
+const std::array<LauncherItem, kCommands.size()> kItems = [] {
+    std::array<LauncherItem, kCommands.size()> items{};
+    for (std::size_t i = 0; i < kCommands.size(); ++i) items[i] = {kCommands[i].item, kCommands[i].kind};
+    return items;
+}();
+
+const Command* FindCommand(std::string_view item) {
+    for (const Command& command : kCommands) {
+        if (command.item == item) return &command;
+    }
+    return nullptr;
+}
+
+std::optional<std::string> Optional(const char* text) {
+    return text ? std::optional<std::string>(text) : std::nullopt;
+}
+
+// The file name with ".exe" when it names a program without its extension ("taskmgr").
+std::string FileNameOf(std::string_view tool) {
+    return tool.find('.') == std::string_view::npos ? std::string(tool) + ".exe" : std::string(tool);
+}
+
+// Looks for the system's own tools and names them the way the shell will find them.
+class Tools {
+public:
+    explicit Tools(System& sys) : sys_(sys), folders_(FindSystemFolders(sys)) {
+        const std::optional<platform::OsVersion> version = sys.Version();
+        if (version && version->platformId == platform::kPlatformNt) ntMajor_ = version->major;
+    }
+
+    const SystemFolders& Folders() const { return folders_; }
+    bool Nt() const { return ntMajor_ > 0; }
+    bool NtFrom(std::uint32_t major) const { return ntMajor_ >= major; }
+
+    // The tool's full path in the system's own folder, when it is there.
+    std::optional<std::string> InSystem(std::string_view tool) {
+        std::string path = JoinPath(folders_.native, FileNameOf(tool));
+        if (sys_.FileExists(path)) return path;
+        return std::nullopt;
+    }
+    std::optional<std::string> InWindows(std::string_view tool) {
+        std::string path = JoinPath(folders_.windows, FileNameOf(tool));
+        if (sys_.FileExists(path)) return path;
+        return std::nullopt;
+    }
+    // The name to start a system tool by: the short name the shell searches for, or the full path where
+    // the search would land in the redirected 32-bit folder.
+    std::string Named(std::string_view tool) const {
+        return folders_.wow64 ? JoinPath(folders_.native, FileNameOf(tool)) : std::string(tool);
+    }
+    // No blank after the comma: rundll32 takes "dll,entry" as one argument, and some implementations of
+    // it end the DLL's name at a blank and start nothing.
+    std::string RunDll(std::string_view applet) const {
+        return Named("rundll32.exe") + " shell32.dll,Control_RunDLL " + std::string(applet);
+    }
+    std::string Control(std::string_view arguments) const {
+        return (folders_.wow64 ? Named("control.exe") : std::string("control")) + " " + std::string(arguments);
+    }
+
+private:
+    System& sys_;
+    SystemFolders folders_;
+    std::uint32_t ntMajor_ = 0;
+};
+
+LaunchCall CommandLineCall(std::string commandLine) {
+    LaunchCall call;
+    call.kind = LaunchKind::CommandLine;
+    call.commandLine = std::move(commandLine);
+    return call;
+}
+
+LaunchCall ExecuteCall(const Command& command, std::string file) {
+    LaunchCall call;
+    call.kind = LaunchKind::ShellExecute;
+    call.execute.verb = Optional(command.verb);
+    call.execute.file = std::move(file);
+    call.execute.parameters = Optional(command.parameters);
+    call.execute.directory = Optional(command.directory);
+    return call;
+}
+
+// A console tool in a console that stays open, so that its output can be read; elevated where the
+// system asks an administrator's consent for it.
+LaunchCall ConsoleCall(Tools& tools, const std::string& toolPath, const std::string& arguments) {
+    LaunchCall call;
+    call.kind = LaunchKind::ShellExecute;
+    call.execute.verb = tools.NtFrom(6) ? "runas" : "";
+    call.execute.file = JoinPath(tools.Folders().native, "cmd.exe");
+    call.execute.parameters = "/k \"" + toolPath + "\" " + arguments;
+    return call;
+}
+
+std::optional<LaunchCall> ResolveApplet(Tools& tools, const Command& command) {
+    if (tools.InSystem(command.tool)) return CommandLineCall(tools.RunDll(command.tool));
+    if (!command.successor.empty() && tools.InSystem(command.successor)) {
+        return CommandLineCall(tools.RunDll(command.successor));
+    }
+    if (!command.successorControl.empty() && tools.NtFrom(command.successorNtMajor) && tools.InSystem("control.exe")) {
+        return CommandLineCall(tools.Control(command.successorControl));
+    }
+    return std::nullopt;
+}
+
+std::optional<LaunchCall> Resolve(Tools& tools, const Command& command) {
+    switch (command.form) {
+        case Form::Method: {
+            LaunchCall call;
+            call.kind = LaunchKind::ShellObject;
+            call.method = std::string(command.tool);
+            call.argument = command.argument;
+            return call;
+        }
+        case Form::Applet:
+            return ResolveApplet(tools, command);
+        case Form::Printers:
+            if (const auto path = tools.InWindows(command.tool)) return CommandLineCall(*path + " PRINTERS");
+            if (tools.InSystem("control.exe")) return CommandLineCall(tools.Control("printers"));
+            return std::nullopt;
+        case Form::Program:
+            if (tools.InSystem(command.tool)) return ExecuteCall(command, tools.Named(command.tool));
+            if (!command.successor.empty() && tools.InSystem(command.successor)) {
+                return ExecuteCall(command, tools.Named(command.successor));
+            }
+            return std::nullopt;
+        case Form::FullPath:
+            if (const auto path = tools.InSystem(command.tool)) return ExecuteCall(command, *path);
+            return std::nullopt;
+        case Form::Console: {
+            const auto path = tools.InSystem(command.tool);
+            if (!path) return std::nullopt;
+            if (tools.Nt() && tools.InSystem("cmd.exe")) return ConsoleCall(tools, *path, command.parameters);
+            return ExecuteCall(command, *path);
+        }
+        case Form::DiskChecker: {
+            // The graphical checker where the system has one; else the console checker, reading the Windows
+            // folder's drive without changing it.
+            if (const auto path = tools.InWindows(command.tool)) return ExecuteCall(command, *path);
+            if (const auto path = tools.InSystem(command.tool)) return ExecuteCall(command, *path);
+            const auto checker = tools.InSystem(command.successor);
+            if (!checker || !tools.Nt() || !tools.InSystem("cmd.exe")) return std::nullopt;
+            const std::string& windows = tools.Folders().windows;
+            return ConsoleCall(tools, *checker, windows.size() >= 2 && windows[1] == ':' ? windows.substr(0, 2) : "");
+        }
+        case Form::VolumeControl: {
+            std::optional<LaunchCall> call;
+            if (tools.InWindows(command.tool)) {
+                call = ExecuteCall(command, std::string(command.tool));
+            } else if (tools.InSystem(command.tool)) {
+                call = ExecuteCall(command, tools.Named(command.tool));
+            } else if (tools.InSystem(command.successor)) {
+                call = ExecuteCall(command, tools.Named(command.successor));
+            } else {
+                return std::nullopt;
+            }
+            call->mainWindowParent = true;
+            call->execute.directory = tools.Folders().windows;
+            return call;
+        }
+        case Form::WebPage:
+            return ExecuteCall(command, kProductPage);
+        case Form::Direct:
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+bool HasCdDrive(System& sys) {
+    const std::uint32_t mask = sys.LogicalDriveMask();
+    for (int letter = 0; letter < 26; ++letter) {
+        if (!(mask & (1u << letter))) continue;
+        const std::string root = std::string(1, static_cast<char>('A' + letter)) + ":\\";
+        if (sys.DriveType(root) == platform::kDriveCdrom) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::span<const LauncherItem> LauncherItems() {
+    return kItems;
+}
+
+std::optional<LaunchKind> LauncherKindOf(std::string_view item) {
+    const Command* command = FindCommand(item);
+    return command ? std::optional<LaunchKind>(command->kind) : std::nullopt;
+}
+
+std::string JoinPath(std::string_view folder, std::string_view name) {
+    std::string path(folder);
+    if (!path.empty() && path.back() != '\\') path += '\\';
+    return path + std::string(name);
+}
+
+SystemFolders FindSystemFolders(System& sys) {
+    SystemFolders folders;
+    folders.system = sys.SystemDirectory();
+    folders.windows = sys.WindowsDirectory();
+    folders.wow64 = sys.IsWow64Process();  // a 32-bit program whose System32 is redirected
+    folders.native = folders.wow64 ? JoinPath(folders.windows, "Sysnative") : folders.system;
+    return folders;
+}
+
+std::optional<LaunchCall> ResolveLaunch(System& sys, std::string_view item) {
+    const Command* command = FindCommand(item);
+    if (!command) return std::nullopt;
+    Tools tools(sys);
+    return Resolve(tools, *command);
+}
+
+bool LaunchAvailable(System& sys, std::string_view item) {
+    const Command* command = FindCommand(item);
+    if (!command || command->kind == LaunchKind::Direct || command->kind == LaunchKind::ShellObject) return true;
+    return ResolveLaunch(sys, item).has_value();
+}
+
+std::string ShellObjectErrorText(System& sys, const platform::ShellObjectAnswer& answer) {
+    if (!answer.description.empty()) return answer.description;
+    const auto code = static_cast<std::uint32_t>(answer.result);
+    std::string text = sys.SystemErrorText(code);
+    return text.empty() ? Format("OLE error %08X", code) : text;
+}
+
+void RunLaunch(System& sys, const LaunchCall& call, platform::WindowRef mainWindow) {
+    switch (call.kind) {
+        case LaunchKind::CommandLine:
+            sys.RunCommandLine(call.commandLine, 1);
+            return;
+        case LaunchKind::ShellExecute: {
+            platform::ShellExecuteRequest request = call.execute;
+            request.parent = call.mainWindowParent ? mainWindow : 0;
+            sys.ShellOpen(request);
+            return;
+        }
+        case LaunchKind::ShellObject: {
+            const platform::ShellObjectAnswer answer = sys.CallShellObject(call.method, call.argument);
+            if (answer.result < 0) throw UserError(ShellObjectErrorText(sys, answer));
+            return;
+        }
+        case LaunchKind::Direct:
+            return;
+    }
+}
+
+void Launch(System& sys, std::string_view item, platform::WindowRef mainWindow) {
+    if (const std::optional<LaunchCall> call = ResolveLaunch(sys, item)) RunLaunch(sys, *call, mainWindow);
+}
+
+LaunchCall SoundSettingsCall(System& sys) {
+    Tools tools(sys);
+    return CommandLineCall(tools.RunDll("Mmsys.cpl"));
+}
+
+LaunchCall MixerSettingsCall(System& sys) {
+    Tools tools(sys);
+    if (tools.InWindows("sndvol32.exe")) return CommandLineCall("sndvol32.exe");
+    if (tools.InSystem("sndvol32.exe")) return CommandLineCall(tools.Named("sndvol32.exe"));
+    if (tools.InSystem("SndVol.exe")) return CommandLineCall(tools.Named("SndVol.exe"));
+    return CommandLineCall("sndvol32.exe");
+}
+
+void ApplyTaskbarMark(System& sys, bool marked) {
+    sys.ShowTaskbar(!marked);
+}
+
+void SetMonitorPower(System& sys, platform::WindowRef window, int state) {
+    sys.SendMonitorPower(window, state);
+}
+
+void MoveCdTray(System& sys, bool open, platform::WindowRef window) {
+    const std::uint32_t result = sys.SendMciCommand(open ? kEjectCdCommand : kLoadCdCommand, window);
+    if (result == 0 || !HasCdDrive(sys)) return;
+    std::string text = sys.MciErrorText(result);
+    throw UserError(text.empty() ? Format("MCI error %u", result) : text);
+}
+
+void ApplyMuteSpeakersMark(System& sys, bool marked) {
+    sys.SetWarningBeep(!marked);
+}
+
+}  // namespace orvane

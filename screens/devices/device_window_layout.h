@@ -1,0 +1,11 @@
+#pragma once
+// The device window's controls as a layout table: a report list over a status bar.
+
+#include "screens/lists/inventory_window_layouts.h"
+
+namespace orvane {
+
+ui::Layout BuildDeviceWindowLayout();
+ui::WindowLayout DeviceWindowLayout();
+
+}  // namespace orvane

@@ -1,0 +1,71 @@
+#pragma once
+// What TfrmUnistall lists and does: the installed applications registered for removal, nine columns of
+// each entry's registration data, and the uninstall command split into program and parameters.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/programs.h"
+#include "platform/system.h"
+#include "platform/registry.h"
+#include "screens/lists/inventory_list.h"
+
+namespace orvane {
+
+inline constexpr const char* kUninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+
+// The registry values of the row's cells, in column order: the name, then the eight sub-items.
+inline constexpr const char* kUninstallValues[] = {"DisplayName",   "DisplayVersion",  "HelpLink",
+                                                   "HelpTelephone", "InstallLocation", "InstallSource",
+                                                   "Publisher",     "Readme",          "UninstallString"};
+// Cells of a row (0 is the item text) that the context menu's actions use.
+inline constexpr std::size_t kHelpLinkCell = 2;
+inline constexpr std::size_t kInstallLocationCell = 4;
+inline constexpr std::size_t kInstallSourceCell = 5;
+inline constexpr std::size_t kUninstallCell = 8;
+
+// Where uninstall entries are registered.
+struct UninstallPlace {
+    platform::Hive hive;
+    bool view32;  // the view 64-bit Windows gives 32-bit programs
+};
+
+// On 64-bit Windows: the machine's 64-bit view, its 32-bit view and the user's own key. Elsewhere the
+// machine key and the user's key (there is no second view, and Windows 2000 refuses to be asked for one).
+std::vector<UninstallPlace> UninstallPlaces(bool windows64);
+
+// One row per entry with a non-empty "DisplayName", place by place in the order above and entry by
+// entry in the order enumerated; every row carries the eight sub-items (empty where a value is missing).
+// A value of a non-text type ends the walk with the error; the row being read keeps the cells read
+// before it.
+ListRefresh ReadUninstallList(platform::Registry& registry, bool windows64);
+
+// A command line as the program it names and the parameters that follow.
+struct CommandLine {
+    std::string program;
+    std::string parameters;
+
+    bool operator==(const CommandLine&) const = default;
+};
+
+// Splits a command line the way process creation reads it. A first token in double quotes is the
+// program, and whatever follows the closing quote (leading blanks removed) the parameters. Unquoted, the
+// program is the shortest leading run of blank-separated words that names an existing file (as
+// findFile answers: the file's full path, which becomes the program); when none does, the first word.
+// Blanks are spaces and tabs; an empty or blank line gives an empty program.
+CommandLine SplitCommandLine(std::string_view line,
+                             const std::function<std::optional<std::string>(const std::string&)>& findFile);
+CommandLine SplitCommandLine(std::string_view line, platform::Programs& programs);
+
+// The Yes/No question asked before an uninstall command runs.
+std::string UninstallQuestion(std::string_view applicationName, std::string_view commandLine);
+
+// Starts the command line's program with its parameters through the shell ("open"), so that an
+// uninstaller that needs elevation gets its prompt. nullopt when it started; else the message for the user.
+std::optional<std::string> StartUninstall(platform::System& sys, std::string_view applicationName,
+                                          std::string_view commandLine);
+
+}  // namespace orvane
