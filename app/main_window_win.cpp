@@ -1,15 +1,16 @@
 #include "app/main_window_win.h"
 
-#include <shellapi.h>
-
 #include <array>
 #include <cstring>
+#include <map>
+#include <string_view>
 
 #include "app/application_win.h"
 #include "app/batch.h"
 #include "launcher/launcher.h"
 #include "launcher/open_address.h"
 #include "app/main_window_layout.h"
+#include "app/main_window_menu.h"
 #include "app/printed_report.h"
 #include "app/report_formats.h"
 #include "app/report_outputs.h"
@@ -31,10 +32,6 @@ namespace {
 
 constexpr int kMinimumHeight = 450;
 
-ui::PictureSource MenuPictureOf(res::MenuPicture which) {
-    return [which](int pixels) { return res::Rasterise(res::OutputMenuPicture(which), pixels); };
-}
-
 }  // namespace
 
 MainForm::MainForm(Application& app)
@@ -52,105 +49,54 @@ ui::Layout MainForm::BuildLayout() {
 }
 
 ui::MenuBar MainForm::BuildMenuBar() {
-    using ui::Ctrl;
-    using ui::Key;
-    using ui::MenuItem;
-    auto item = [](const char* name, const char* caption, ui::Shortcut shortcut = {},
-                   std::function<void()> onClick = {}) {
-        return MenuItem{name, caption, shortcut, std::move(onClick), false, true, {}};
-    };
-    auto check = [](const char* name, const char* caption, ui::Shortcut shortcut = {},
-                    std::function<void()> onClick = {}) {
-        return MenuItem{name, caption, shortcut, std::move(onClick), true, true, {}};
-    };
-    auto menu = [](const char* caption, std::vector<MenuItem> items, bool visible = true) {
-        return MenuItem{"", caption, {}, {}, false, visible, std::move(items)};
-    };
-    const MenuItem separator = MenuItem::Separator();
-    // The launcher's items: the call is found on this system each time the item's menu opens, and an item
-    // whose tool is missing is greyed.
-    auto launch = [this, &item](const char* name, const char* caption) {
-        MenuItem launcher = item(name, caption, {}, [this, name] { Launch(app_.System(), name, WindowRef()); });
-        launcher.available = [this, name] { return LaunchAvailable(app_.System(), name); };
-        return launcher;
-    };
-    MenuItem controlPanelItem = launch("ControlPanel2", "Control Panel");
-    controlPanelItem.visible = false;
     auto show = [this](auto window) { return [this, window] { (app_.*window)().ShowForm(); }; };
-    // The drop-down of the first tool button: each item invokes its main-menu twin.
-    auto output = [this](const char* name, const char* caption, std::string target, res::MenuPicture picture) {
-        return MenuItem{name,  caption, {}, [this, target] { InvokeMenu(target); },
-                        false, true,    {}, MenuPictureOf(picture)};
+    // A second control for a command invokes the first one by its name.
+    auto invoke = [this](const char* target) { return [this, target] { InvokeMenu(target); }; };
+    const std::map<std::string_view, std::function<void()>> handlers{
+        {"Save1", [this] { Save1Click(); }},
+        {"ExporttoHTML1", [this] { ExporttoHTML1Click(); }},
+        {"Print1", [this] { Print1Click(); }},
+        {"QuickPrint1", [this] { QuickPrint1Click(); }},
+        {"Exit1", [this] { Exit1Click(); }},
+        {"CopytoClipboard1", [this] { CopytoClipboard1Click(); }},
+        {"Refresh1", [this] { Refresh1Click(); }},
+        {"PersonalInfo1", [this] { PersonalInfo1Click(); }},
+        {"MemoryInfo1", show(&Application::Memory)},
+        {"DisplayInfo1", show(&Application::Display)},
+        {"DiskInfo1", show(&Application::Disk)},
+        {"Uninstallers1", [this] { app_.Uninstall().Open(); }},
+        {"CPUInfo1", show(&Application::Cpu)},
+        {"Sound1", show(&Application::Sound)},
+        {"Startup1",
+         [this] {
+             app_.Startup().ShowForm();
+             app_.Startup().Refresh1Click();
+         }},
+        {"ransparentBackground1", [this] { ransparentBackground1Click(); }},
+        {"ScrollDown1", [this] { ScrollSummary(SB_PAGEDOWN); }},
+        {"ScrollUp1", [this] { ScrollSummary(SB_PAGEUP); }},
+        {"HideTaskbar1", [this] { ApplyTaskbarMark(app_.System(), MenuChecked("HideTaskbar1")); }},
+        {"StandbyMonitor1", [this] { SetMonitorPower(app_.System(), WindowRef(), kMonitorStandby); }},
+        {"SwitchOffMonitor1", [this] { SetMonitorPower(app_.System(), WindowRef(), kMonitorOff); }},
+        {"EjectCD1", [this] { MoveCdTray(app_.System(), true, WindowRef()); }},
+        {"LoadCD1", [this] { MoveCdTray(app_.System(), false, WindowRef()); }},
+        {"MuteSpeakers1", [this] { ApplyMuteSpeakersMark(app_.System(), MenuChecked("MuteSpeakers1")); }},
+        {"MuteMicrophone1", [this] { app_.Sound().SetMicrophoneMute(MenuChecked("MuteMicrophone1"), Handle()); }},
+        {"UsingOrvane1", show(&Application::Help)},
+        {"About1", [this] { app_.About().ShowModal(); }},
+        {"Save2", invoke("Save1")},
+        {"InfotoClipboard1", invoke("CopytoClipboard1")},
+        {"Print2", invoke("Print1")},
+        {"ExporttoHTML2", invoke("ExporttoHTML1")},
     };
-
-    return {
-        menu("&File", {item("Save1", "Save", Key(ui::kKeyF2), [this] { Save1Click(); }),
-                       item("ExporttoHTML1", "Export to HTML", {}, [this] { ExporttoHTML1Click(); }), separator,
-                       item("Print1", "Print", Ctrl('P'), [this] { Print1Click(); }),
-                       item("QuickPrint1", "Quick Print", {}, [this] { QuickPrint1Click(); }), separator,
-                       item("Exit1", "Exit", Key(ui::kKeyF12), [this] { Exit1Click(); })}),
-        menu("&Edit", {item("CopytoClipboard1", "Copy to Clipboard", Ctrl('C'), [this] { CopytoClipboard1Click(); })}),
-        menu("&View", {item("Refresh1", "System Info", Key(ui::kKeyF5), [this] { Refresh1Click(); }),
-                       item("PersonalInfo1", "Personal Info", Key(ui::kKeyF6), [this] { PersonalInfo1Click(); }),
-                       item("MemoryInfo1", "Memory Info", Key(ui::kKeyF7), show(&Application::Memory)),
-                       item("DisplayInfo1", "Display Info", Key(ui::kKeyF8), show(&Application::Display)),
-                       item("DiskInfo1", "Disk Info", Key(ui::kKeyF9), show(&Application::Disk)),
-                       item("Uninstallers1", "App Info", Key(ui::kKeyF10), [this] { app_.Uninstall().Open(); }),
-                       item("CPUInfo1", "CPU Info", Key(ui::kKeyF11), show(&Application::Cpu)),
-                       item("Sound1", "Sound", {}, show(&Application::Sound)),
-                       item("Startup1", "Startup", {},
-                            [this] {
-                                app_.Startup().ShowForm();
-                                app_.Startup().Refresh1Click();
-                            }),
-                       separator,
-                       check("ransparentBackground1", "Transparent Background", Ctrl('T'),
-                             [this] { ransparentBackground1Click(); }),
-                       separator, item("ScrollDown1", "Scroll Down", Ctrl('D'), [this] { ScrollSummary(SB_PAGEDOWN); }),
-                       item("ScrollUp1", "Scroll Up", Ctrl('U'), [this] { ScrollSummary(SB_PAGEUP); })}),
-        menu("&System",
-             {launch("Run1", "Run"), launch("Explorer1", "Explorer"), separator, launch("FindFiles1", "Find Files"),
-              launch("FindComputer1", "Find Computer"), separator, launch("MinimizeAll1", "Minimize All"),
-              launch("rayProperties1", "Tray Properties"), controlPanelItem,
-              check("HideTaskbar1", "Hide Taskbar", {},
-                    [this] { ApplyTaskbarMark(app_.System(), MenuChecked("HideTaskbar1")); }),
-              separator, launch("ShutdownWindows1", "Shutdown System"), separator,
-              launch("askManager1", "Task Manager"), separator, launch("VolumeControl1", "Volume Control")}),
-        menu("&Control Panel",
-             {launch("Accessibility1", "Accessibility"), launch("AddRemovePrograms1", "Add/Remove Programs"),
-              launch("Display1", "Display"), launch("Desktop1", "Desktop"), launch("Internet1", "Internet"),
-              launch("Regional1", "Regional"), launch("Joystick1", "Joystick"), launch("Mouse1", "Mouse"),
-              launch("Multimedia1", "Multimedia"), launch("Modems1", "Modems"), launch("Network1", "Network"),
-              launch("ODBC1", "ODBC"), launch("Password1", "Password"), launch("Printers1", "Printers"),
-              launch("System2", "System"), launch("heme1", "Theme"), launch("imeDate1", "Time/Date"),
-              launch("Workgroup1", "Workgroup")}),
-        menu("Programs", {launch("SystemFileChecker1", "System File Checker"), launch("Scandisk1", "Scandisk"),
-                          launch("Defrag1", "Defrag"), launch("SysEdit1", "Sys Edit"),
-                          launch("FileSignatureVerification1", "File Signature Verification"),
-                          launch("DeviceManager1", "Device Manager"), launch("Dxdiag1", "Dxdiag"),
-                          launch("OnScreenKeyboard1", "On Screen Keyboard")}),
-        menu("Hardware",
-             {item("StandbyMonitor1", "Standby Monitor", {},
-                   [this] { SetMonitorPower(app_.System(), WindowRef(), kMonitorStandby); }),
-              item("SwitchOffMonitor1", "Switch Off Monitor", {},
-                   [this] { SetMonitorPower(app_.System(), WindowRef(), kMonitorOff); }),
-              separator, item("EjectCD1", "Eject CD", {}, [this] { MoveCdTray(app_.System(), true, WindowRef()); }),
-              item("LoadCD1", "Load CD", {}, [this] { MoveCdTray(app_.System(), false, WindowRef()); }), separator,
-              check("MuteSpeakers1", "Mute Speakers", {},
-                    [this] { ApplyMuteSpeakersMark(app_.System(), MenuChecked("MuteSpeakers1")); }),
-              check("MuteMicrophone1", "Mute Microphone", {},
-                    [this] { app_.Sound().SetMicrophoneMute(MenuChecked("MuteMicrophone1"), Handle()); })}),
-        menu("Language", {item("English1", "English"), item("Spanish1", "Spanish")}, false),
-        menu("&Help", {item("UsingOrvane1", "Using Orvane", {}, show(&Application::Help)),
-                       launch("Orvanewebpage1", "Orvane - Webpage"), separator,
-                       item("About1", "About", {}, [this] { app_.About().ShowModal(); })}),
-        menu(kOutputMenuCaption,
-             {output("Save2", "Save", "Save1", res::MenuPicture::Save),
-              output("InfotoClipboard1", "Info to Clipboard", "CopytoClipboard1", res::MenuPicture::Clipboard),
-              output("Print2", "Print", "Print1", res::MenuPicture::Print),
-              output("ExporttoHTML2", "Export to HTML", "ExporttoHTML1", res::MenuPicture::Html)},
-             false),
-    };
+    return BuildMainMenuBar(
+        {.command =
+             [&handlers](std::string_view name) {
+                 const auto found = handlers.find(name);
+                 return found == handlers.end() ? std::function<void()>() : found->second;
+             },
+         .launch = [this](std::string_view name) { Launch(app_.System(), name, WindowRef()); },
+         .available = [this](std::string_view name) { return LaunchAvailable(app_.System(), name); }});
 }
 
 void MainForm::OnCreate() {

@@ -40,3 +40,6 @@ set(ORVANE_WINDOWS_BUILD_DIR "" CACHE PATH "Windows build tree whose orvane.exe 
 if(ORVANE_WINDOWS_BUILD_DIR)
     include(${CMAKE_SOURCE_DIR}/tests/e2e/e2e_tests.cmake)
 endif()
+
+# The layout's arrows (which folders may include which, the calls kept in one place), read off the sources.
+add_test(NAME layout.rules COMMAND bash ${CMAKE_SOURCE_DIR}/tests/rules/layout_rules.sh)

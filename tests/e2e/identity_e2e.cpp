@@ -14,6 +14,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/win32/imports.h"
 #include "probes/firmware_probes.h"
 #include "tests/e2e/harness.h"
 
@@ -284,9 +285,7 @@ bool HasDefaultPrinter() {
     DWORD size = sizeof name;
     using GetDefaultPrinterFn = BOOL(WINAPI*)(LPSTR, LPDWORD);
     HMODULE spooler = LoadLibraryA("winspool.drv");
-    const auto getDefault = spooler ? reinterpret_cast<GetDefaultPrinterFn>(
-                                          reinterpret_cast<void*>(GetProcAddress(spooler, "GetDefaultPrinterA")))
-                                    : nullptr;
+    const auto getDefault = orvane::win32::ImportFrom<GetDefaultPrinterFn>(spooler, "GetDefaultPrinterA");
     const bool found = getDefault && getDefault(name, &size) && name[0] != '\0';
     if (spooler) FreeLibrary(spooler);
     return found;
