@@ -7,6 +7,7 @@
 
 #include "app/application_win.h"
 #include "app/batch.h"
+#include "launcher/hardware_actions.h"
 #include "launcher/launcher.h"
 #include "launcher/open_address.h"
 #include "app/main_window_layout.h"

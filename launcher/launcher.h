@@ -1,7 +1,7 @@
 #pragma once
 // The tools launcher: what each item of the System, Control Panel, Programs and Hardware menus and the
-// Help menu's web page starts, found on the system at hand, and the hardware actions. The decisions are
-// here; the calls go through the platform seam.
+// Help menu's web page starts, found on the system at hand (the direct items are hardware_actions.h).
+// The decisions are here; the calls go through the platform seam.
 
 #include <cstdint>
 #include <optional>
@@ -71,22 +71,6 @@ void Launch(platform::System& sys, std::string_view item, platform::WindowRef ma
 // Where neither tool exists the designed command line is kept, and fails silently.
 LaunchCall SoundSettingsCall(platform::System& sys);
 LaunchCall MixerSettingsCall(platform::System& sys);
-
-// --- The direct items ---
-
-// Hide Taskbar: hides the taskbar while marked, shows it when cleared; nothing without a taskbar.
-void ApplyTaskbarMark(platform::System& sys, bool marked);
-// Standby Monitor and Switch Off Monitor, sent to the program's own window.
-inline constexpr int kMonitorStandby = 2;
-inline constexpr int kMonitorOff = 0;
-void SetMonitorPower(platform::System& sys, platform::WindowRef window, int state);
-// Eject CD and Load CD. Silent on a system without a CD drive; any other failure raises the MCI error
-// text for the error box.
-void MoveCdTray(platform::System& sys, bool open, platform::WindowRef window);
-inline constexpr const char* kEjectCdCommand = "Set cdaudio door open wait";
-inline constexpr const char* kLoadCdCommand = "Set cdaudio door closed wait";
-// Mute Speakers: the warning beeper off while marked, on when cleared.
-void ApplyMuteSpeakersMark(platform::System& sys, bool marked);
 
 // The automation error's text: the exception's description, the system's text for the code, or the
 // code itself.

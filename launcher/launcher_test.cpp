@@ -1,3 +1,4 @@
+#include "launcher/hardware_actions.h"
 #include "launcher/launcher.h"
 
 #include <gtest/gtest.h>
