@@ -35,6 +35,10 @@ target_link_libraries(orvane_unit PRIVATE orvane_core GTest::gtest_main)
 include(GoogleTest)
 gtest_discover_tests(orvane_unit DISCOVERY_TIMEOUT 60)
 
+# The toolkit's files reach the form only through its small interface (no Wine needed).
+add_test(NAME ui.form_includes COMMAND ${CMAKE_COMMAND} -DORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR}
+         -P ${CMAKE_SOURCE_DIR}/ui/form_includes_test.cmake)
+
 # End-to-end: the driver and the exe come from the Windows build tree named here.
 set(ORVANE_WINDOWS_BUILD_DIR "" CACHE PATH "Windows build tree whose orvane.exe the end-to-end suite runs")
 if(ORVANE_WINDOWS_BUILD_DIR)

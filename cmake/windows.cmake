@@ -48,7 +48,15 @@ add_library(orvane_win STATIC
     screens/detail/detail_form_win.cpp
     screens/personal/personal_window_win.cpp
     ui/form_win.cpp
+    ui/dpi_win.cpp
+    ui/bitmap_win.cpp
+    ui/colour_win.cpp
+    ui/error_box_win.cpp
+    ui/message_pump_win.cpp
     ui/control_kinds_win.cpp
+    ui/label_win.cpp
+    ui/button_win.cpp
+    ui/paint_box_win.cpp
     ui/scroll_box_win.cpp
     ui/list_view_win.cpp
     ui/combo_box_win.cpp

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
-#include "ui/form_win.h"
+#include "ui/dpi_win.h"
+#include "ui/form_host_win.h"
 
 namespace orvane::ui {
 
-void PrepareCheckList(Form&, HWND control, const ControlSpec& design) {
+void PrepareCheckList(FormHost&, HWND control, const ControlSpec& design) {
     if (design.itemHeight > 0) SendMessageA(control, LB_SETITEMHEIGHT, 0, Scale(design.itemHeight));
     const int columns = std::max<int>(1, static_cast<int>(design.columns.size()));
     if (columns > 1) {
@@ -16,11 +17,11 @@ void PrepareCheckList(Form&, HWND control, const ControlSpec& design) {
     }
 }
 
-void DrawCheckListItem(const DRAWITEMSTRUCT& draw, COLORREF background) {
+void DrawCheckListItem(FormHost& form, const ControlSpec& design, const DRAWITEMSTRUCT& draw) {
     if (draw.itemID == static_cast<UINT>(-1)) return;
     HDC dc = draw.hDC;
     RECT rect = draw.rcItem;
-    HBRUSH brush = CreateSolidBrush(background);
+    HBRUSH brush = CreateSolidBrush(KindBackground(design, form.Background()));
     FillRect(dc, &rect, brush);
     DeleteObject(brush);
     const int height = rect.bottom - rect.top;

@@ -6,11 +6,9 @@
 
 #include <string>
 
-#include "ui/layout.h"
+#include "ui/control_kinds_win.h"
 
 namespace orvane::ui {
-
-class Form;
 
 class CheckList {
 public:
@@ -28,7 +26,11 @@ private:
     HWND control_;
 };
 
-void PrepareCheckList(Form& form, HWND control, const ControlSpec& design);
-void DrawCheckListItem(const DRAWITEMSTRUCT& draw, COLORREF background);
+void PrepareCheckList(FormHost& form, HWND control, const ControlSpec& design);
+// An item: its mark and its text on the list's background.
+void DrawCheckListItem(FormHost& form, const ControlSpec& design, const DRAWITEMSTRUCT& draw);
+
+inline constexpr KindHooks kCheckListHooks{
+    .prepare = PrepareCheckList, .drawItem = DrawCheckListItem, .colour = ColourByKind};
 
 }  // namespace orvane::ui

@@ -2,7 +2,19 @@
 
 #include <algorithm>
 
+#include "ui/form_host_win.h"
+
 namespace orvane::ui {
+
+void DropDownListCommand(FormHost& form, const ControlSpec& design, WPARAM wParam) {
+    if (HIWORD(wParam) == CBN_SELCHANGE) form.RaiseSelectionChanged(design.name);
+}
+
+void DropDownCommand(FormHost& form, const ControlSpec& design, WPARAM wParam) {
+    const int code = HIWORD(wParam);
+    // A text typed into the field leaves no entry selected: that too is a change.
+    if (code == CBN_SELCHANGE || code == CBN_EDITCHANGE) form.RaiseSelectionChanged(design.name);
+}
 
 void ComboBox::Clear() {
     if (control_) SendMessageA(control_, CB_RESETCONTENT, 0, 0);

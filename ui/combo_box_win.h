@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "ui/control_kinds_win.h"
+
 namespace orvane::ui {
 
 class ComboBox {
@@ -27,5 +29,13 @@ public:
 private:
     HWND control_;
 };
+
+// A changed selection reaches the form by the drop-down's name; in the editable drop-down, so does
+// every change of the text typed into its field.
+void DropDownListCommand(FormHost& form, const ControlSpec& design, WPARAM wParam);
+void DropDownCommand(FormHost& form, const ControlSpec& design, WPARAM wParam);
+
+inline constexpr KindHooks kDropDownListHooks{.command = DropDownListCommand};
+inline constexpr KindHooks kDropDownHooks{.command = DropDownCommand, .colour = ColourByKind};
 
 }  // namespace orvane::ui

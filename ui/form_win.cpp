@@ -25,15 +25,6 @@ constexpr UINT_PTR kFirstTimer = 100;
 
 AppCursor g_appCursor = AppCursor::Default;
 
-int ScreenDpi() {
-    static const int dpi = [] {
-        win32::WindowDc screen(nullptr);
-        const int value = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
-        return value > 0 ? value : 96;
-    }();
-    return dpi;
-}
-
 HCURSOR CursorFor(AppCursor cursor) {
     switch (cursor) {
         case AppCursor::Wait:
@@ -82,62 +73,6 @@ bool IsTextKind(ControlKind kind) {
 
 }  // namespace
 
-COLORREF ResolveColour(Colour colour) {
-    return (colour & 0x80000000u) ? GetSysColor(static_cast<int>(colour & 0xFFu)) : colour;
-}
-
-namespace {
-
-COLORREF ColourOf(const Paint& paint, const ControlSpec& design, Colour formBackground) {
-    switch (paint.source) {
-        case Paint::Source::FormBackground:
-            return formBackground;
-        case Paint::Source::Fixed:
-            return paint.value;
-        case Paint::Source::System:
-            return GetSysColor(static_cast<int>(paint.value));
-        case Paint::Source::Declared:
-            return ResolveColour(design.background.value_or(SystemColour(COLOR_WINDOW)));
-        default:
-            return formBackground;
-    }
-}
-
-}  // namespace
-
-int Scale(int designPixels) {
-    return MulDiv(designPixels, ScreenDpi(), 96);
-}
-int Unscale(int screenPixels) {
-    return MulDiv(screenPixels, 96, ScreenDpi());
-}
-
-HBITMAP BitmapFromPixels(const std::vector<std::uint32_t>& pixels, int width, int height, bool premultiply) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap || !bits) return bitmap;
-    auto* out = static_cast<std::uint32_t*>(bits);
-    const std::size_t count =
-        std::min(pixels.size(), static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    for (std::size_t i = 0; i < count; ++i) {
-        std::uint32_t p = pixels[i];
-        if (premultiply) {
-            const std::uint32_t a = p >> 24;
-            auto channel = [&](int shift) { return (((p >> shift) & 0xFF) * a + 127) / 255; };
-            p = (a << 24) | (channel(16) << 16) | (channel(8) << 8) | channel(0);
-        }
-        out[i] = p;
-    }
-    return bitmap;
-}
-
 FormSpec DetailFrame(const char* className, const char* caption, int width, int height, bool clientSize,
                      FormBorder border) {
     return FormSpec{.className = className,
@@ -165,40 +100,8 @@ BusyCursor::~BusyCursor() {
     SetAppCursor(previous_);
 }
 
-void ShowErrorBox(HWND owner, const std::string& text) {
-    MessageBoxA(owner, text.c_str(), "Orvane", MB_OK | MB_ICONERROR);
-}
-
-bool TranslateAndDispatch(MSG& message) {
-    HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    Form* form = Form::FromHandle(root);
-    if (form && form->Accelerators() && TranslateAcceleratorA(root, form->Accelerators(), &message)) return true;
-    if (form && form->UsesDialogKeys() && IsDialogMessageA(root, &message)) return true;
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-    return true;
-}
-
-void ProcessPendingMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            // The program is ending: leave the quit message for the main loop.
-            PostQuitMessage(static_cast<int>(message.wParam));
-            return;
-        }
-        TranslateAndDispatch(message);
-    }
-}
-
-void RunCommand(HWND owner, const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        ShowErrorBox(owner, error.what());
-    } catch (...) {
-        ShowErrorBox(owner, "Unknown error");
-    }
+FormHost* HostOf(HWND window) {
+    return Form::FromHandle(window);
 }
 
 Form::Form(const FormSpec& design) : design_(design) {}
@@ -311,7 +214,7 @@ void Form::CreateControls() {
         byName_[UpperName(design.name)] = controls_.size();
         byHandle_[control] = controls_.size();
         controls_.push_back({design, control, atom});
-        if (const auto prepare = TraitsOf(design.kind).prepare) prepare(*this, control, design);
+        if (const auto prepare = TraitsOf(design.kind).hooks.prepare) prepare(*this, control, design);
     }
     for (const ControlEntry& control : controls_) {
         if (control.design.kind == ControlKind::ScrollBox) UpdateScrollBars(control.hwnd);
@@ -331,9 +234,11 @@ HWND Form::CreateControl(const ControlSpec& design, HWND parent) {
     int height = Scale(design.rect.height);
     // A drop-down's height includes its open list.
     if (design.kind == ControlKind::DropDownList || design.kind == ControlKind::DropDown) height = Scale(200);
+    // A container finds the form it passes its messages up to in its creation data.
+    FormHost* host = this;
     HWND control = CreateWindowExA(traits.exStyle, traits.windowClass, design.caption.c_str(), style,
                                    Scale(design.rect.x), Scale(design.rect.y), Scale(design.rect.width), height, parent,
-                                   id, instance, traits.container ? static_cast<void*>(this) : nullptr);
+                                   id, instance, traits.container ? static_cast<void*>(host) : nullptr);
     if (!control) return nullptr;
     if (!traits.container) {
         HFONT handle = FontFor(font);
@@ -374,10 +279,9 @@ const Form::ControlEntry* Form::EntryOf(HWND control) const {
     return found == byHandle_.end() ? nullptr : &controls_[found->second];
 }
 
-COLORREF Form::BackgroundOf(const ControlSpec& design) const {
-    // A background declared in the layout wins over the kind's.
-    return design.background ? ResolveColour(*design.background)
-                             : ColourOf(TraitsOf(design.kind).background, design, design_.background);
+const ToolButtonSpec* Form::ToolButton(int id) const {
+    const auto found = toolCommands_.find(id);
+    return found == toolCommands_.end() ? nullptr : &found->second.button;
 }
 
 bool Form::CtlColor(HDC dc, HWND control, LRESULT& result) {
@@ -385,17 +289,8 @@ bool Form::CtlColor(HDC dc, HWND control, LRESULT& result) {
     // The field of a drop-down is the drop-down's own child and takes its colours.
     if (!entry) entry = EntryOf(GetParent(control));
     if (!entry) return false;
-    const KindTraits& traits = TraitsOf(entry->design.kind);
-    if (traits.background.source == Paint::Source::Own) return false;
-    const COLORREF back = BackgroundOf(entry->design);
-    COLORREF text = traits.text.source == Paint::Source::Own ? GetSysColor(COLOR_WINDOWTEXT)
-                                                             : ColourOf(traits.text, entry->design, design_.background);
-    // Text on a coloured ground (the CPU window's black panels) declares its colour.
-    if (IsTextKind(entry->design.kind) && entry->design.colour) text = ResolveColour(*entry->design.colour);
-    SetTextColor(dc, text);
-    SetBkColor(dc, back);
-    result = reinterpret_cast<LRESULT>(BrushFor(back));
-    return true;
+    const auto colour = TraitsOf(entry->design.kind).hooks.colour;
+    return colour && colour(*this, entry->design, dc, result);
 }
 
 HWND Form::Control(std::string_view name) const {
@@ -469,19 +364,7 @@ void Form::ShowModal() {
     HWND owner = owner_ ? owner_->Handle() : nullptr;
     if (owner) EnableWindow(owner, FALSE);
     ShowForm();
-    MSG message;
-    bool quit = false;
-    while (Visible()) {
-        if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
-            quit = true;
-            break;
-        }
-        HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-        if (root == hwnd_ && accelerators_ && TranslateAcceleratorA(hwnd_, accelerators_, &message)) continue;
-        if (root == hwnd_ && UsesDialogKeys() && IsDialogMessageA(hwnd_, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    const bool quit = RunModalLoop(hwnd_);
     if (owner) {
         EnableWindow(owner, TRUE);
         SetForegroundWindow(owner);
@@ -619,67 +502,29 @@ void Form::ArrangeControls() {
 void Form::HandleControlCommand(HWND control, WPARAM wParam) {
     const ControlEntry* entry = EntryOf(control);
     if (!entry) return;
-    const std::string name = entry->design.name;
-    const int code = HIWORD(wParam);
-    switch (entry->design.kind) {
-        case ControlKind::Link:
-        case ControlKind::ArrowLink:
-            if (code == STN_CLICKED) OnClick(name);
-            break;
-        case ControlKind::Button:
-        case ControlKind::DefaultButton:
-            if (code == BN_CLICKED) OnClick(name);
-            break;
-        case ControlKind::DropDown:
-            // A text typed into the field leaves no entry selected: that too is a change.
-            if (code == CBN_SELCHANGE || code == CBN_EDITCHANGE) OnSelectionChanged(name);
-            break;
-        case ControlKind::DropDownList:
-            if (code == CBN_SELCHANGE) OnSelectionChanged(name);
-            break;
-        case ControlKind::ToolBar: {
-            const auto found = toolCommands_.find(LOWORD(wParam));
-            if (found != toolCommands_.end()) OnClick(found->second.button.name);
-            break;
-        }
-        default:
-            break;
-    }
+    if (const auto command = TraitsOf(entry->design.kind).hooks.command) command(*this, entry->design, wParam);
 }
 
 bool Form::HandleNotify(const NMHDR& header, LRESULT& result) {
-    if (header.code == TTN_GETDISPINFOA) {
-        // A tool button's hint.
-        const auto found = toolCommands_.find(static_cast<int>(header.idFrom));
-        if (found == toolCommands_.end() || found->second.button.hint.empty()) return false;
-        auto& tip = const_cast<NMTTDISPINFOA&>(reinterpret_cast<const NMTTDISPINFOA&>(header));
-        tip.lpszText = const_cast<char*>(found->second.button.hint.c_str());
-        result = 0;
-        return true;
-    }
     const ControlEntry* entry = EntryOf(header.hwndFrom);
+    // A tool button's tip is no control of the form: it asks on behalf of the tool bar that holds the
+    // button.
+    if (!entry) {
+        const auto found = toolCommands_.find(static_cast<int>(header.idFrom));
+        if (found != toolCommands_.end()) entry = EntryOf(found->second.toolBar);
+    }
     if (!entry) return false;
-    if (entry->design.kind == ControlKind::ToolBar && header.code == TBN_DROPDOWN) {
-        const auto& drop = reinterpret_cast<const NMTOOLBARA&>(header);
-        const auto found = toolCommands_.find(drop.iItem);
-        if (found == toolCommands_.end()) return false;
-        RECT button{};
-        SendMessageA(header.hwndFrom, TB_GETRECT, static_cast<WPARAM>(drop.iItem), reinterpret_cast<LPARAM>(&button));
-        POINT corner{button.left, button.bottom};
-        ClientToScreen(header.hwndFrom, &corner);
-        ShowPopupMenu(found->second.button.dropDownMenu, corner);
-        result = TBDDRET_DEFAULT;
-        return true;
-    }
-    if (entry->design.kind == ControlKind::ListView && header.code == LVN_ITEMCHANGED) {
-        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-        if ((change.uChanged & LVIF_STATE) && ((change.uOldState ^ change.uNewState) & LVIS_SELECTED)) {
-            OnSelectionChanged(entry->design.name);
-        }
-        result = 0;
-        return true;
-    }
-    return false;
+    const auto notify = TraitsOf(entry->design.kind).hooks.notify;
+    return notify && notify(*this, entry->hwnd, entry->design, header, result);
+}
+
+bool Form::HandleDrawItem(const DRAWITEMSTRUCT& draw) {
+    const ControlEntry* entry = EntryOf(draw.hwndItem);
+    if (!entry) return false;
+    const auto drawItem = TraitsOf(entry->design.kind).hooks.drawItem;
+    if (!drawItem) return false;
+    drawItem(*this, entry->design, draw);
+    return true;
 }
 
 LRESULT Form::RouteFromChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
@@ -692,29 +537,10 @@ LRESULT Form::RouteFromChild(HWND child, UINT message, WPARAM wParam, LPARAM lPa
         case WM_CTLCOLORBTN:
             handled = CtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), result);
             return result;
-        case WM_DRAWITEM: {
-            const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            const ControlEntry* entry = EntryOf(draw->hwndItem);
-            if (!entry) return 0;
-            switch (entry->design.kind) {
-                case ControlKind::PaintBox:
-                    OnPaintBox(entry->design.name, draw->hDC, draw->rcItem);
-                    break;
-                case ControlKind::CheckList:
-                    DrawCheckListItem(*draw, BackgroundOf(entry->design));
-                    break;
-                case ControlKind::Bevel: {
-                    RECT rect = draw->rcItem;
-                    FillRect(draw->hDC, &rect, BrushFor(design_.background));
-                    DrawEdge(draw->hDC, &rect, EDGE_ETCHED, BF_RECT);
-                    break;
-                }
-                default:
-                    return 0;
-            }
+        case WM_DRAWITEM:
+            if (!HandleDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return 0;
             handled = true;
             return TRUE;
-        }
         case WM_COMMAND:
             if (lParam) {
                 HandleControlCommand(reinterpret_cast<HWND>(lParam), wParam);

@@ -15,8 +15,14 @@
 #include <vector>
 
 #include "platform/win32/handles.h"
+#include "ui/bitmap_win.h"
+#include "ui/colour_win.h"
+#include "ui/dpi_win.h"
+#include "ui/error_box_win.h"
+#include "ui/form_host_win.h"
 #include "ui/layout.h"
 #include "ui/menu.h"
+#include "ui/message_pump_win.h"
 
 namespace orvane::ui {
 
@@ -26,10 +32,6 @@ class CheckList;
 class Gauge;
 class StatusBar;
 class ImageBox;
-
-// Design pixels are 96-DPI units; this is the one place that maps them to the screen.
-int Scale(int designPixels);
-int Unscale(int screenPixels);
 
 enum class FormBorder { Sizeable, Single, Dialog };
 enum class FormPosition { ScreenCenter, MainFormCenter };
@@ -69,19 +71,7 @@ private:
     AppCursor previous_;
 };
 
-// The application's standard error box: the error's text, one OK button, the program's title.
-void ShowErrorBox(HWND owner, const std::string& text);
-// Hands one message of the program's queue on: a window's shortcuts and dialog keys first, then its
-// window procedure. The main loop and ProcessPendingMessages share it.
-bool TranslateAndDispatch(MSG& message);
-// Runs the messages waiting in the queue and returns once it is empty, so that a long handler keeps
-// the windows usable. A quit message is left in the queue for the main loop.
-void ProcessPendingMessages();
-
-// Runs a command handler; an error that escapes it reaches the error box and the program goes on.
-void RunCommand(HWND owner, const std::function<void()>& handler);
-
-class Form {
+class Form : public FormHost {
 public:
     explicit Form(const FormSpec& design);
     virtual ~Form();
@@ -119,15 +109,15 @@ public:
     void HideForm();
     bool Visible() const;
 
-    HACCEL Accelerators() const { return accelerators_; }
+    HACCEL Accelerators() const override { return accelerators_; }
     // Windows with buttons take Tab, Enter and Esc the way dialogs do.
-    virtual bool UsesDialogKeys() const { return false; }
+    bool UsesDialogKeys() const override { return false; }
 
     // Runs a menu item of this window by its name, as a second control for the same command does.
     void InvokeMenu(const std::string& name);
     bool MenuChecked(const std::string& name) const { return menu_.Checked(name); }
     // Shows a hidden top-level menu (by caption) as a pop-up at a point on the screen.
-    void ShowPopupMenu(const std::string& caption, POINT screen);
+    void ShowPopupMenu(const std::string& caption, POINT screen) override;
 
     // Named timers: the tick reaches OnTimer with the name. Starting a running timer restarts it.
     void StartTimer(const std::string& name, unsigned milliseconds);
@@ -135,12 +125,12 @@ public:
     bool TimerRunning(const std::string& name) const;
 
     // Messages that the scroll box and other containers pass up to the form.
-    LRESULT RouteFromChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
+    LRESULT RouteFromChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
     // For the kinds' set-up: a command id for a tool button, and resources the form frees with itself.
-    int AddToolCommand(HWND toolBar, const ToolButtonSpec& button);
-    void KeepImageList(HIMAGELIST list);
-    HFONT FontFor(const FontSpec& font);
+    int AddToolCommand(HWND toolBar, const ToolButtonSpec& button) override;
+    void KeepImageList(HIMAGELIST list) override;
+    HFONT FontFor(const FontSpec& font) override;
 
 protected:
     virtual Layout BuildLayout() { return {}; }
@@ -196,15 +186,23 @@ private:
         ToolButtonSpec button;
     };
 
+    // What the kinds' hooks ask of the form.
+    void RaiseClick(const std::string& name) override { OnClick(name); }
+    void RaiseSelectionChanged(const std::string& name) override { OnSelectionChanged(name); }
+    void RaisePaintBox(const std::string& name, HDC dc, const RECT& rect) override { OnPaintBox(name, dc, rect); }
+    const ToolButtonSpec* ToolButton(int id) const override;
+    Colour Background() const override { return design_.background; }
+    HBRUSH BrushFor(Colour colour) override;
+
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
     HWND CreateControl(const ControlSpec& design, HWND parent);
-    HBRUSH BrushFor(Colour colour);
-    COLORREF BackgroundOf(const ControlSpec& design) const;
+    // The messages about a control, handed to its kind's hooks.
     bool CtlColor(HDC dc, HWND control, LRESULT& result);
     bool HandleNotify(const NMHDR& header, LRESULT& result);
     void HandleControlCommand(HWND control, WPARAM wParam);
+    bool HandleDrawItem(const DRAWITEMSTRUCT& draw);
     const ControlEntry* EntryOf(HWND control) const;
     POINT InitialPosition(int outerWidth, int outerHeight) const;
     HMENU PopupFor(const std::string& caption);
@@ -233,11 +231,5 @@ private:
 // The property that carries a control's name as a global atom, so that another process (the
 // end-to-end tests) can find a control by the name the program uses.
 inline constexpr const char* kControlNameProperty = "OrvaneControlName";
-
-// A layout colour as the screen shows it: a system colour (SystemColour) by the user's scheme.
-COLORREF ResolveColour(Colour colour);
-
-// A 32-bit top-down DIB of the pixels (0xAARRGGBB), premultiplied for image lists and menus.
-HBITMAP BitmapFromPixels(const std::vector<std::uint32_t>& pixels, int width, int height, bool premultiply);
 
 }  // namespace orvane::ui

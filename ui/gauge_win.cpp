@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/text.h"
-#include "ui/form_win.h"
+#include "ui/colour_win.h"
 
 namespace orvane::ui {
 
@@ -119,7 +119,7 @@ void RegisterBarGaugeClass() {
     registered = RegisterClassA(&windowClass) != 0;
 }
 
-void PrepareVerticalGauge(Form&, HWND control, const ControlSpec& design) {
+void PrepareVerticalGauge(FormHost&, HWND control, const ControlSpec& design) {
     // Under visual styles the bar keeps the theme's colour, so the gauge takes none: a class list that
     // names no class leaves it unthemed on Windows and under Wine alike (Wine ignores empty texts).
     SetWindowTheme(control, L" ", L" ");
@@ -129,7 +129,7 @@ void PrepareVerticalGauge(Form&, HWND control, const ControlSpec& design) {
     if (design.background) gauge.SetBackground(ResolveColour(*design.background));
 }
 
-void PrepareBarGauge(Form&, HWND control, const ControlSpec& design) {
+void PrepareBarGauge(FormHost&, HWND control, const ControlSpec& design) {
     Gauge gauge(control);
     if (design.colour) gauge.SetBarColour(ResolveColour(*design.colour));
     gauge.SetBackground(ResolveColour(design.background.value_or(kInfoTipBackground)));

@@ -5,11 +5,9 @@
 
 #include <windows.h>
 
-#include "ui/layout.h"
+#include "ui/control_kinds_win.h"
 
 namespace orvane::ui {
-
-class Form;
 
 class Gauge {
 public:
@@ -30,7 +28,10 @@ private:
 inline constexpr const char* kBarGaugeClass = "TGauge";
 
 void RegisterBarGaugeClass();
-void PrepareVerticalGauge(Form& form, HWND control, const ControlSpec& design);
-void PrepareBarGauge(Form& form, HWND control, const ControlSpec& design);
+void PrepareVerticalGauge(FormHost& form, HWND control, const ControlSpec& design);
+void PrepareBarGauge(FormHost& form, HWND control, const ControlSpec& design);
+
+inline constexpr KindHooks kVerticalGaugeHooks{.prepare = PrepareVerticalGauge};
+inline constexpr KindHooks kBarGaugeHooks{.prepare = PrepareBarGauge};
 
 }  // namespace orvane::ui

@@ -45,7 +45,7 @@ LRESULT CALLBACK GroupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
 
 }  // namespace
 
-void PrepareGroupBox(Form&, HWND control, const ControlSpec&) {
+void PrepareGroupBox(FormHost&, HWND control, const ControlSpec&) {
     SetWindowSubclass(control, GroupBoxProc, kSubclassId, 0);
 }
 

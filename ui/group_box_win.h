@@ -3,14 +3,14 @@
 
 #include <windows.h>
 
-#include "ui/layout.h"
+#include "ui/control_kinds_win.h"
 
 namespace orvane::ui {
 
-class Form;
-
 // The frame paints nothing inside itself, and its parent clips it out: it fills its inside with the
 // parent's background, around the controls that lie on it.
-void PrepareGroupBox(Form& form, HWND control, const ControlSpec& design);
+void PrepareGroupBox(FormHost& form, HWND control, const ControlSpec& design);
+
+inline constexpr KindHooks kGroupBoxHooks{.prepare = PrepareGroupBox, .colour = ColourByKind};
 
 }  // namespace orvane::ui

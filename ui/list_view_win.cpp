@@ -2,7 +2,8 @@
 
 #include <commctrl.h>
 
-#include "ui/form_win.h"
+#include "ui/dpi_win.h"
+#include "ui/form_host_win.h"
 
 namespace orvane::ui {
 
@@ -35,7 +36,7 @@ int CALLBACK CompareItemTexts(LPARAM first, LPARAM second, LPARAM list) {
 
 }  // namespace
 
-void PrepareListView(Form&, HWND control, const ControlSpec& design) {
+void PrepareListView(FormHost&, HWND control, const ControlSpec& design) {
     const DWORD extended = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
     SendMessageA(control, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
     int index = 0;
@@ -48,6 +49,16 @@ void PrepareListView(Form&, HWND control, const ControlSpec& design) {
         SendMessageA(control, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
         ++index;
     }
+}
+
+bool ListViewNotify(FormHost& form, HWND, const ControlSpec& design, const NMHDR& header, LRESULT& result) {
+    if (header.code != LVN_ITEMCHANGED) return false;
+    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+    if ((change.uChanged & LVIF_STATE) && ((change.uOldState ^ change.uNewState) & LVIS_SELECTED)) {
+        form.RaiseSelectionChanged(design.name);
+    }
+    result = 0;
+    return true;
 }
 
 void ListView::Clear() {

@@ -7,11 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/layout.h"
+#include "ui/control_kinds_win.h"
 
 namespace orvane::ui {
-
-class Form;
 
 class ListView {
 public:
@@ -38,6 +36,10 @@ private:
     HWND control_;
 };
 
-void PrepareListView(Form& form, HWND control, const ControlSpec& design);
+void PrepareListView(FormHost& form, HWND control, const ControlSpec& design);
+// A row selected or left reaches the form as the list's selection change.
+bool ListViewNotify(FormHost& form, HWND control, const ControlSpec& design, const NMHDR& header, LRESULT& result);
+
+inline constexpr KindHooks kListViewHooks{.prepare = PrepareListView, .notify = ListViewNotify};
 
 }  // namespace orvane::ui

@@ -6,7 +6,7 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_system.h"
 #include "report/surface.h"
-#include "ui/form_win.h"
+#include "ui/error_box_win.h"
 
 namespace orvane::ui {
 

@@ -3,14 +3,15 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/form_win.h"
+#include "ui/dpi_win.h"
+#include "ui/form_host_win.h"
 
 namespace orvane::ui {
 
 namespace {
 
 struct ScrollState {
-    Form* form = nullptr;
+    FormHost* form = nullptr;
     bool scrolls = false;  // panels share the class but never scroll
     int x = 0;             // scroll offsets in screen pixels
     int y = 0;
@@ -112,8 +113,8 @@ LRESULT CALLBACK ScrollBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
         case WM_NCCREATE: {
             auto* created = reinterpret_cast<CREATESTRUCTA*>(lParam);
-            auto* fresh =
-                new ScrollState{static_cast<Form*>(created->lpCreateParams), (created->style & WS_VSCROLL) != 0, 0, 0, {}};
+            auto* fresh = new ScrollState{
+                static_cast<FormHost*>(created->lpCreateParams), (created->style & WS_VSCROLL) != 0, 0, 0, {}};
             SetWindowLongPtrA(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(fresh));
             break;
         }

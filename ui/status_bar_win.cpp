@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "ui/form_win.h"
+#include "ui/dpi_win.h"
 
 namespace orvane::ui {
 
-void PrepareStatusBar(Form&, HWND control, const ControlSpec& design) {
+void PrepareStatusBar(FormHost&, HWND control, const ControlSpec& design) {
     std::vector<int> edges;
     int edge = 0;
     for (const ColumnSpec& panel : design.columns) {

@@ -5,11 +5,9 @@
 
 #include <string>
 
-#include "ui/layout.h"
+#include "ui/control_kinds_win.h"
 
 namespace orvane::ui {
-
-class Form;
 
 class StatusBar {
 public:
@@ -24,6 +22,8 @@ private:
     HWND control_;
 };
 
-void PrepareStatusBar(Form& form, HWND control, const ControlSpec& design);
+void PrepareStatusBar(FormHost& form, HWND control, const ControlSpec& design);
+
+inline constexpr KindHooks kStatusBarHooks{.prepare = PrepareStatusBar};
 
 }  // namespace orvane::ui

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/form_win.h"
+#include "ui/bitmap_win.h"
+#include "ui/dpi_win.h"
+#include "ui/form_host_win.h"
 
 namespace orvane::ui {
 
@@ -15,7 +17,7 @@ constexpr int kSeparatorWidth = 8;
 
 }  // namespace
 
-void PrepareToolBar(Form& form, HWND control, const ControlSpec& design) {
+void PrepareToolBar(FormHost& form, HWND control, const ControlSpec& design) {
     SendMessageA(control, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageA(control, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
     const int picture = Scale(design.pictureSize > 0 ? design.pictureSize : 16);
@@ -52,6 +54,35 @@ void PrepareToolBar(Form& form, HWND control, const ControlSpec& design) {
     SIZE size{};
     SendMessageA(control, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&size));
     SetWindowPos(control, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+void ToolBarCommand(FormHost& form, const ControlSpec&, WPARAM wParam) {
+    if (const ToolButtonSpec* button = form.ToolButton(LOWORD(wParam))) form.RaiseClick(button->name);
+}
+
+bool ToolBarNotify(FormHost& form, HWND control, const ControlSpec&, const NMHDR& header, LRESULT& result) {
+    if (header.code == TTN_GETDISPINFOA) {
+        // A tool button's hint.
+        const ToolButtonSpec* button = form.ToolButton(static_cast<int>(header.idFrom));
+        if (!button || button->hint.empty()) return false;
+        auto& tip = const_cast<NMTTDISPINFOA&>(reinterpret_cast<const NMTTDISPINFOA&>(header));
+        tip.lpszText = const_cast<char*>(button->hint.c_str());
+        result = 0;
+        return true;
+    }
+    if (header.code == TBN_DROPDOWN && header.hwndFrom == control) {
+        const auto& drop = reinterpret_cast<const NMTOOLBARA&>(header);
+        const ToolButtonSpec* button = form.ToolButton(drop.iItem);
+        if (!button) return false;
+        RECT rect{};
+        SendMessageA(header.hwndFrom, TB_GETRECT, static_cast<WPARAM>(drop.iItem), reinterpret_cast<LPARAM>(&rect));
+        POINT corner{rect.left, rect.bottom};
+        ClientToScreen(header.hwndFrom, &corner);
+        form.ShowPopupMenu(button->dropDownMenu, corner);
+        result = TBDDRET_DEFAULT;
+        return true;
+    }
+    return false;
 }
 
 }  // namespace orvane::ui

@@ -4,12 +4,15 @@
 
 #include <windows.h>
 
-#include "ui/layout.h"
+#include "ui/control_kinds_win.h"
 
 namespace orvane::ui {
 
-class Form;
+void PrepareToolBar(FormHost& form, HWND control, const ControlSpec& design);
+void ToolBarCommand(FormHost& form, const ControlSpec& design, WPARAM wParam);
+// A button's hint for its tip, and the menu its drop-down arrow opens.
+bool ToolBarNotify(FormHost& form, HWND control, const ControlSpec& design, const NMHDR& header, LRESULT& result);
 
-void PrepareToolBar(Form& form, HWND control, const ControlSpec& design);
+inline constexpr KindHooks kToolBarHooks{.prepare = PrepareToolBar, .command = ToolBarCommand, .notify = ToolBarNotify};
 
 }  // namespace orvane::ui
