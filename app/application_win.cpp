@@ -37,6 +37,24 @@ Application::Application(LaunchOptions options) : options_(std::move(options)) {
 
 Application::~Application() = default;
 
+PersonalForm& Application::Personal() {
+    const bool made = personal_.Made();
+    PersonalForm& personal = personal_.Get();
+    if (!made) {
+        for (const auto& [row, text] : personalRows_) personal.ShowRefreshValue(row, text);
+        personalRows_.clear();
+    }
+    return personal;
+}
+
+void Application::ShowPersonalValue(PersonalRow row, const std::string& text) {
+    if (personal_.Made()) {
+        personal_.Get().ShowRefreshValue(row, text);
+    } else {
+        personalRows_[row] = text;
+    }
+}
+
 void Application::SetRecipes() {
     // Each window is owned by the main window, so it stays above it and leaves with it.
     auto recipe = [this]<class T>(WindowSlot<T>& slot, const char* name, auto make) {
@@ -87,6 +105,7 @@ int Application::Run() {
         Help();
         Preview();
     }
+    StartupMark(options_.batchPath ? "window set: the main window alone" : "window set made");
 
     main_->ShowForm(SW_SHOWMAXIMIZED);
     StartupMark("main window shown (a batch run has written its report)");
@@ -117,6 +136,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         for (int i = 1; i < __argc; ++i) parameters.emplace_back(__argv[i]);
         orvane::Application app(orvane::ParseLaunchOptions(parameters));
         code = app.Run();
+        if (app.BatchReportDone()) {
+            // Destroying the windows one by one and ending COM would only delay the end.
+            orvane::StartupMark("message loop ended, the process ends");
+            orvane::WriteStartupTrace();
+            ExitProcess(static_cast<UINT>(code));
+        }
     }
     orvane::StartupMark("windows destroyed, COM ended");
     orvane::WriteStartupTrace();

@@ -3,12 +3,15 @@
 // once and kept for the whole run. Windows reach each other through it.
 //
 // An interactive run makes every window at start, in a fixed order. A batch run (/AUTO) makes the
-// main window only; another window is made the first time it is asked for: the personal window when
-// the refresh writes to it, the rest only if the run carries on as an ordinary one after a failed
-// report. A window made late opens where it would have opened had it been made at start.
+// main window only; another window is made the first time it is asked for, which happens only if the
+// run carries on as an ordinary one after a failed report. The refresh's six personal rows are kept
+// here until the personal window exists, and it is made showing them. A window made late opens where
+// it would have opened had it been made at start.
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <string>
 
 #include "screens/about/about_box_win.h"
 #include "app/command_line.h"
@@ -42,6 +45,7 @@ public:
         if (!window_) window_ = recipe_();
         return *window_;
     }
+    bool Made() const { return window_ != nullptr; }
 
 private:
     Recipe recipe_;
@@ -55,6 +59,10 @@ public:
 
     // Creates the window set, shows the main window and runs the message loop; the exit code.
     int Run();
+    // A batch run that wrote its report has nothing left to tear down: its windows and COM end with
+    // the process.
+    void BatchReportWritten() { batchDone_ = true; }
+    bool BatchReportDone() const { return batchDone_; }
 
     platform::System& System() { return system_; }
     const LaunchOptions& Options() const { return options_; }
@@ -62,7 +70,9 @@ public:
     CPUClockRecord& Clock() { return clock_; }
 
     MainForm& Main() { return *main_; }
-    PersonalForm& Personal() { return personal_.Get(); }
+    PersonalForm& Personal();
+    // A personal row the refresh found: into the personal window, or kept until it is made.
+    void ShowPersonalValue(PersonalRow row, const std::string& text);
     MemoryForm& Memory() { return memory_.Get(); }
     CpuForm& Cpu() { return cpu_.Get(); }
     DisplayForm& Display() { return display_.Get(); }
@@ -90,6 +100,7 @@ private:
     ReportLayout quickReport4_;  // the printed summary's layout, never shown as a window
     ReportLayout quickReport5_;  // the personal information layout: a title only
     WindowSlot<PersonalForm> personal_;
+    std::map<PersonalRow, std::string> personalRows_;  // the refresh's rows while the window is not made
     WindowSlot<MemoryForm> memory_;
     WindowSlot<CpuForm> cpu_;
     WindowSlot<DisplayForm> display_;
@@ -101,6 +112,7 @@ private:
     WindowSlot<HelpForm> help_;
     // The report engine's preview, made once like the rest.
     WindowSlot<PrintPreviewForm> preview_;
+    bool batchDone_ = false;
 };
 
 }  // namespace orvane

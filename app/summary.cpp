@@ -86,6 +86,8 @@ void RefreshRow(System& sys, SummaryView& view, const LaunchOptions& options, st
 
 void RunSummaryRefresh(System& sys, SummaryView& view, const LaunchOptions& options, std::span<const SummaryRow> rows,
                        std::span<const PersonalRowSpec> personalRows, CPUClockRecord* clock) {
+    // Connecting to WMI takes longer than a query; the platform may do it while the first rows run.
+    PrepareWMIRows(sys);
     const int count = static_cast<int>(rows.size());
     auto groupOf = [&](int row) { return rows[static_cast<std::size_t>(row - 1)].group; };
     int row = 1;

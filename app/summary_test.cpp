@@ -131,6 +131,32 @@ TEST(RunSummaryRefresh, ABrowserVersionOfTheWrongTypeEndsTheRefreshAtRowTwo) {
     EXPECT_EQ(view.personal[PersonalRow::ProductId], "old");
 }
 
+TEST(RunSummaryRefresh, PreparesEveryNamespaceTheWmiRowsQueryBeforeTheFirstRow) {
+    // The preparation is there to overlap the rows before the WMI rows: it comes before row 1.
+    struct FirstRowView : RecordingView {
+        FirstRowView(const TestMachine& m) : RecordingView(kSummaryRowCount), machine(m) {}
+        void ShowValue(int row, const std::string& text) override {
+            if (writes.empty()) callsAtFirstRow = machine.wmiCalls;
+            RecordingView::ShowValue(row, text);
+        }
+        const TestMachine& machine;
+        std::vector<std::string> callsAtFirstRow;
+    };
+    TestMachine machine;
+    FirstRowView view(machine);
+    RunSummaryRefresh(machine, view, LaunchOptions{});
+    const std::vector<std::string>& prepared = view.callsAtFirstRow;
+    ASSERT_FALSE(prepared.empty());
+    for (const std::string& call : prepared) EXPECT_EQ(call.rfind("prepare ", 0), 0u) << call;
+    const std::vector<std::string> queries(machine.wmiCalls.begin() + static_cast<std::ptrdiff_t>(prepared.size()),
+                                           machine.wmiCalls.end());
+    ASSERT_EQ(queries.size(), 3u) << "the three WMI rows";
+    for (const std::string& query : queries) {
+        const std::string target = "prepare " + query.substr(0, query.find('|', query.find('|') + 1));
+        EXPECT_NE(std::find(prepared.begin(), prepared.end(), target), prepared.end()) << query;
+    }
+}
+
 TEST(RunSummaryRefresh, HardwareRowsFallBackToTheRegistryAndToNotDetected) {
     for (bool noCom : {false, true}) {
         TestMachine machine;

@@ -17,6 +17,8 @@ if [ ${#targets[@]} -eq 0 ]; then
     done
 fi
 
+# The logs lie beside each target's work folder, which run_target.sh makes afresh.
+mkdir -p build/fuzz/fuzz_runs
 failed=0
 printf '%-20s %12s %9s %10s  %s\n' target executions seconds 'exec/s' result
 for name in "${targets[@]}"; do

@@ -13,6 +13,7 @@
 #   bench/probe_bounds.sh [port|resolve|drive|wmi ...]   (default: all four)
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
+"$here/tools/install_deps.sh" >&2
 "$here/tools/build.sh" win64 >/dev/null
 cmake --build "$here/build/win64" --target probe_bounds >/dev/null
 export ORVANE_WINDOWS_BUILD_DIR="$here/build/win64"

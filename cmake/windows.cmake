@@ -120,8 +120,14 @@ target_link_libraries(probe_bounds PRIVATE orvane_win)
 target_link_options(probe_bounds PRIVATE ${ORVANE_STATIC_LINK})
 
 # On-demand benchmark of the start-up (bench/startup_cost.sh): the floor program the batch report is
-# measured against; built with the exe and run on demand.
+# measured against, the least program that does the report's required work, on the system's libraries
+# alone; and the same work through the program's own WMI probes and Win32 layer. Built with the exe and
+# run on demand.
 add_executable(startup_floor WIN32 bench/startup_floor.cpp)
 target_compile_options(startup_floor PRIVATE ${ORVANE_WARNINGS})
-target_link_libraries(startup_floor PRIVATE orvane_win)
+target_link_libraries(startup_floor PRIVATE ole32 oleaut32 wbemuuid comctl32 gdi32 user32)
 target_link_options(startup_floor PRIVATE ${ORVANE_STATIC_LINK} -s)
+add_executable(startup_floor_probes WIN32 bench/startup_floor_probes.cpp)
+target_compile_options(startup_floor_probes PRIVATE ${ORVANE_WARNINGS})
+target_link_libraries(startup_floor_probes PRIVATE orvane_win)
+target_link_options(startup_floor_probes PRIVATE ${ORVANE_STATIC_LINK} -s)

@@ -19,6 +19,10 @@ std::string BuildWmiQuery(const std::string& className);
 // The rules above, over what the query delivered.
 std::string ChooseWmiResult(const std::optional<std::vector<platform::WmiValue>>& values);
 
+// Asks the platform to prepare the namespaces the three rows below query, so that connecting overlaps
+// the refresh's earlier rows.
+void PrepareWMIRows(System& sys);
+
 // The summary rows "Manufacturer", "Product Make" and "Serial Number".
 std::string GetBIOSManufacturer(System& sys);
 std::string GetProductMake(System& sys);

@@ -14,6 +14,9 @@ have xvfb-run || need+=(xvfb xauth)
 have xauth || need+=(xauth)
 # The hardware suite holds a pseudo-terminal open for its serial port.
 have python3 || need+=(python3)
+# bench/probe_bounds.sh stages a silent resolver in a namespace of its own (unshare) with loopback up.
+have unshare || need+=(util-linux)
+have ip || need+=(iproute2)
 [ -d /usr/src/googletest/googletest ] || need+=(googletest)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 # The windows name Arial, Arial Narrow and Times New Roman; the test prefix maps them to these.

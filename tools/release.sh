@@ -4,7 +4,9 @@
 #   dist/orvane-<version>-win64.exe  64-bit: for 64-bit Windows (Vista and later, today's Windows 10 and 11)
 #   dist/SHA256SUMS                  both checksums, as `sha256sum -c dist/SHA256SUMS` checks them
 # Both are statically linked, with their version resource and manifest: one file each, nothing to install.
+#   tools/release.sh [folder]   another folder than dist/ (made if missing; only these three files change)
 set -euo pipefail
+out=${1:+$(realpath -m "$1")}
 cd "$(dirname "$0")/.."
 tools/install_deps.sh
 
@@ -13,8 +15,11 @@ version=$(sed -n 's/^project(orvane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
 declare -A toolchain=([win32]=cmake/mingw-i686.cmake [win64]=cmake/mingw-x86_64.cmake)
 declare -A objdump=([win32]=i686-w64-mingw32-objdump [win64]=x86_64-w64-mingw32-objdump)
-rm -rf dist
-mkdir -p dist
+if [ -z "$out" ]; then
+    out=$PWD/dist
+    rm -rf "$out"
+fi
+mkdir -p "$out"
 for tree in win32 win64; do
     # The same trees as ./test builds; only the exe is built here.
     if [ ! -f "build/$tree/CMakeCache.txt" ]; then
@@ -32,8 +37,8 @@ for tree in win32 win64; do
     fi
     grep -q supportedOS "$exe" || { echo "$exe carries no manifest" >&2; exit 1; }
     grep -qa "F.i.l.e.V.e.r.s.i.o.n" "$exe" || { echo "$exe carries no version resource" >&2; exit 1; }
-    cp "$exe" "dist/orvane-$version-$tree.exe"
+    cp "$exe" "$out/orvane-$version-$tree.exe"
 done
-(cd dist && sha256sum -- *.exe >SHA256SUMS)
-echo "dist/:"
-cat dist/SHA256SUMS
+(cd "$out" && sha256sum -- "orvane-$version-win32.exe" "orvane-$version-win64.exe" >SHA256SUMS)
+echo "$out/:"
+cat "$out/SHA256SUMS"

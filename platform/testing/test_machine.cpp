@@ -609,6 +609,10 @@ platform::TokenAnswer TestMachine::OpenThreadToken(std::uint32_t, bool) {
 
 platform::TokenAnswer TestMachine::OpenProcessToken(std::uint32_t) { return TokenFrom(processToken, 5); }
 
+void TestMachine::PrepareQueries(const std::vector<platform::WmiNamespace>& namespaces) {
+    for (const auto& target : namespaces) wmiCalls.push_back("prepare " + target.server + "|" + target.nameSpace);
+}
+
 std::optional<std::vector<platform::WmiValue>> TestMachine::QueryProperty(const std::string& server,
                                                                           const std::string& nameSpace,
                                                                           const std::string& query,

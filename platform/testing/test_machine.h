@@ -174,7 +174,8 @@ public:
     std::optional<platform::TokenGroupList> processToken;
     // WMI: instances (property name -> value) by query; a query not listed fails.
     std::map<std::string, std::vector<std::map<std::string, platform::WmiValue>>> wmiClasses;
-    std::vector<std::string> wmiCalls;  // "server|namespace|query|property"
+    // "server|namespace|query|property" for a query, "prepare server|namespace" for a preparation.
+    std::vector<std::string> wmiCalls;
     // Power and the BIOS image (address -> the bytes there); no image means it cannot be read.
     std::optional<platform::PowerStatus> powerStatus;
     std::optional<std::map<std::uint32_t, std::string>> biosImage;
@@ -278,6 +279,7 @@ public:
     platform::TokenAnswer OpenThreadToken(std::uint32_t access, bool openAsSelf) override;
     platform::TokenAnswer OpenProcessToken(std::uint32_t access) override;
     bool SidsEqual(const platform::SidBytes& a, const platform::SidBytes& b) override { return a == b; }
+    void PrepareQueries(const std::vector<platform::WmiNamespace>& namespaces) override;
     std::optional<std::vector<platform::WmiValue>> QueryProperty(const std::string& server,
                                                                  const std::string& nameSpace, const std::string& query,
                                                                  const std::string& property) override;

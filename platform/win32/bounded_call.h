@@ -4,8 +4,8 @@
 // The program runs on one thread. A few calls offer no timeout of their own and can hold that thread
 // for as long as a driver, a resolver or a service takes: opening a port whose driver never answers,
 // gethostbyname without a reachable resolver, asking a drive that does not answer, a WMI service that
-// is slow to run a query. Such a call runs on a helper thread of its own, and the caller waits for it
-// for a bounded time. When the time is up the caller goes on with the call's failure answer and
+// is slow to run a query. Such a call runs on a helper thread, kept from one call to the next, and the
+// caller waits for it for a bounded time. When the time is up the caller goes on with the call's failure answer and
 // abandons the helper: it is never ended from outside (that could leave a lock of the system's held),
 // it finishes the call whenever the system lets it and then disposes of what the call returned.
 //
@@ -18,8 +18,6 @@
 #include <memory>
 #include <optional>
 #include <utility>
-
-#include "platform/win32/imports.h"
 
 namespace orvane::win32 {
 
@@ -34,40 +32,86 @@ struct BoundedAnswer {
 
 namespace detail {
 
-// The record the helper and the caller share: the call, its answer and the event that says it ended.
-template <typename Result, typename Call>
-struct BoundedRecord {
-    explicit BoundedRecord(Call c) : call(std::move(c)) {}
-    ~BoundedRecord() {
-        if (done) CloseHandle(done);
-    }
-    BoundedRecord(const BoundedRecord&) = delete;
-    BoundedRecord& operator=(const BoundedRecord&) = delete;
-    Call call;
-    std::optional<Result> result;
-    HANDLE done = nullptr;
-    // Keeps the record alive for the helper while it runs, however long the caller waits.
-    std::shared_ptr<BoundedRecord> self;
+// One call handed to a helper. Its state says whether the caller still waits for it: whoever changes
+// it from Running first decides, the helper when it finished, the caller when it gave up.
+struct BoundedTask {
+    enum : LONG { kRunning, kFinished, kAbandoned };
+    virtual ~BoundedTask() = default;
+    virtual void Run() = 0;  // makes the call and stores its answer
+    LONG state = kRunning;
 };
 
 template <typename Result, typename Call>
-DWORD WINAPI RunBoundedRecord(void* parameter) {
-    auto* record = static_cast<BoundedRecord<Result, Call>*>(parameter);
-    // Take over the helper's reference: when the caller has given up, this is the last one, and the
-    // call's answer (an open handle, for one) is disposed of here.
-    std::shared_ptr<BoundedRecord<Result, Call>> keep = std::move(record->self);
-    keep->result.emplace(keep->call());
-    SetEvent(keep->done);
-    return 0;
-}
+struct TypedTask final : BoundedTask {
+    explicit TypedTask(Call c) : call(std::move(c)) {}
+    void Run() override { result.emplace(call()); }
+    Call call;
+    std::optional<Result> result;
+};
 
-// QueueUserWorkItem, looked up at run time (Windows 2000 and later): the system's pool keeps its
-// threads, so a search that makes hundreds of bounded calls does not start hundreds of threads.
-using QueueWorkItemEntry = BOOL(WINAPI*)(LPTHREAD_START_ROUTINE, PVOID, ULONG);
-inline QueueWorkItemEntry QueueWorkItem() {
-    static const auto entry = ImportLoaded<QueueWorkItemEntry>("kernel32.dll", "QueueUserWorkItem");
-    return entry;
-}
+// A helper thread that runs bounded calls one after another. Between calls it waits, kept ready for
+// the next, so that a search that makes hundreds of bounded calls starts one thread, not hundreds.
+// One whose caller gave up finishes that call, disposes of its answer and ends; the next call gets a
+// new helper.
+class BoundedHelper {
+public:
+    // The helper kept ready, or a new one; null when no thread can be started.
+    static BoundedHelper* Take() {
+        if (auto* kept = static_cast<BoundedHelper*>(InterlockedExchangePointer(&ready_, nullptr))) return kept;
+        auto* helper = new BoundedHelper;
+        if (helper->wake_ && helper->done_) {
+            if (HANDLE thread = CreateThread(nullptr, 0, &BoundedHelper::Main, helper, 0, nullptr)) {
+                CloseHandle(thread);
+                return helper;
+            }
+        }
+        delete helper;
+        return nullptr;
+    }
+
+    void Start(std::shared_ptr<BoundedTask> task) {
+        task_ = std::move(task);
+        SetEvent(wake_);
+    }
+    bool WaitDone(DWORD waitMs) { return WaitForSingleObject(done_, waitMs) == WAIT_OBJECT_0; }
+    // After a call that finished: the helper waits for the next one, unless another is kept already.
+    void GiveBack() {
+        if (InterlockedCompareExchangePointer(&ready_, this, nullptr) != nullptr) Start(nullptr);
+    }
+
+private:
+    BoundedHelper() = default;
+    ~BoundedHelper() {
+        if (wake_) CloseHandle(wake_);
+        if (done_) CloseHandle(done_);
+    }
+
+    static DWORD WINAPI Main(void* parameter) {
+        auto* helper = static_cast<BoundedHelper*>(parameter);
+        for (;;) {
+            WaitForSingleObject(helper->wake_, INFINITE);
+            // The caller stored the task before it set the event; the next one is stored only after
+            // this one's end was signalled.
+            std::shared_ptr<BoundedTask> task = std::move(helper->task_);
+            if (!task) break;
+            task->Run();
+            const bool awaited = InterlockedCompareExchange(&task->state, BoundedTask::kFinished,
+                                                            BoundedTask::kRunning) == BoundedTask::kRunning;
+            // When the caller has given up this is the last reference, and the call's answer (an open
+            // handle, for one) is disposed of here.
+            task.reset();
+            if (!awaited) break;
+            SetEvent(helper->done_);
+        }
+        delete helper;
+        return 0;
+    }
+
+    HANDLE wake_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    HANDLE done_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    std::shared_ptr<BoundedTask> task_;
+    static inline void* volatile ready_ = nullptr;
+};
 
 }  // namespace detail
 
@@ -75,27 +119,23 @@ inline QueueWorkItemEntry QueueWorkItem() {
 // call runs here, unbounded, as it did before the limit existed.
 template <typename Result, typename Call>
 BoundedAnswer<Result> CallWithin(DWORD waitMs, Call call) {
-    using Record = detail::BoundedRecord<Result, Call>;
-    auto record = std::make_shared<Record>(std::move(call));
-    record->done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    bool started = false;
-    if (record->done) {
-        record->self = record;
-        constexpr ULONG kLongFunction = 0x10;  // WT_EXECUTELONGFUNCTION: the pool may add a thread
-        if (const auto queue = detail::QueueWorkItem()) {
-            started = queue(&detail::RunBoundedRecord<Result, Call>, record.get(), kLongFunction) != FALSE;
-        } else if (HANDLE thread =
-                       CreateThread(nullptr, 0, &detail::RunBoundedRecord<Result, Call>, record.get(), 0, nullptr)) {
-            CloseHandle(thread);
-            started = true;
+    using Task = detail::TypedTask<Result, Call>;
+    detail::BoundedHelper* helper = detail::BoundedHelper::Take();
+    if (!helper) return {BoundedOutcome::Finished, call()};
+    auto task = std::make_shared<Task>(std::move(call));
+    helper->Start(task);
+    if (!helper->WaitDone(waitMs)) {
+        if (InterlockedCompareExchange(&task->state, detail::BoundedTask::kAbandoned, detail::BoundedTask::kRunning) ==
+            detail::BoundedTask::kRunning) {
+            return {BoundedOutcome::TimedOut, std::nullopt};
         }
-        if (!started) record->self.reset();
+        // It finished as the wait ended: its signal follows at once.
+        helper->WaitDone(INFINITE);
     }
-    if (!started) return {BoundedOutcome::Finished, record->call()};
-    if (WaitForSingleObject(record->done, waitMs) != WAIT_OBJECT_0) return {BoundedOutcome::TimedOut, std::nullopt};
-    // The event is set after the answer is stored, and setting it orders the helper's writes before
-    // the wait's return.
-    return {BoundedOutcome::Finished, std::move(record->result)};
+    // The helper stores the answer before it signals, and signalling orders its writes before the
+    // wait's return.
+    helper->GiveBack();
+    return {BoundedOutcome::Finished, std::move(task->result)};
 }
 
 }  // namespace orvane::win32

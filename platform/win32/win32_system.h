@@ -77,6 +77,7 @@ public:
     bool SidsEqual(const platform::SidBytes& a, const platform::SidBytes& b) override;
 
     // win32_wmi.cpp
+    void PrepareQueries(const std::vector<platform::WmiNamespace>& namespaces) override;
     std::optional<std::vector<platform::WmiValue>> QueryProperty(const std::string& server,
                                                                  const std::string& nameSpace, const std::string& query,
                                                                  const std::string& property) override;

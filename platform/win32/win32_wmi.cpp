@@ -4,7 +4,13 @@
 #include <oleauto.h>
 #include <wbemdisp.h>
 
-#include "platform/win32/bounded_call.h"
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_system.h"
@@ -48,24 +54,21 @@ platform::WmiValue PropertyOf(IDispatch* element, const std::wstring& property) 
 
 using Values = std::vector<platform::WmiValue>;
 
-// The whole query on the calling thread: every COM object is made and released here.
-std::optional<Values> RunQuery(const std::string& server, const std::string& nameSpace, const std::string& query,
-                               const std::string& property) {
-    ComPtr<ISWbemLocator> locator;
-    if (FAILED(CoCreateInstance(kClsidSWbemLocator, nullptr, CLSCTX_INPROC_SERVER, kIidISWbemLocator,
-                                locator.PutVoid())) ||
-        !locator) {
-        return std::nullopt;
-    }
+// A connection to one server's namespace, made with the locator.
+ComPtr<ISWbemServices> Connect(ISWbemLocator* locator, const std::string& server, const std::string& nameSpace) {
     UniqueBstr serverName(Widen(server).c_str());
     UniqueBstr namespaceName(Widen(nameSpace).c_str());
     UniqueBstr empty(L"");
     ComPtr<ISWbemServices> services;
     if (FAILED(locator->ConnectServer(serverName.Get(), namespaceName.Get(), empty.Get(), empty.Get(), empty.Get(),
-                                      empty.Get(), 0, nullptr, services.Put())) ||
-        !services) {
-        return std::nullopt;
+                                      empty.Get(), 0, nullptr, services.Put()))) {
+        services.Reset();
     }
+    return services;
+}
+
+// The query over a connection: the property of every instance, in enumeration order.
+std::optional<Values> RunQuery(ISWbemServices* services, const std::string& query, const std::string& property) {
     UniqueBstr queryText(Widen(query).c_str());
     UniqueBstr language(L"WQL");
     ComPtr<ISWbemObjectSet> objects;
@@ -92,33 +95,165 @@ std::optional<Values> RunQuery(const std::string& server, const std::string& nam
     return values;
 }
 
-// Helpers whose query has not ended yet: one that outlived its wait means the service is stuck, and
-// a new query would only wait the same time again. The helpers' only shared state.
-LONG queriesRunning = 0;
+// The scripting objects a thread keeps between queries: the locator and one connection per server and
+// namespace. Only the thread that made them uses them.
+class Session {
+public:
+    // Connects to the namespace unless a connection is kept already.
+    void Prepare(const std::string& server, const std::string& nameSpace) {
+        if (!MakeLocator()) return;
+        const std::string key = Key(server, nameSpace);
+        if (connections_.count(key) != 0) return;
+        if (ComPtr<ISWbemServices> services = Connect(locator_.Get(), server, nameSpace)) {
+            connections_.emplace(key, std::move(services));
+        }
+    }
+
+    std::optional<Values> Query(const std::string& server, const std::string& nameSpace, const std::string& query,
+                                const std::string& property) {
+        if (!MakeLocator()) return std::nullopt;
+        const std::string key = Key(server, nameSpace);
+        auto kept = connections_.find(key);
+        if (kept != connections_.end()) {
+            if (auto values = RunQuery(kept->second.Get(), query, property)) return values;
+            // A kept connection can go stale (the service restarted): the query gets one fresh one.
+            connections_.erase(kept);
+        }
+        ComPtr<ISWbemServices> services = Connect(locator_.Get(), server, nameSpace);
+        if (!services) return std::nullopt;
+        auto values = RunQuery(services.Get(), query, property);
+        connections_.emplace(key, std::move(services));
+        return values;
+    }
+
+private:
+    static std::string Key(const std::string& server, const std::string& nameSpace) {
+        return server + '\n' + nameSpace;
+    }
+    bool MakeLocator() {
+        if (locator_) return true;
+        if (FAILED(CoCreateInstance(kClsidSWbemLocator, nullptr, CLSCTX_INPROC_SERVER, kIidISWbemLocator,
+                                    locator_.PutVoid()))) {
+            locator_.Reset();
+        }
+        return static_cast<bool>(locator_);
+    }
+
+    ComPtr<ISWbemLocator> locator_;
+    std::map<std::string, ComPtr<ISWbemServices>> connections_;
+};
+
+// The helper thread the queries run on, made at the first query and kept for the run with its own
+// COM apartment and its session: opening the apartment, loading the scripting objects and connecting
+// cost more than a query does. It runs one query at a time; the caller waits for each within the
+// bound, and a query that outlived its wait keeps the helper until it ends.
+class QueryHelper {
+public:
+    struct Job {
+        Job(std::string s, std::string n, std::string q, std::string p)
+            : server(std::move(s)), nameSpace(std::move(n)), query(std::move(q)), property(std::move(p)) {}
+        std::string server, nameSpace, query, property;
+        std::optional<Values> result;
+        UniqueHandle done{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+    };
+
+    // The helper of the run, made at the first call, which names the namespaces it connects to before
+    // its first query; null when no thread could be made.
+    static QueryHelper* Instance(const std::vector<platform::WmiNamespace>& prepare) {
+        static QueryHelper* const helper = [&prepare] {
+            auto* made = new QueryHelper;  // kept until the process ends, like its thread
+            made->prepare_ = prepare;
+            if (made->Start()) return made;
+            delete made;
+            return static_cast<QueryHelper*>(nullptr);
+        }();
+        return helper;
+    }
+
+    // The query's answer; nullopt when it did not end within waitMs, and at once while an earlier
+    // query that outlived its wait is still running (the service is stuck).
+    std::optional<Values> Run(const std::string& server, const std::string& nameSpace, const std::string& query,
+                              const std::string& property, DWORD waitMs) {
+        if (InterlockedCompareExchange(&busy_, 1, 0) != 0) return std::nullopt;
+        auto shared = std::make_shared<Job>(server, nameSpace, query, property);
+        if (!shared->done.Valid()) {
+            InterlockedExchange(&busy_, 0);
+            return std::nullopt;
+        }
+        next_ = shared;
+        SetEvent(wake_.Get());
+        if (WaitForSingleObject(shared->done.Get(), waitMs) != WAIT_OBJECT_0) return std::nullopt;
+        // The event is set after the answer is stored, and setting it orders the helper's writes
+        // before the wait's return.
+        return std::move(shared->result);
+    }
+
+private:
+    bool Start() {
+        wake_ = UniqueHandle(CreateEventA(nullptr, FALSE, FALSE, nullptr));
+        if (!wake_.Valid()) return false;
+        HANDLE thread = CreateThread(nullptr, 0, &QueryHelper::Main, this, 0, nullptr);
+        if (!thread) return false;
+        CloseHandle(thread);
+        return true;
+    }
+
+    static DWORD WINAPI Main(void* parameter) {
+        auto* helper = static_cast<QueryHelper*>(parameter);
+        const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED));
+        Session session;
+        // A query handed over meanwhile waits for this within its bound.
+        try {
+            if (com) {
+                for (const platform::WmiNamespace& target : helper->prepare_) session.Prepare(target.server, target.nameSpace);
+            }
+        } catch (...) {
+            // Out of memory: the queries connect for themselves.
+        }
+        for (;;) {
+            WaitForSingleObject(helper->wake_.Get(), INFINITE);
+            // The caller stored the job before it set the event and waits until the helper is free
+            // again before it stores the next one.
+            std::shared_ptr<Job> job = std::move(helper->next_);
+            if (!job) continue;
+            try {
+                if (com) job->result = session.Query(job->server, job->nameSpace, job->query, job->property);
+            } catch (...) {
+                // Out of memory: the query failed, and the helper goes on.
+                job->result.reset();
+            }
+            // Free before the caller wakes, so that its next query finds the helper free.
+            InterlockedExchange(&helper->busy_, 0);
+            SetEvent(job->done.Get());
+            job.reset();  // a caller that gave up no longer holds it: the answer is disposed of here
+        }
+    }
+
+    std::vector<platform::WmiNamespace> prepare_;
+    UniqueHandle wake_;
+    std::shared_ptr<Job> next_;
+    LONG busy_ = 0;  // a job is with the helper, from the caller's hand-over to the helper's end
+};
 
 }  // namespace
+
+void Win32System::PrepareQueries(const std::vector<platform::WmiNamespace>& namespaces) {
+    QueryHelper::Instance(namespaces);
+}
 
 std::optional<std::vector<platform::WmiValue>> Win32System::QueryProperty(const std::string& server,
                                                                           const std::string& nameSpace,
                                                                           const std::string& query,
                                                                           const std::string& property) {
     // A slow or hung WMI service holds the connection, the query and the enumeration for as long as it
-    // takes; the scripting objects offer no limit on any of them. The whole query runs on a helper with
-    // its own COM apartment and hands back only texts, so no COM object crosses threads.
-    if (InterlockedCompareExchange(&queriesRunning, 0, 0) != 0) return std::nullopt;
-    InterlockedIncrement(&queriesRunning);
-    auto answer = CallWithin<std::optional<Values>>(platform::kWmiQueryWaitMs, [=] {
-        std::optional<Values> values;
-        const HRESULT initialised = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-        if (SUCCEEDED(initialised)) {
-            values = RunQuery(server, nameSpace, query, property);
-            CoUninitialize();
-        }
-        InterlockedDecrement(&queriesRunning);
-        return values;
-    });
-    if (answer.outcome == BoundedOutcome::TimedOut || !answer.result) return std::nullopt;
-    return std::move(*answer.result);
+    // takes; the scripting objects offer no limit on any of them. The query runs on the helper, which
+    // hands back only texts, so no COM object crosses threads.
+    if (QueryHelper* helper = QueryHelper::Instance({})) {
+        return helper->Run(server, nameSpace, query, property, platform::kWmiQueryWaitMs);
+    }
+    // Without a helper the query runs here, unbounded, in this thread's own apartment.
+    Session session;
+    return session.Query(server, nameSpace, query, property);
 }
 
 }  // namespace orvane::win32
