@@ -388,6 +388,11 @@ constexpr TodaysProcessorRow kTodaysRows[] = {
     {1, 6, 0xC5, 0xC6, nullptr,            "Arrow Lake"                               },
     {1, 6, 0xB5, 0xB5, nullptr,            "Arrow Lake"                               },
     {1, 6, 0xBD, 0xBD, nullptr,            "Lunar Lake"                               },
+    // Released since, from Linux arch/x86/include/asm/intel-family.h (INTEL_PANTHERLAKE_L,
+    // INTEL_WILDCATLAKE_L, INTEL_BARTLETTLAKE):
+    {1, 6, 0xCC, 0xCC, nullptr,            "Panther Lake"                             },
+    {1, 6, 0xD5, 0xD5, nullptr,            "Wildcat Lake"                             },
+    {1, 6, 0xD7, 0xD7, nullptr,            "Bartlett Lake"                            },
     {1, 6, 0x8F, 0x8F, "Xeon",             "Sapphire Rapids"                          },
     {1, 6, 0xCF, 0xCF, "Xeon",             "Emerald Rapids"                           },
     {1, 6, 0xAD, 0xAE, "Xeon",             "Granite Rapids"                           },
@@ -413,6 +418,13 @@ constexpr TodaysProcessorRow kTodaysRows[] = {
     {1, 6, 0x9C, 0x9C, nullptr,            "Jasper Lake (Tremont)"                    },
     {1, 6, 0xAF, 0xAF, "Xeon",             "Sierra Forest (Crestmont)"                },
     {1, 6, 0xB6, 0xB6, nullptr,            "Grand Ridge (Crestmont)"                  },
+    // Released since, from intel-family.h (INTEL_ATOM_DARKMONT_X):
+    {1, 6, 0xDD, 0xDD, "Xeon",             "Clearwater Forest (Darkmont)"             },
+    // Intel families 18 and 19 (base family 15 with extended family 3 and 4), from intel-family.h
+    // (INTEL_NOVALAKE, INTEL_NOVALAKE_L, INTEL_DIAMONDRAPIDS_X):
+    {1, 0x12, 0x01, 0x01, nullptr,         "Nova Lake"                                },
+    {1, 0x12, 0x03, 0x03, nullptr,         "Nova Lake"                                },
+    {1, 0x13, 0x01, 0x01, "Xeon",          "Diamond Rapids"                           },
 
     // AMD family 15 (K8), from the AMD Revision Guide for AMD Athlon 64 and AMD Opteron Processors
     // (publication 25759) and the BIOS and Kernel Developer's Guide for family 0Fh (26094), which
@@ -517,6 +529,11 @@ constexpr TodaysProcessorRow kTodaysRows[] = {
     {2, 0x1A, 0x00, 0x2F, nullptr,         "Zen 5"                                    },
     {2, 0x1A, 0x40, 0x4F, nullptr,         "Zen 5"                                    },
     {2, 0x1A, 0x60, 0x7F, nullptr,         "Zen 5"                                    },
+    // Zen 6, family 1Ah: the model ranges Linux gives it (arch/x86/kernel/cpu/amd.c, bsp_init_amd,
+    // X86_FEATURE_ZEN6).
+    {2, 0x1A, 0x50, 0x5F, nullptr,         "Zen 6"                                    },
+    {2, 0x1A, 0x90, 0xAF, nullptr,         "Zen 6"                                    },
+    {2, 0x1A, 0xC0, 0xCF, nullptr,         "Zen 6"                                    },
 };
 // clang-format on
 
@@ -696,6 +713,13 @@ std::string ModelText(const CPUSignature& signature) {
 }
 
 std::string CPUIdText(const CPUSignature& signature) {
+    if (signature.HasExtendedFields()) {
+        // Leaf 1's EAX as the processor reports it, without the reserved bits 14-15 and 28-31.
+        const auto field = [](int value, int shift) { return static_cast<unsigned>(value) << shift; };
+        return Format("%X", field(signature.extendedFamily, 20) | field(signature.extendedModel, 16) |
+                                field(signature.type, 12) | field(signature.family, 8) | field(signature.model, 4) |
+                                field(signature.stepping, 0));
+    }
     return Format("%X%X%X%X", 0u, static_cast<unsigned>(signature.family), static_cast<unsigned>(signature.model),
                   static_cast<unsigned>(signature.stepping));
 }

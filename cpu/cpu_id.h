@@ -91,9 +91,10 @@ std::string ProductLineFromBrand(int vendor, std::string_view brand);
 // "Model ID: Family 6  Model 8  Stepping 3"; with the display family and model when the extended
 // fields are set ("Model ID: Family 26  Model 2  Stepping 1").
 std::string ModelText(const CPUSignature& signature);
-// "0683": 0, family, model and stepping as upper-case hexadecimal digits.
+// "0683": 0, family, model and stepping as upper-case hexadecimal digits; where the extended fields
+// are set, the whole signature without leading zeros ("90672", "A20F12").
 std::string CPUIdText(const CPUSignature& signature);
-// "2 x Pentium 4": the processor count and the name without surrounding blanks.
+// "2 x Pentium 4": the count of processor packages and the name without surrounding blanks.
 std::string ChipText(unsigned processors, std::string_view name);
 std::string BusSpeedText(int busSpeed);       // "66 MHz"
 std::string TransistorText(int transistors);  // "7500000"

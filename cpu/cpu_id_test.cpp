@@ -177,6 +177,18 @@ const NamingCase kNamingCases[] = {
     {"K8 model without a die",  2, 0x00070FC2,   0,    0, false, "AMD Athlon(tm) Processor TF-20",            "Athlon",         "K8 revision G (65 nm)",     0, 0},
     {"Turin",                   2, 0x00B00F21,   0,    0, false, "AMD EPYC 9555 64-Core Processor",           "EPYC",           "Turin (Zen 5)",             0, 0},
     {"Zen 5 model outside ranges", 2, 0x00B30F00, 0,   0, false, "AMD Engineering Sample",                    "AMD Engineering Sample", "",                  0, 0},
+    // Released after the table was first written.
+    {"Panther Lake",            1, 0x000C06C3,   0,    0, false, "Intel(R) Core(TM) Ultra X7 358H",           "Core Ultra",     "Panther Lake",              0, 0},
+    {"Wildcat Lake",            1, 0x000D0650,   0,    0, false, "Intel(R) Core(TM) 5 Processor 320",         "Core 5",         "Wildcat Lake",              0, 0},
+    {"Bartlett Lake",           1, 0x000D0671,   0,    0, false, "Intel(R) Core(TM) 7 253PE",                 "Core 7",         "Bartlett Lake",             0, 0},
+    {"Clearwater Forest",       1, 0x000D06D0,   0,    0, false, "Intel(R) Xeon(R) 6+ Processor",             "Xeon",           "Clearwater Forest (Darkmont)", 0, 0},
+    {"Nova Lake",               1, 0x00300F10,   0,    0, false, "Intel(R) Core(TM) Ultra 9 Processor",       "Core Ultra",     "Nova Lake",                 0, 0},
+    {"Nova Lake mobile",        1, 0x00300F31,   0,    0, false, "Intel(R) Core(TM) Ultra 7 Processor",       "Core Ultra",     "Nova Lake",                 0, 0},
+    {"Diamond Rapids",          1, 0x00400F11,   0,    0, false, "Genuine Intel(R) 0000",                     "Xeon",           "Diamond Rapids",            0, 0},
+    {"Zen 6 from 50h",          2, 0x00B50F00,   0,    0, false, "AMD Eng Sample: 100-000001234-01",          "AMD Eng Sample: 100-000001234-01", "Zen 6",   0, 0},
+    {"Zen 6 up to AFh",         2, 0x00BA0F10,   0,    0, false, "AMD Ryzen 9 Processor",                     "Ryzen 9",        "Zen 6",                     0, 0},
+    {"Zen 6 from C0h",          2, 0x00BC0F00,   0,    0, false, "AMD EPYC Processor",                        "EPYC",           "Zen 6",                     0, 0},
+    {"family 1Ah past Zen 6",   2, 0x00BD0F00,   0,    0, false, "AMD Eng Sample",                            "AMD Eng Sample", "",                          0, 0},
     {"Intel family 19",         1, 0x00400F00,   0,    0, false, "Intel(R) Xeon(R) 6 Next",                   "Intel(R) Xeon(R) 6 Next", "",                 0, 0},
     {"Zhaoxin",                 4, 0x000307B2,   0,    0, false, "ZHAOXIN KaiXian KX-6000G/4@2.6GHz",         "ZHAOXIN KaiXian KX-6000G/4@2.6GHz", "",       0, 0},
     // Neither table knows the vendor.
@@ -224,11 +236,17 @@ TEST(SignatureTexts, ModelAndCPUIdTexts) {
     const Case cases[] = {
         {0x00000683, "Model ID: Family 6  Model 8  Stepping 3",     "0683"},
         {0x00000F29, "Model ID: Family 15  Model 2  Stepping 9",    "0F29"},
-        {0x00B00F21, "Model ID: Family 26  Model 2  Stepping 1",    "0F21"},  // Zen 5
-        {0x000906A4, "Model ID: Family 6  Model 154  Stepping 4",   "06A4"},  // Alder Lake
-        {0x00020FC2, "Model ID: Family 15  Model 44  Stepping 2",   "0FC2"},  // K8 Venice
-        {0x000307B2, "Model ID: Family 7  Model 11  Stepping 2",    "07B2"},  // no extended model for family 7
-        {0x00001632, "Model ID: Family 6  Model 3  Stepping 2",     "0632"},  // the type is not shown
+        // With extended fields the whole signature shows, as the processor reports it.
+        {0x00B00F21, "Model ID: Family 26  Model 2  Stepping 1",    "B00F21"},  // Zen 5
+        {0x00A20F12, "Model ID: Family 25  Model 33  Stepping 2",   "A20F12"},  // Zen 3
+        {0x00A60F12, "Model ID: Family 25  Model 97  Stepping 2",   "A60F12"},  // Zen 4
+        {0x00090672, "Model ID: Family 6  Model 151  Stepping 2",   "90672"},   // Alder Lake
+        {0x000906A4, "Model ID: Family 6  Model 154  Stepping 4",   "906A4"},   // Alder Lake
+        {0x00020FC2, "Model ID: Family 15  Model 44  Stepping 2",   "20FC2"},   // K8 Venice
+        {0x000307B2, "Model ID: Family 7  Model 11  Stepping 2",    "307B2"},   // no extended model for family 7
+        {0xF0A2CF12, "Model ID: Family 25  Model 33  Stepping 2",   "A20F12"},  // reserved bits left out
+        {0x00001632, "Model ID: Family 6  Model 3  Stepping 2",     "0632"},    // the type is not shown
+        {0xF000C683, "Model ID: Family 6  Model 8  Stepping 3",     "0683"},
     };
     // clang-format on
     for (const Case& c : cases) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/text.h"
+#include "cpu/processor_count.h"
 
 namespace orvane {
 
@@ -44,10 +45,15 @@ double AsDouble(std::uint64_t value) {
 
 }  // namespace
 
-double CyclesToMHz(std::uint64_t before, std::uint64_t after) {
+double CyclesToMHz(std::uint64_t before, std::uint64_t after, double microseconds) {
     const std::uint32_t cycles = static_cast<std::uint32_t>(after) - static_cast<std::uint32_t>(before);
-    // The 500 ms are taken as exact.
-    return cycles / 500000.0;
+    return cycles / microseconds;
+}
+
+std::optional<double> ElapsedMicroseconds(std::optional<std::uint64_t> before, std::optional<std::uint64_t> after,
+                                          std::optional<std::uint64_t> frequency) {
+    if (!before || !after || !frequency || *frequency == 0 || *after <= *before) return std::nullopt;
+    return static_cast<double>(*after - *before) * 1e6 / static_cast<double>(*frequency);
 }
 
 std::string FormatCPUSpeed(double megahertz) {
@@ -56,10 +62,17 @@ std::string FormatCPUSpeed(double megahertz) {
 
 double MeasureCPUSpeed(System& sys) {
     PriorityScope priority(sys);
+    // The sleep lasts as long as the system's timer lets it (500 to 516 ms on Windows 10 and 11): the
+    // performance counter, read right beside the cycle counter, says how long it was.
+    const std::optional<std::uint64_t> frequency = sys.PerformanceFrequency();
+    const std::optional<std::uint64_t> start = sys.PerformanceCounter();
     const std::uint64_t before = sys.ReadTsc();
-    sys.SleepFor(500);
+    sys.SleepFor(kSpeedSleepMilliseconds);
     const std::uint64_t after = sys.ReadTsc();
-    return CyclesToMHz(before, after);
+    const std::optional<std::uint64_t> end = sys.PerformanceCounter();
+    // Without a counter the sleep is taken as exact.
+    return CyclesToMHz(before, after,
+                       ElapsedMicroseconds(start, end, frequency).value_or(kSpeedSleepMilliseconds * 1000.0));
 }
 
 std::string GetCPUSpeed(System& sys) {
@@ -103,7 +116,8 @@ std::optional<double> SampleCPUUsage(System& sys, CPUUsageSampler& sampler) {
     if (sys.QuerySystemInformation(sampler.queryEntry, kSystemPerformanceInformation, performance) != 0) {
         return std::nullopt;
     }
-    const unsigned processors = basic[layout.processorsOffset];
+    // The idle time is that of every processor; the basic record counts only this process's group.
+    const unsigned processors = ActiveProcessorsOfAllGroups(sys).value_or(basic[layout.processorsOffset]);
     const std::uint64_t systemTime = ReadLe64(timeOfDay, 8);
     const std::uint64_t idleTime = ReadLe64(performance, 0);
 

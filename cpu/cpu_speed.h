@@ -17,7 +17,8 @@
 
 namespace orvane {
 
-// Counted at real-time process and time-critical thread priority; both are put back afterwards.
+// Counted at real-time process and time-critical thread priority (both are put back afterwards) across
+// a half-second sleep, timed with the performance counter.
 double MeasureCPUSpeed(System& sys);
 // The "CPU Speed" row, for example "2793.4 MHz"; the empty text on any failure.
 std::string GetCPUSpeed(System& sys);
@@ -40,9 +41,15 @@ private:
 // The "CPU Speed" row (GetCPUSpeed), measured through the record.
 std::string GetRecordedCPUSpeed(System& sys, CPUClockRecord& clock);
 
-// The speed for two counter readings taken 500 ms apart: only the low 32 bits count, so a counter
-// that moves 2^32 cycles or more in that time wraps.
-double CyclesToMHz(std::uint64_t before, std::uint64_t after);
+inline constexpr std::uint32_t kSpeedSleepMilliseconds = 500;
+
+// The speed for two counter readings taken the given time apart (500 ms unless measured): only the
+// low 32 bits count, so a counter that moves 2^32 cycles or more in that time wraps.
+double CyclesToMHz(std::uint64_t before, std::uint64_t after, double microseconds = kSpeedSleepMilliseconds * 1000.0);
+// The time between two performance-counter readings; nullopt when a reading or the frequency is
+// missing, or the counter did not move forward.
+std::optional<double> ElapsedMicroseconds(std::optional<std::uint64_t> before, std::optional<std::uint64_t> after,
+                                          std::optional<std::uint64_t> frequency);
 std::string FormatCPUSpeed(double megahertz);
 
 // One user's sampling history; the status bar and the CPU window keep one each.

@@ -36,6 +36,41 @@ TEST(CPUSpeed, CountsLowThirtyTwoBitsOverHalfASecond) {
     }
 }
 
+TEST(CPUSpeed, DividesTheCyclesByTheSleepAsThePerformanceCounterTimedIt) {
+    struct Case {
+        const char* what;
+        std::vector<std::uint64_t> counts;  // the performance counter before and after
+        std::optional<std::uint64_t> frequency;
+        const char* row;
+        const char* digits;
+    };
+    // 1548000000 cycles: 3000 MHz over 516 ms, 3096 MHz if the sleep were taken as 500 ms.
+    const Case cases[] = {
+        {"a sleep of 516 ms", {7000, 7000 + 5160000}, 10000000, "3000.0 MHz", "03000"},
+        {"a sleep of 500.2 ms", {1, 1 + 1500600}, 3000000, "3094.8 MHz", "03094"},
+        {"no counter", {}, 10000000, "3096.0 MHz", "03096"},
+        {"no frequency", {7000, 7000 + 5160000}, std::nullopt, "3096.0 MHz", "03096"},
+        {"a frequency of 0", {7000, 7000 + 5160000}, 0, "3096.0 MHz", "03096"},
+        {"a counter that stood still", {7000, 7000}, 10000000, "3096.0 MHz", "03096"},
+        {"a counter that went back", {7000, 6000}, 10000000, "3096.0 MHz", "03096"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestMachine summary;
+        summary.tscReadings = {100, 100 + 1548000000ull};
+        summary.performanceCounts = c.counts;
+        summary.performanceFrequency = c.frequency;
+        EXPECT_EQ(GetCPUSpeed(summary), c.row);
+        // One reading before the sleep and one after it.
+        EXPECT_EQ(summary.sleepsAtPerformanceReads, (std::vector<std::size_t>{0, 1}));
+        TestMachine window;
+        window.tscReadings = summary.tscReadings;
+        window.performanceCounts = c.counts;
+        window.performanceFrequency = c.frequency;
+        EXPECT_EQ(SpeedDigits(MeasureCPUSpeed(window)), c.digits);
+    }
+}
+
 TEST(CPUSpeed, CountsAtRealTimePriorityAndPutsThePrioritiesBack) {
     TestMachine machine;
     machine.priorityClass = 0x8000;  // ABOVE_NORMAL_PRIORITY_CLASS
@@ -111,6 +146,37 @@ TEST(SampleCPUUsage, ComparesWithThePreviousSampleAndAddsAHalf) {
         EXPECT_DOUBLE_EQ(*usage, c.usage);
         EXPECT_EQ(UsageGaugePosition(*usage), c.gauge);
         EXPECT_EQ(UsageLabelText(*usage, '.'), c.label);
+    }
+}
+
+TEST(SampleCPUUsage, TheIdleTimeIsSharedByTheProcessorsOfEveryGroup) {
+    struct Case {
+        const char* what;
+        unsigned basicRecordProcessors;  // the process's own group, as the basic record counts it
+        std::vector<unsigned> groups;
+        bool hasGroupRecords;
+        unsigned idleProcessors;  // the processors whose idle time the system sums
+    };
+    const Case cases[] = {
+        {"128 processors in two groups of 64", 64, {64, 64}, true, 128},
+        {"three groups of 40, 40 and 48", 40, {40, 40, 48}, true, 128},
+        {"the 32-bit exe under WOW64 on 48 processors", 32, {48}, true, 48},
+        {"one group", 8, {8}, true, 8},
+        {"no group records (Vista)", 8, {}, false, 8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestMachine machine;
+        machine.processors = c.basicRecordProcessors;
+        machine.groupProcessors = c.groups;
+        machine.hasProcessorRelationsEx = c.hasGroupRecords;
+        CPUUsageSampler sampler;
+        ASSERT_FALSE(Sample(machine, sampler, 130000000000000000ull, 5000000000ull));
+        // A quarter busy over one second: each processor idle for three quarters of it.
+        const std::uint64_t idle = 7500000ull * c.idleProcessors;
+        const auto usage = Sample(machine, sampler, 130000000010000000ull, 5000000000ull + idle);
+        ASSERT_TRUE(usage);
+        EXPECT_DOUBLE_EQ(*usage, 25.5);
     }
 }
 

@@ -1,12 +1,14 @@
 // CPUID registers to the CPU window's texts: whatever a processor (or a hypervisor's made-up CPUID)
 // answers in leaves 0, 1, 2 and 0x80000000 to 0x80000004 goes through the signature, vendor, name
-// tables, brand string and serial number to the texts the window shows.
+// tables, brand string and serial number to the texts the window shows; the processor records that
+// give the chip count and the usage's processor count.
 
 #include <cstddef>
 #include <cstdint>
 
 #include "core/error.h"
 #include "cpu/cpu_id.h"
+#include "cpu/processor_count.h"
 #include "screens/cpu/cpu_model.h"
 #include "fuzz/fuzz_input.h"
 #include "platform/testing/test_machine.h"
@@ -23,6 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // Leaf 1 asked twice for the serial may answer differently the second time.
     if (in.Bool()) machine.cpuidSequences[1] = {machine.cpuidLeaves[1], in.Registers()};
+    // The processor records the chip count and the usage read, as either call could answer them.
+    machine.hasProcessorRelationsEx = in.Bool();
+    machine.processorRelationsExBytes[kRelationProcessorPackage] = in.SizedBytes();
+    machine.processorRelationsExBytes[kRelationGroup] = in.SizedBytes();
+    machine.processorRelationsBytes = in.SizedBytes();
+    (void)ActiveProcessorsOfAllGroups(machine);
 
     try {
         const CPUWindowInfo info = ReadCPUWindowInfo(machine, clockMHz);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace orvane::platform {
 
@@ -56,9 +57,19 @@ public:
     virtual CpuidRegisters Cpuid(std::uint32_t leaf) = 0;
     // dwNumberOfProcessors of GetSystemInfo.
     virtual unsigned ProcessorCount() = 0;
+    // GetLogicalProcessorInformationEx's records for one relationship, as the call writes them; the
+    // function is looked up at run time (Windows 7 on). nullopt where it is missing or fails.
+    virtual std::optional<std::vector<std::uint8_t>> ProcessorRelationsEx(std::uint32_t relationship) = 0;
+    // GetLogicalProcessorInformation's records, looked up at run time (XP SP3, Server 2003 SP1, Vista on);
+    // nullopt where it is missing or fails.
+    virtual std::optional<std::vector<std::uint8_t>> ProcessorRelations() = 0;
     // RDTSC: EDX:EAX.
     virtual std::uint64_t ReadTsc() = 0;
     virtual void SleepFor(std::uint32_t milliseconds) = 0;
+    // QueryPerformanceCounter and QueryPerformanceFrequency (counts a second); nullopt when the call
+    // fails, as where the machine has no such counter.
+    virtual std::optional<std::uint64_t> PerformanceCounter() = 0;
+    virtual std::optional<std::uint64_t> PerformanceFrequency() = 0;
     // GetPriorityClass of the current process; 0 when the call fails.
     virtual std::uint32_t ProcessPriorityClass() = 0;
     virtual bool SetProcessPriorityClass(std::uint32_t priorityClass) = 0;

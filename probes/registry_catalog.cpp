@@ -67,7 +67,7 @@ std::vector<RegistryRead> BuildCatalog() {
         Text(kLM, "SOFTWARE\\Microsoft\\Ras\\Tapi Device\\Unimodem", "Friendly Name", R::Modems, O::FailureText));
 
     // The display window: adapters and 3D accelerators from the device-class tree, the 95/98/ME INFO
-    // keys, the NT video key the device map names, the video BIOS.
+    // keys, the NT adapters' own class keys and the video key the device map names, the video BIOS.
     AddDisplayClassTree(list, "SYSTEM\\CurrentControlSet\\Control\\Class",
                         "SYSTEM\\CurrentControlSet\\Control\\Class\\*",
                         "SYSTEM\\CurrentControlSet\\Control\\Class\\*\\*",
@@ -89,6 +89,18 @@ std::vector<RegistryRead> BuildCatalog() {
     // Binary of at most 4 bytes, or a 32-bit number.
     list.push_back(
         {kLM, false, kVideoKey, "HardwareInformation.MemorySize", K::Number32, 4, R::DisplayWindow, O::AsMissing, ""});
+    list.push_back(
+        {kLM, false, kVideoKey, "HardwareInformation.BiosString", K::RawBytes, 255, R::DisplayWindow, O::AsMissing, ""});
+    // On NT each listed adapter's own class key first, read as its video key is.
+    constexpr const char* kAdapterKey = "SYSTEM\\CurrentControlSet\\Control\\Class\\*\\*";
+    for (const char* name :
+         {"HardwareInformation.DacType", "HardwareInformation.ChipType", "HardwareInformation.BiosString"}) {
+        list.push_back({kLM, false, kAdapterKey, name, K::RawBytes, 255, R::DisplayWindow, O::AsMissing, ""});
+    }
+    list.push_back({kLM, false, kAdapterKey, "HardwareInformation.qwMemorySize", K::Number64, 8, R::DisplayWindow,
+                    O::AsMissing, ""});
+    list.push_back({kLM, false, kAdapterKey, "HardwareInformation.MemorySize", K::Number32, 4, R::DisplayWindow,
+                    O::AsMissing, ""});
     list.push_back({kLM, false, "HARDWARE\\DESCRIPTION\\System", "VideoBiosVersion", K::RawBytes, 151, R::DisplayWindow,
                     O::AsMissing, ""});
     list.push_back(Text(kLM, "HARDWARE\\DESCRIPTION\\System", "VideoBiosDate", R::DisplayWindow, O::Raises));

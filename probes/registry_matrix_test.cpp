@@ -108,6 +108,18 @@ void PlantVideo(TestMachine& m, bool doubledName, bool wideMemory) {
         m.SetBinary(kVideoDriverKey, "HardwareInformation.qwMemorySize", {0, 0, 0, 0, 2, 0, 0, 0});
     }
     m.SetDword(kVideoDriverKey, "HardwareInformation.MemorySize", 268435456);
+    m.SetBinary(kVideoDriverKey, "HardwareInformation.BiosString", Wide("Video BIOS"));
+}
+
+// The second adapter's own class key on NT; the first one's holds nothing, so the video key answers
+// for it.
+void PlantAdapterKey(TestMachine& m, bool wideMemory) {
+    const std::string key = std::string(kClassNt) + "\\{DISPLAY}\\0001";
+    m.SetBinary(key, "HardwareInformation.DacType", Wide("Adapter DAC"));
+    m.SetBinary(key, "HardwareInformation.ChipType", Wide("Adapter Chip"));
+    m.SetBinary(key, "HardwareInformation.BiosString", Wide("Adapter BIOS"));
+    if (wideMemory) m.SetBinary(key, "HardwareInformation.qwMemorySize", {0, 0, 0, 0, 3, 0, 0, 0});
+    m.SetDword(key, "HardwareInformation.MemorySize", 536870912);
 }
 
 void PlantDescription(TestMachine& m) {
@@ -189,6 +201,7 @@ void PlantNt(TestMachine& m) {
     }
     Text(m, kLM, "SOFTWARE\\Microsoft\\Ras\\Tapi Device\\Unimodem", "Friendly Name", "Unimodem 56K");
     PlantClassTree(m, kClassNt);
+    PlantAdapterKey(m, false);
     PlantVideo(m, false, false);
     PlantInventory(m);
 }
@@ -201,6 +214,7 @@ void PlantNtSecondChoices(TestMachine& m) {
     m.RemoveKey(kLM, "SOFTWARE\\Microsoft\\Fax\\Devices");
     m.RemoveKey(kLM, "HARDWARE\\DEVICEMAP\\VIDEO");
     PlantVideo(m, true, true);
+    PlantAdapterKey(m, true);
 }
 
 void PlantNtWithInfoKeys(TestMachine& m) {

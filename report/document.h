@@ -12,7 +12,8 @@ namespace orvane::report {
 class Document {
 public:
     virtual ~Document() = default;
-    // The size the pages are laid out at, in millimetres.
+    // The size the pages are laid out at, in millimetres; an empty size lays them out on the target's
+    // own sheet, unfitted.
     virtual PageSize Page() const { return {}; }
     // The number of pages; measure is a surface of the target, for documents whose length depends on
     // their text.

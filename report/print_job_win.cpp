@@ -70,14 +70,40 @@ struct PrintDialog {
     }
 };
 
-// A device context on the printer the dialog names, with A4 in the orientation asked for in its device mode.
-HDC CreateA4PrinterDc(const PrintDialog& dialog, bool informationOnly, Orientation orientation) {
+// A device context on the printer the dialog names in the orientation asked for, with A4 asked for in
+// its device mode or the paper the device mode holds.
+HDC CreatePrinterDc(const PrintDialog& dialog, bool informationOnly, Orientation orientation, PaperChoice paper) {
     const std::optional<PrinterNames> names = NamesOf(dialog.d.hDevNames);
     if (!names) return nullptr;
     Locked<DEVMODEA> mode(dialog.d.hDevMode);
-    if (mode.Get()) AskForA4(*mode.Get(), *names, orientation);
+    if (mode.Get()) {
+        if (paper == PaperChoice::A4) {
+            AskForA4(*mode.Get(), *names, orientation);
+        } else {
+            mode.Get()->dmOrientation = orientation == Orientation::Landscape ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+            mode.Get()->dmFields |= DM_ORIENTATION;
+        }
+    }
     return informationOnly ? CreateICA(names->driver.c_str(), names->device.c_str(), nullptr, mode.Get())
                            : CreateDCA(names->driver.c_str(), names->device.c_str(), nullptr, mode.Get());
+}
+
+// A device context that owns itself.
+struct OwnedDc {
+    HDC dc;
+    explicit OwnedDc(HDC handle) : dc(handle) {}
+    OwnedDc(const OwnedDc&) = delete;
+    OwnedDc& operator=(const OwnedDc&) = delete;
+    ~OwnedDc() {
+        if (dc) DeleteDC(dc);
+    }
+};
+
+// The document's pages on a printer's context, each laid out as the document wants it on that paper.
+int PageCountOn(const Document& document, HDC printer) {
+    GdiSurface paperMeasure = GdiSurface::ForPrinter(printer);
+    FittedSurface measure(paperMeasure, FitPage(document.Page(), PaperOf(printer)));
+    return document.PageCount(measure);
 }
 
 // The default printer's device mode and names, with no dialog shown; false when there is no printer.
@@ -99,10 +125,9 @@ PageSize PaperOf(HDC printer) {
 PageSize DefaultPrinterPaper() {
     PrintDialog dialog;
     if (!DefaultPrinter(dialog)) return {};
-    const HDC information = CreateA4PrinterDc(dialog, true, Orientation::Portrait);
-    if (!information) return {};
-    const PageSize paper = PaperOf(information);
-    DeleteDC(information);
+    const OwnedDc information(CreatePrinterDc(dialog, true, Orientation::Portrait, PaperChoice::A4));
+    if (!information.dc) return {};
+    const PageSize paper = PaperOf(information.dc);
     return paper.width > 0 && paper.height > 0 ? paper : PageSize{};
 }
 
@@ -135,36 +160,40 @@ void PrinterJob::Finish() {
     if (EndDoc(dc_) <= 0) throw UserError("Printing failed.");
 }
 
-void PrintWithDialog(HWND owner, const Document& document, const char* documentName, Orientation orientation) {
+void PrintWithDialog(HWND owner, const Document& document, const char* documentName, Orientation orientation,
+                     PaperChoice paper) {
     PrintDialog dialog;
     // The dialog opens on the default printer with A4 in the orientation already asked for.
+    int startingPages = 1;
     if (DefaultPrinter(dialog)) {
         if (const auto names = NamesOf(dialog.d.hDevNames)) {
             Locked<DEVMODEA> mode(dialog.d.hDevMode);
             if (mode.Get()) AskForA4(*mode.Get(), *names, orientation);
         }
+        const OwnedDc information(CreatePrinterDc(dialog, true, orientation, PaperChoice::UserChoice));
+        if (information.dc) startingPages = PageCountOn(document, information.dc);
     }
     dialog.d.hwndOwner = owner;
     dialog.d.Flags = PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
     dialog.d.nFromPage = 1;
-    dialog.d.nToPage = 1;
     dialog.d.nMinPage = 1;
-    dialog.d.nMaxPage = 1;
     dialog.d.nCopies = 1;
+    if (startingPages > 1) {
+        // Any range the user names: another printer or paper may give more pages; the range is cut to
+        // the printout's pages once they are counted on the printer chosen.
+        dialog.d.nToPage = static_cast<WORD>(std::min(startingPages, 0xFFFF));
+        dialog.d.nMaxPage = 0xFFFF;
+    } else {
+        // One page: the dialog's range stays off.
+        dialog.d.nToPage = 1;
+        dialog.d.nMaxPage = 1;
+    }
     if (!PrintDlgA(&dialog.d)) return;
-    // Whichever printer was picked, its job asks for A4 in the orientation.
-    struct Dc {
-        HDC dc;
-        ~Dc() {
-            if (dc) DeleteDC(dc);
-        }
-    } printer{CreateA4PrinterDc(dialog, false, orientation)};
+    const OwnedDc printer(CreatePrinterDc(dialog, false, orientation, paper));
     if (!printer.dc) throw UserError("There is no printer to print on.");
     PageRange range;
     if (dialog.d.Flags & PD_PAGENUMS) range = {dialog.d.nFromPage, dialog.d.nToPage};
-    GdiSurface paperMeasure = GdiSurface::ForPrinter(printer.dc);
-    FittedSurface measure(paperMeasure, FitPage(document.Page(), PaperOf(printer.dc)));
-    if (PagesInRange(document.PageCount(measure), range) == 0) return;
+    if (PagesInRange(PageCountOn(document, printer.dc), range) == 0) return;
     PrinterJob job(printer.dc, documentName);
     // The driver makes the copies when it can (nCopies is then 1); otherwise each is a page of its own.
     PrintPages(document, job, std::max<int>(1, dialog.d.nCopies), range);

@@ -1,7 +1,8 @@
 #pragma once
 // Printing a document: the print dialog (printer, copies, page range), then a print job whose pages the
-// document draws through the report surface. The job asks for A4 portrait in its device mode; a printer
-// without A4 prints on its own paper, the page scaled to fit.
+// document draws through the report surface. The dialog opens on A4; a document laid out for A4 asks for
+// it again in the job's device mode, and a printer without A4 prints on its own paper, the page scaled to
+// fit.
 
 #include <windows.h>
 
@@ -46,10 +47,16 @@ PageSize DefaultPrinterPaper();
 
 enum class Orientation { Portrait, Landscape };
 
-// Prints the document on the printer the user picks, on A4 in the orientation given (or the printer's own
-// paper where it has no A4); nothing when the dialog is cancelled or the page range leaves every page
-// out. Failures throw UserError.
+enum class PaperChoice {
+    A4,          // the document is laid out for A4: the job asks for it whatever the dialog showed
+    UserChoice,  // the dialog opens on A4 and the job prints on the paper the user leaves chosen there
+};
+
+// Prints the document on the printer the user picks, in the orientation given, on the paper the choice
+// says (a printer without A4 keeps its own paper); nothing when the dialog is cancelled or the page
+// range leaves every page out. The dialog offers a page range where the document has more than one page
+// on the printer it opens with. Failures throw UserError.
 void PrintWithDialog(HWND owner, const Document& document, const char* documentName,
-                     Orientation orientation = Orientation::Portrait);
+                     Orientation orientation = Orientation::Portrait, PaperChoice paper = PaperChoice::A4);
 
 }  // namespace orvane::report

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "core/text.h"
+#include "cpu/processor_count.h"
 
 namespace orvane::testing {
 
@@ -370,6 +371,73 @@ bool TestMachine::LoadCpuidDump(const std::string& path) {
         }
     }
     return true;
+}
+
+std::optional<std::uint64_t> TestMachine::PerformanceCounter() {
+    sleepsAtPerformanceReads.push_back(sleeps.size());
+    if (performanceCounts.empty()) return std::nullopt;
+    const std::uint64_t reading = performanceCounts[std::min(performanceIndex_, performanceCounts.size() - 1)];
+    ++performanceIndex_;
+    return reading;
+}
+
+namespace {
+
+void PutLe(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint64_t value, std::size_t width) {
+    for (std::size_t i = 0; i < width; ++i) bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> TestMachine::ProcessorRelationsEx(std::uint32_t relationship) {
+    if (!hasProcessorRelationsEx) return std::nullopt;
+    if (const auto bytes = processorRelationsExBytes.find(relationship); bytes != processorRelationsExBytes.end()) {
+        return bytes->second;
+    }
+    const ProcessorRecordLayout layout = ProcessorRecordLayoutFor(sizeof(void*));
+    std::vector<std::uint8_t> records;
+    if (relationship == kRelationProcessorPackage) {
+        // PROCESSOR_RELATIONSHIP with one GROUP_AFFINITY: 24 bytes, then a KAFFINITY and four WORDs.
+        const std::size_t size = layout.exHeaderBytes + 24 + sizeof(void*) + 8;
+        for (unsigned p = 0; p < packages; ++p) {
+            std::vector<std::uint8_t> record(size);
+            PutLe(record, 0, kRelationProcessorPackage, 4);
+            PutLe(record, 4, size, 4);
+            PutLe(record, layout.exHeaderBytes + 22, 1, 2);  // GroupCount
+            records.insert(records.end(), record.begin(), record.end());
+        }
+    } else if (relationship == kRelationGroup) {
+        const std::vector<unsigned> groups =
+            groupProcessors.empty() ? std::vector<unsigned>{processors} : groupProcessors;
+        const std::size_t size = layout.groupInfoOffset + groups.size() * layout.groupInfoBytes;
+        records.assign(size, 0);
+        PutLe(records, 0, kRelationGroup, 4);
+        PutLe(records, 4, size, 4);
+        PutLe(records, layout.activeGroupCountOffset - 2, groups.size(), 2);  // MaximumGroupCount
+        PutLe(records, layout.activeGroupCountOffset, groups.size(), 2);
+        for (std::size_t g = 0; g < groups.size(); ++g) {
+            const std::size_t info = layout.groupInfoOffset + g * layout.groupInfoBytes;
+            records[info] = static_cast<std::uint8_t>(groups[g]);  // MaximumProcessorCount
+            records[info + layout.activeProcessorCountOffset] = static_cast<std::uint8_t>(groups[g]);
+        }
+    }
+    return records;
+}
+
+std::optional<std::vector<std::uint8_t>> TestMachine::ProcessorRelations() {
+    if (!hasProcessorRelations) return std::nullopt;
+    if (processorRelationsBytes) return processorRelationsBytes;
+    // One core record per processor of the group, then the packages, as the call lists them.
+    const ProcessorRecordLayout layout = ProcessorRecordLayoutFor(sizeof(void*));
+    std::vector<std::uint8_t> records;
+    auto add = [&](std::uint32_t relationship) {
+        std::vector<std::uint8_t> record(layout.recordBytes);
+        PutLe(record, layout.relationshipOffset, relationship, 4);
+        records.insert(records.end(), record.begin(), record.end());
+    };
+    for (unsigned p = 0; p < processors; ++p) add(0);  // RelationProcessorCore
+    for (unsigned p = 0; p < packages; ++p) add(kRelationProcessorPackage);
+    return records;
 }
 
 std::uint64_t TestMachine::ReadTsc() {

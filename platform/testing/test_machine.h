@@ -94,6 +94,19 @@ public:
     std::vector<std::uint32_t> cpuidCalls;  // every leaf executed, in order
     std::vector<std::uint64_t> tscReadings;  // answered in turn; the last one repeats
     std::vector<std::uint32_t> sleeps;
+    // QueryPerformanceCounter's readings, answered in turn (the last one repeats); none: the call fails.
+    std::vector<std::uint64_t> performanceCounts;
+    std::optional<std::uint64_t> performanceFrequency;  // none: the call fails
+    std::vector<std::size_t> sleepsAtPerformanceReads;  // how many sleeps had been made at each reading
+    // GetLogicalProcessorInformation(Ex): records built in this process's layout from the packages and
+    // the groups' active processors (none listed: one group of `processors`); a system without the
+    // call answers nothing. The byte answers, where set, stand in for the built records.
+    bool hasProcessorRelationsEx = true;
+    bool hasProcessorRelations = true;
+    unsigned packages = 1;
+    std::vector<unsigned> groupProcessors;
+    std::map<std::uint32_t, std::vector<std::uint8_t>> processorRelationsExBytes;  // by relationship
+    std::optional<std::vector<std::uint8_t>> processorRelationsBytes;
     std::uint32_t priorityClass = 0x20;  // NORMAL_PRIORITY_CLASS
     int threadPriority = 0;
     bool failPriorityQueries = false;
@@ -295,8 +308,12 @@ public:
     void WriteFlags(std::uint64_t value) override { flags = (flags & ~writableFlags) | (value & writableFlags); }
     platform::CpuidRegisters Cpuid(std::uint32_t leaf) override;
     unsigned ProcessorCount() override { return processors; }
+    std::optional<std::vector<std::uint8_t>> ProcessorRelationsEx(std::uint32_t relationship) override;
+    std::optional<std::vector<std::uint8_t>> ProcessorRelations() override;
     std::uint64_t ReadTsc() override;
     void SleepFor(std::uint32_t milliseconds) override { sleeps.push_back(milliseconds); }
+    std::optional<std::uint64_t> PerformanceCounter() override;
+    std::optional<std::uint64_t> PerformanceFrequency() override { return performanceFrequency; }
     std::uint32_t ProcessPriorityClass() override { return failPriorityQueries ? 0 : priorityClass; }
     bool SetProcessPriorityClass(std::uint32_t value) override;
     std::optional<int> ThreadPriority() override;
@@ -362,6 +379,7 @@ public:
 private:
     static std::string ToUpperPath(const std::string& path);
     std::size_t tscIndex_ = 0;
+    std::size_t performanceIndex_ = 0;
     std::map<std::uint32_t, std::size_t> cpuidSequenceIndex_;
     Node* Find(Hive hive, std::string_view path, bool create);
     std::unique_ptr<platform::RegistryKey> OpenIn(Hive hive, std::string_view path, bool view32,

@@ -36,8 +36,12 @@ public:
     void WriteFlags(std::uint64_t flags) override;
     platform::CpuidRegisters Cpuid(std::uint32_t leaf) override;
     unsigned ProcessorCount() override;
+    std::optional<std::vector<std::uint8_t>> ProcessorRelationsEx(std::uint32_t relationship) override;
+    std::optional<std::vector<std::uint8_t>> ProcessorRelations() override;
     std::uint64_t ReadTsc() override;
     void SleepFor(std::uint32_t milliseconds) override;
+    std::optional<std::uint64_t> PerformanceCounter() override;
+    std::optional<std::uint64_t> PerformanceFrequency() override;
     std::uint32_t ProcessPriorityClass() override;
     bool SetProcessPriorityClass(std::uint32_t priorityClass) override;
     std::optional<int> ThreadPriority() override;

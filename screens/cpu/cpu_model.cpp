@@ -1,6 +1,7 @@
 #include "screens/cpu/cpu_model.h"
 
 #include "core/error.h"
+#include "cpu/processor_count.h"
 #include "probes/hardware_probes.h"
 
 namespace orvane {
@@ -10,7 +11,8 @@ CPUWindowInfo ReadCPUWindowInfo(System& sys, int clockMHz) {
     if (!HasCPUID(sys)) throw UserError("This processor does not support the CPUID instruction.");
 
     CPUWindowInfo info;
-    const unsigned processors = sys.ProcessorCount();
+    // Chips in their sockets, not the logical processors the system schedules on.
+    const unsigned processors = CountProcessorPackages(sys);
     const CPUSignature signature = DecodeSignature(sys.Cpuid(1));
     const CPUVendor vendor = IdentifyCPUVendor(sys.Cpuid(0));
     TCPUFeatures features;

@@ -23,7 +23,11 @@ void MakeCoppermine(TestMachine& machine) {
 TEST(ReadCPUWindowInfo, FillsEveryRowOfACoppermine) {
     TestMachine machine;
     MakeCoppermine(machine);
+    // A dual Pentium III under Windows 2000, which has no processor records: the designed count.
     machine.processors = 2;
+    machine.packages = 0;
+    machine.hasProcessorRelationsEx = false;
+    machine.hasProcessorRelations = false;
     const CPUWindowInfo info = ReadCPUWindowInfo(machine, 400);
     EXPECT_EQ(info.brand, "");
     EXPECT_EQ(info.chip, "2 x Pentium III E");
@@ -42,6 +46,32 @@ TEST(ReadCPUWindowInfo, FillsEveryRowOfACoppermine) {
     // The clock decides the bus speed: any measurement but 400 MHz gives 133.
     EXPECT_EQ(ReadCPUWindowInfo(machine, 733).busSpeed, "133 MHz");
     EXPECT_EQ(ReadCPUWindowInfo(machine, 0).busSpeed, "133 MHz");
+}
+
+TEST(ReadCPUWindowInfo, TheChipRowCountsPackagesNotLogicalProcessors) {
+    TestMachine machine;
+    // An i7-13700K: one package, 24 logical processors.
+    machine.cpuidLeaves[0] = {0x00000020, 0x756E6547, 0x6C65746E, 0x49656E69};
+    machine.cpuidLeaves[1] = {0x000B0671, 0x00800800, 0x7FFAFBFF, 0xBFEBFBFF};
+    const std::string brand = "13th Gen Intel(R) Core(TM) i7-13700K";
+    machine.cpuidLeaves[0x80000000u] = {0x80000008, 0, 0, 0};
+    for (std::uint32_t leaf = 0; leaf < 3; ++leaf) {
+        std::uint32_t words[4] = {};
+        for (std::size_t i = 0; i < 16; ++i) {
+            const std::size_t at = leaf * 16 + i;
+            const auto byte = static_cast<std::uint32_t>(at < brand.size() ? static_cast<unsigned char>(brand[at]) : 0);
+            words[i / 4] |= byte << (8 * (i % 4));
+        }
+        machine.cpuidLeaves[0x80000002u + leaf] = {words[0], words[1], words[2], words[3]};
+    }
+    machine.processors = 24;
+    machine.packages = 1;
+    EXPECT_EQ(ReadCPUWindowInfo(machine, 0).chip, "1 x Core i7");
+    machine.packages = 2;
+    EXPECT_EQ(ReadCPUWindowInfo(machine, 0).chip, "2 x Core i7");
+    // Without the extended call (Vista), the first call's records count.
+    machine.hasProcessorRelationsEx = false;
+    EXPECT_EQ(ReadCPUWindowInfo(machine, 0).chip, "2 x Core i7");
 }
 
 TEST(ReadCPUWindowInfo, AProcessorWithoutCpuidIsReportedNotExecuted) {

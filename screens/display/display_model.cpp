@@ -30,6 +30,14 @@ std::optional<std::vector<std::uint8_t>> ReadRawQuietly(RegKey& key, std::string
     }
 }
 
+// A "HardwareInformation.*" text: UTF-16 in raw bytes as drivers write it; nothing for a value the raw
+// read passes over.
+std::optional<std::string> HardwareText(platform::Locale& locale, RegKey& key, std::string_view name) {
+    const auto raw = ReadRawQuietly(key, name, 255);
+    if (!raw) return std::nullopt;
+    return HardwareInformationText(locale, *raw);
+}
+
 std::uint64_t LittleEndian(const std::vector<std::uint8_t>& bytes) {
     std::uint64_t number = 0;
     for (std::size_t i = std::min<std::size_t>(bytes.size(), 8); i-- > 0;) number = (number << 8) | bytes[i];
@@ -58,9 +66,11 @@ bool IsDisplayNtFamily(const std::optional<platform::OsVersion>& version) {
 }
 
 void FindClassValues(platform::Registry& registry, bool ntFamily, std::string_view root, std::string_view className,
-                     std::string_view valueName, std::string& classKey, std::vector<std::string>& values) {
+                     std::string_view valueName, std::string& classKey, std::vector<std::string>& values,
+                     std::vector<std::string>* instanceKeys) {
     values.clear();
     classKey.clear();
+    if (instanceKeys) instanceKeys->clear();
     RegKey rootKey = RegKey::Open(registry, root);
     if (!rootKey.IsOpen()) return;
     const std::vector<std::string> classNames = rootKey.SubkeyNames();
@@ -84,7 +94,9 @@ void FindClassValues(platform::Registry& registry, bool ntFamily, std::string_vi
             RegKey instanceKey = RegKey::Open(registry, Join(Join(root, found), instance));
             if (!instanceKey.IsOpen() || !instanceKey.HasValue(valueName)) continue;
             std::string text = instanceKey.ReadText(valueName);
-            if (!HoldsIgnoringCase(values, text)) values.push_back(std::move(text));
+            if (HoldsIgnoringCase(values, text)) continue;
+            values.push_back(std::move(text));
+            if (instanceKeys) instanceKeys->push_back(instance);
         }
         return;  // only the first matching class counts
     }
@@ -154,8 +166,10 @@ void DisplayWindowModel::Refresh(platform::System& system) {
     chipTypes_.clear();
     dacTypes_.clear();
     memorySizes_.clear();
+    biosTexts_.clear();
     std::string classKey;
-    FindClassValues(system, nt, root, "Display", "DriverDesc", classKey, adapters_);
+    std::vector<std::string> adapterInstances;
+    FindClassValues(system, nt, root, "Display", "DriverDesc", classKey, adapters_, &adapterInstances);
 
     // The 95/98/ME drivers describe each adapter in an INFO key of its instance.
     bool infoFound = false;
@@ -171,14 +185,39 @@ void DisplayWindowModel::Refresh(platform::System& system) {
             if (info.HasValue("DACType")) dacTypes_.push_back(info.ReadText("DACType"));
             if (info.HasValue("ChipType")) chipTypes_.push_back(info.ReadText("ChipType"));
             if (info.HasValue("Revision") && !chipTypes_.empty()) {
-                chipTypes_.back() += " Rev " + info.ReadText("Revision");
+                *chipTypes_.back() += " Rev " + info.ReadText("Revision");
             }
             if (info.HasValue("VideoMemory")) memorySizes_.push_back(std::to_string(info.ReadInteger("VideoMemory")));
         }
     }
 
-    // NT drivers describe the primary adapter in the key the video device map names.
-    if (!infoFound) {
+    if (!infoFound && nt) {
+        // NT drivers of today describe each adapter in its own class key, as its video key does: every
+        // entry of the list shows its own figures.
+        const std::size_t count = adapterInstances.size();
+        chipTypes_.assign(count, std::nullopt);
+        dacTypes_.assign(count, std::nullopt);
+        memorySizes_.assign(count, std::nullopt);
+        biosTexts_.assign(count, std::nullopt);
+        for (std::size_t i = 0; i < count; ++i) {
+            RegKey adapter = RegKey::Open(system, Join(Join(root, classKey), adapterInstances[i]));
+            if (!adapter.IsOpen()) continue;
+            chipTypes_[i] = HardwareText(system, adapter, "HardwareInformation.ChipType");
+            dacTypes_[i] = HardwareText(system, adapter, "HardwareInformation.DacType");
+            if (const auto memory = VideoMemoryBytes(adapter)) memorySizes_[i] = std::to_string(*memory);
+            biosTexts_[i] = HardwareText(system, adapter, "HardwareInformation.BiosString");
+        }
+    }
+
+    // NT drivers describe the primary adapter in the key the video device map names; it answers for
+    // the first adapter what that adapter's class key does not.
+    const auto firstLacks = [](const DetailList& list) { return list.empty() || !list.front(); };
+    const auto setFirst = [](DetailList& list, std::string text) {
+        if (list.empty()) list.emplace_back();
+        list.front() = std::move(text);
+    };
+    if (!infoFound &&
+        (firstLacks(chipTypes_) || firstLacks(dacTypes_) || firstLacks(memorySizes_) || firstLacks(biosTexts_))) {
         RegKey map = RegKey::Open(system, "HARDWARE\\DEVICEMAP\\VIDEO");
         std::string path;
         if (map.HasValue("\\Device\\Video0")) {
@@ -190,13 +229,14 @@ void DisplayWindowModel::Refresh(platform::System& system) {
         if (!path.empty()) {
             RegKey video = RegKey::Open(system, VideoKeyPath(path));
             if (video.IsOpen()) {
-                if (const auto dac = ReadRawQuietly(video, "HardwareInformation.DacType", 255)) {
-                    dacTypes_.push_back(HardwareInformationText(system, *dac));
-                }
-                if (const auto chip = ReadRawQuietly(video, "HardwareInformation.ChipType", 255)) {
-                    chipTypes_.push_back(HardwareInformationText(system, *chip));
-                }
-                if (const auto memory = VideoMemoryBytes(video)) memorySizes_.push_back(std::to_string(*memory));
+                const auto dac = HardwareText(system, video, "HardwareInformation.DacType");
+                if (dac && firstLacks(dacTypes_)) setFirst(dacTypes_, *dac);
+                const auto chip = HardwareText(system, video, "HardwareInformation.ChipType");
+                if (chip && firstLacks(chipTypes_)) setFirst(chipTypes_, *chip);
+                const auto memory = VideoMemoryBytes(video);
+                if (memory && firstLacks(memorySizes_)) setFirst(memorySizes_, std::to_string(*memory));
+                const auto bios = HardwareText(system, video, "HardwareInformation.BiosString");
+                if (bios && firstLacks(biosTexts_)) setFirst(biosTexts_, *bios);
             }
         }
     }
@@ -217,15 +257,17 @@ void DisplayWindowModel::Refresh(platform::System& system) {
 
     // Everything is gathered: show it.
     items_ = adapters_;
+    biosFromAdapter_ = biosVersion.empty() && biosDate.empty();
+    Row(6) = Format("%s (%s)", biosVersion.c_str(), biosDate.c_str());
     SelectAdapter(items_.empty() ? -1 : 0);
     if (!accelerators_.empty()) Row(2) = accelerators_.front();
-    const auto shown = [&](const std::vector<std::string>& list) {
-        return selected_ >= 0 && static_cast<std::size_t>(selected_) < list.size();
+    const auto shown = [&](const DetailList& list) {
+        return selected_ >= 0 && static_cast<std::size_t>(selected_) < list.size() &&
+               list[static_cast<std::size_t>(selected_)];
     };
-    if (shown(chipTypes_)) Row(3) = chipTypes_[static_cast<std::size_t>(selected_)];
-    if (shown(dacTypes_)) Row(4) = dacTypes_[static_cast<std::size_t>(selected_)];
-    if (shown(memorySizes_)) Row(5) = memorySizes_[static_cast<std::size_t>(selected_)] + " bytes";
-    Row(6) = Format("%s (%s)", biosVersion.c_str(), biosDate.c_str());
+    if (shown(chipTypes_)) Row(3) = *chipTypes_[static_cast<std::size_t>(selected_)];
+    if (shown(dacTypes_)) Row(4) = *dacTypes_[static_cast<std::size_t>(selected_)];
+    if (shown(memorySizes_)) Row(5) = *memorySizes_[static_cast<std::size_t>(selected_)] + " bytes";
     Row(7) = TechnologyName(metrics.technology);
     Row(8) = Format("%d x %d - %d bit", metrics.horizontal, metrics.vertical, metrics.bitsPerPixel);
     Row(9) = Format("%d dpi", metrics.fontResolution);
@@ -236,15 +278,15 @@ void DisplayWindowModel::Refresh(platform::System& system) {
 
 void DisplayWindowModel::SelectAdapter(int index) {
     selected_ = index >= 0 && static_cast<std::size_t>(index) < items_.size() ? index : -1;
-    const auto entry = [&](const std::vector<std::string>& list) {
+    const auto entry = [&](const DetailList& list) -> std::optional<std::string> {
         // The lists match adapters by position only.
-        return selected_ >= 0 && static_cast<std::size_t>(selected_) < list.size()
-                   ? list[static_cast<std::size_t>(selected_)]
-                   : std::string(kInfoNotAvailable);
+        if (selected_ < 0 || static_cast<std::size_t>(selected_) >= list.size()) return std::nullopt;
+        return list[static_cast<std::size_t>(selected_)];
     };
-    Row(3) = entry(chipTypes_);
-    Row(4) = entry(dacTypes_);
-    Row(5) = entry(memorySizes_);
+    Row(3) = entry(chipTypes_).value_or(kInfoNotAvailable);
+    Row(4) = entry(dacTypes_).value_or(kInfoNotAvailable);
+    Row(5) = entry(memorySizes_).value_or(kInfoNotAvailable);
+    if (biosFromAdapter_) Row(6) = entry(biosTexts_).value_or(" ()");
 }
 
 std::vector<ShownText> DisplayWindowModel::Rows() const {

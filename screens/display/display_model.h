@@ -27,8 +27,10 @@ bool IsDisplayNtFamily(const std::optional<platform::OsVersion>& version);
 // ignored), and the distinct texts (case ignored) of valueName in its instance keys, in registry order.
 // On NT the class key is found directly; elsewhere through the class's "Link" value, upper-cased. The
 // outputs are cleared first and hold what was gathered when a registry type error ends the walk.
+// instances, where given, receives the instance key ("0000") each listed text was first found in.
 void FindClassValues(platform::Registry& registry, bool ntFamily, std::string_view root, std::string_view className,
-                     std::string_view valueName, std::string& classKey, std::vector<std::string>& values);
+                     std::string_view valueName, std::string& classKey, std::vector<std::string>& values,
+                     std::vector<std::string>* instances = nullptr);
 
 // UTF-16LE registry bytes as 8-bit text: every non-zero byte in order, up to the first two consecutive
 // zero bytes.
@@ -95,12 +97,18 @@ private:
     static constexpr std::size_t kRowCount = 11;  // Info2 to Info12
     std::string& Row(int info) { return rows_[static_cast<std::size_t>(info - 2)]; }
 
-    // FAdapters, FChipTypes, FDacTypes, FMemorySizes, FAccelerators.
+    // FAdapters, FChipTypes, FDacTypes, FMemorySizes, FAccelerators. The detail lists match adapters by
+    // position; an adapter read from its own class key may leave a gap where it has no such value.
+    using DetailList = std::vector<std::optional<std::string>>;
     std::vector<std::string> adapters_;
-    std::vector<std::string> chipTypes_;
-    std::vector<std::string> dacTypes_;
-    std::vector<std::string> memorySizes_;
+    DetailList chipTypes_;
+    DetailList dacTypes_;
+    DetailList memorySizes_;
+    DetailList biosTexts_;  // HardwareInformation.BiosString
     std::vector<std::string> accelerators_;
+    // Set where the system keeps no video BIOS values (UEFI machines): the BIOS row then shows the
+    // selected adapter's BIOS text.
+    bool biosFromAdapter_ = false;
 
     std::vector<std::string> items_;
     int selected_ = -1;

@@ -225,6 +225,109 @@ TEST(DisplayWindow, ShowsTodaysAdapterFromTheVideoKey) {
     EXPECT_EQ(model.Text("Info5"), kInfoNotAvailable);
 }
 
+// Two adapters of today, each described in its own class key, as a laptop with integrated and discrete
+// graphics has them; the device map names the first one's video key, which holds the same values.
+void TwoAdaptersInTheirClassKeys(TestMachine& machine) {
+    TodaysAdapter(machine);
+    machine.SetText(NtClass("0000"), "DriverDesc", "Intel(R) UHD Graphics");
+    machine.SetBinary(NtClass("0000"), "HardwareInformation.ChipType", Utf16(u"Intel(R) UHD Graphics Family"));
+    machine.SetBinary(NtClass("0000"), "HardwareInformation.DacType", Utf16(u"Internal"));
+    machine.SetBinary(NtClass("0000"), "HardwareInformation.MemorySize", Le64(1073741824, 4));
+    machine.SetBinary(NtClass("0000"), "HardwareInformation.BiosString", Utf16(u"Intel Video BIOS"));
+    machine.SetText(NtClass("0001"), "DriverDesc", "NVIDIA GeForce RTX 4060 Laptop GPU");
+    machine.SetBinary(NtClass("0001"), "HardwareInformation.ChipType", Utf16(u"NVIDIA GeForce RTX 4060 Laptop GPU"));
+    machine.SetBinary(NtClass("0001"), "HardwareInformation.DacType", Utf16(u"Integrated RAMDAC"));
+    machine.SetBinary(NtClass("0001"), "HardwareInformation.MemorySize", Le64(0xFFFFFFFFu, 4));
+    machine.SetValue(Hive::LocalMachine, NtClass("0001"), "HardwareInformation.qwMemorySize",
+                     {kRegQword, Le64(8589934592ull)});
+    machine.SetBinary(NtClass("0001"), "HardwareInformation.BiosString", Utf16(u"Version95.7.2e.0.1"));
+}
+
+TEST(DisplayWindow, EachAdapterShowsTheFiguresOfItsOwnClassKey) {
+    TestMachine machine;
+    TwoAdaptersInTheirClassKeys(machine);
+    DisplayWindowModel model;
+    model.Refresh(machine);
+    EXPECT_EQ(model.AdapterItems(),
+              (std::vector<std::string>{"Intel(R) UHD Graphics", "NVIDIA GeForce RTX 4060 Laptop GPU"}));
+    // The first adapter's own key comes before the key the device map names.
+    EXPECT_EQ(model.Text("Info3"), "Intel(R) UHD Graphics Family");
+    EXPECT_EQ(model.Text("Info4"), "Internal");
+    EXPECT_EQ(model.Text("Info5"), "1073741824 bytes");
+    // No video BIOS values (a UEFI machine): the adapter's BIOS text answers.
+    EXPECT_EQ(model.Text("Info6"), "Intel Video BIOS");
+    model.SelectAdapter(1);
+    EXPECT_EQ(model.Text("Info3"), "NVIDIA GeForce RTX 4060 Laptop GPU");
+    EXPECT_EQ(model.Text("Info4"), "Integrated RAMDAC");
+    EXPECT_EQ(model.Text("Info5"), "8589934592");
+    EXPECT_EQ(model.Text("Info6"), "Version95.7.2e.0.1");
+    model.SelectAdapter(-1);
+    EXPECT_EQ(model.Text("Info3"), kInfoNotAvailable);
+    EXPECT_EQ(model.Text("Info6"), " ()");
+    model.SelectAdapter(0);
+    EXPECT_EQ(model.Text("Info6"), "Intel Video BIOS");
+}
+
+TEST(DisplayWindow, TheDeviceMapAnswersOnlyForTheFirstAdapterAndOnlyWhatItsKeyLacks) {
+    TestMachine machine;
+    TwoAdaptersInTheirClassKeys(machine);
+    machine.RemoveValue(Hive::LocalMachine, NtClass("0000"), "HardwareInformation.ChipType");
+    machine.RemoveValue(Hive::LocalMachine, NtClass("0000"), "HardwareInformation.BiosString");
+    machine.SetBinary(kVideoKey, "HardwareInformation.BiosString", Utf16(u"Contoso BIOS"));
+    machine.RemoveValue(Hive::LocalMachine, NtClass("0001"), "HardwareInformation.DacType");
+    machine.RemoveValue(Hive::LocalMachine, NtClass("0001"), "HardwareInformation.BiosString");
+    DisplayWindowModel model;
+    model.Refresh(machine);
+    EXPECT_EQ(model.Text("Info3"), "Contoso 9000") << "from the device map";
+    EXPECT_EQ(model.Text("Info4"), "Internal") << "the class key's, not the device map's";
+    EXPECT_EQ(model.Text("Info6"), "Contoso BIOS");
+    model.SelectAdapter(1);
+    EXPECT_EQ(model.Text("Info3"), "NVIDIA GeForce RTX 4060 Laptop GPU");
+    EXPECT_EQ(model.Text("Info4"), kInfoNotAvailable) << "the second adapter has no DAC of its own";
+    EXPECT_EQ(model.Text("Info6"), " ()");
+}
+
+TEST(DisplayWindow, TheVideoBiosValuesKeepTheBiosRowWhateverTheAdapter) {
+    TestMachine machine;
+    TwoAdaptersInTheirClassKeys(machine);
+    machine.SetText("HARDWARE\\DESCRIPTION\\System", "VideoBiosDate", "01/02/24");
+    DisplayWindowModel model;
+    model.Refresh(machine);
+    EXPECT_EQ(model.Text("Info6"), " (01/02/24)");
+    model.SelectAdapter(1);
+    EXPECT_EQ(model.Text("Info6"), " (01/02/24)");
+}
+
+TEST(DisplayWindow, AClassKeyValueOfAnotherTypeIsPassedOverAsInTheVideoKey) {
+    TestMachine machine;
+    TwoAdaptersInTheirClassKeys(machine);
+    machine.SetText(NtClass("0001"), "HardwareInformation.ChipType", "GeForce as text");
+    machine.SetDword(NtClass("0001"), "HardwareInformation.DacType", 7);
+    machine.SetBinary(NtClass("0001"), "HardwareInformation.BiosString", std::vector<std::uint8_t>(256, 'x'));
+    DisplayWindowModel model;
+    model.Refresh(machine);
+    model.SelectAdapter(1);
+    EXPECT_EQ(model.Text("Info3"), kInfoNotAvailable);
+    EXPECT_EQ(model.Text("Info4"), kInfoNotAvailable);
+    EXPECT_EQ(model.Text("Info5"), "8589934592");
+    EXPECT_EQ(model.Text("Info6"), " ()") << "longer than the 255 bytes read";
+}
+
+TEST(DisplayWindow, Windows98ReadsNoClassKeyFigures) {
+    // Without INFO keys, 95/98/ME show what the device map names, as designed.
+    TestMachine machine;
+    Windows98Adapters(machine);
+    machine.RemoveKey(Hive::LocalMachine, std::string(kClassRootWindows) + "\\DISPLAY0\\0000\\INFO");
+    machine.RemoveKey(Hive::LocalMachine, std::string(kClassRootWindows) + "\\DISPLAY0\\0001\\INFO");
+    machine.SetBinary(std::string(kClassRootWindows) + "\\DISPLAY0\\0001", "HardwareInformation.ChipType",
+                      Utf16(u"Not Read"));
+    DisplayWindowModel model;
+    model.Refresh(machine);
+    EXPECT_EQ(model.Text("Info3"), "Not This One");
+    model.SelectAdapter(1);
+    EXPECT_EQ(model.Text("Info3"), kInfoNotAvailable);
+}
+
 TEST(DisplayWindow, ReadsVideoMemoryFromTheWideCountThenTheNumber) {
     struct Case {
         const char* what;
@@ -431,6 +534,8 @@ TEST(DisplayWindow, SurvivesGarbageValues) {
             for (const char* name : infoValues)
                 machine.SetValue(Hive::LocalMachine, NtClass("0000\\INFO"), name, garbage());
         }
+        for (const char* name : videoValues) machine.SetValue(Hive::LocalMachine, NtClass("0000"), name, garbage());
+        machine.SetValue(Hive::LocalMachine, NtClass("0000"), "HardwareInformation.BiosString", garbage());
         machine.SetValue(Hive::LocalMachine, "HARDWARE\\DESCRIPTION\\System", "VideoBiosVersion", garbage());
         DisplayWindowModel model;
         try {

@@ -18,7 +18,8 @@ void PrintListView(HWND owner, const ui::ListView& list, const char* title) {
         printed.rows.push_back(std::move(cells));
     }
     printed.date = ui::LocaleShortDate();
-    report::PrintWithDialog(owner, ListPrintout(std::move(printed)), title, report::Orientation::Landscape);
+    report::PrintWithDialog(owner, ListPrintout(std::move(printed)), title, report::Orientation::Landscape,
+                            report::PaperChoice::UserChoice);
 }
 
 }  // namespace orvane

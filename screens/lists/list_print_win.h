@@ -1,7 +1,7 @@
 #pragma once
 // PrintListView: prints a report list as the paged, ruled table of screens/lists/list_printout.h, on the
-// printer the user picks in the print dialog, in landscape, with the columns at the widths the user
-// left them.
+// printer and paper the user picks in the print dialog (A4 to begin with), in landscape, with the
+// columns at the widths the user left them; the dialog's page range picks the pages.
 
 #include <windows.h>
 

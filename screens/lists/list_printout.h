@@ -45,7 +45,9 @@ class ListPrintout : public report::Document {
 public:
     explicit ListPrintout(PrintedList list) : list_(std::move(list)) {}
 
-    report::PageSize Page() const override { return {297, 210}; }
+    // No page size of its own: laid out on whatever paper the printer prints on, the arithmetic taking
+    // that paper's printable area, never fitted onto it.
+    report::PageSize Page() const override { return {0, 0}; }
     int PageCount(report::Surface& measure) const override;
     // An empty list gives one page with nothing on it: no header, no rows.
     void DrawPage(report::Surface& surface, int index) const override;

@@ -186,6 +186,37 @@ TEST(ListPrintout, TheTitleGoesLeftWhenItClearsTheDateLineElseItIsCentred) {
     }
 }
 
+TEST(ListPrintout, OnThePaperTheUserChoseTheArithmeticTakesItsPrintableArea) {
+    // Letter landscape at 300 dots to the inch: 3300 x 2550 pixels, printable 3200 x 2450 from 50, 50.
+    constexpr double kPerMm = 300 / 25.4;
+    const report::DeviceGrid letter{3200, 2450, 50, 50, kPerMm, kPerMm};
+    RecordingTarget target;
+    target.paper = {279.4, 215.9};
+    target.measure.sizedByPoints = true;
+    target.measure.grid = letter;
+    report::PrintPages(ListPrintout(DeviceRows(95)), target);
+
+    // A 10-point line of the recording font is 4 mm: 47 pixels at this resolution.
+    const ListPageGeometry page = LayoutListPages(letter, {200, 150, 150}, 47, 95);
+    ASSERT_EQ(target.pages.size(), static_cast<std::size_t>(page.pages));
+    const auto mmX = [&](int px) { return (px + letter.offsetX) / kPerMm; };
+    const auto mmY = [&](int px) { return (px + letter.offsetY) / kPerMm; };
+    const RecordingSurface& first = target.pages.front();
+    // The header rule spans the columns from the left margin to the right one of this paper.
+    ASSERT_EQ(first.lines.size(), 3u);
+    const int inset = static_cast<int>(std::nearbyint(0.1 * page.ux));
+    EXPECT_NEAR(first.lines[2][0], mmX(page.x.front() - inset), 0.01);
+    EXPECT_NEAR(first.lines[2][2], mmX(page.x.back() + inset), 0.01);
+    EXPECT_NEAR(first.lines[0][0], mmX(page.x[1]), 0.01);
+    EXPECT_NEAR(first.lines[0][1], mmY(page.top), 0.01);
+    // The first row one line below the header, in the first column.
+    const auto* row = first.Find("Row 1");
+    ASSERT_TRUE(row);
+    EXPECT_NEAR(row->x, mmX(page.x[0] + inset), 0.01);
+    EXPECT_NEAR(row->y, mmY(page.top + page.rowHeight), 0.01);
+    EXPECT_EQ(row->points, 10) << "not scaled down to fit another paper";
+}
+
 TEST(ListPrintout, PageArithmeticFollowsThePrintableArea) {
     // A 600-dot page of Letter landscape with its own offsets: the units come from the paper's size.
     const report::DeviceGrid letter{6600, 5100, 100, 75, 600 / 25.4, 600 / 25.4};

@@ -82,8 +82,12 @@ ListRefresh ReadStartupList(platform::System& sys, bool windows64) {
     for (const StartupFolder& folder : StartupFolders(sys)) {
         for (const platform::FoundFile& entry : sys.FindFiles(folder.path + "\\*.*")) {
             if (entry.name == "." || entry.name == "..") continue;
-            list.rows.push_back({folder.location, entry.name, folder.path + "\\" + entry.name,
-                                 StatusOf(sys, folder.approvedHive, "StartupFolder", entry.name)});
+            // The folder's settings file is listed as the folder holds it, but it is no program that
+            // starts, so it has no enabled state.
+            const bool settings = EqualsIgnoreCase(entry.name, "desktop.ini");
+            list.rows.push_back(
+                {folder.location, entry.name, folder.path + "\\" + entry.name,
+                 settings ? std::string() : StatusOf(sys, folder.approvedHive, "StartupFolder", entry.name)});
         }
     }
     return list;

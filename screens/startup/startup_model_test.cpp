@@ -96,16 +96,19 @@ TEST(StartupList, TheShellNamesTheStartupFolders) {
         {"Agent.lnk", 0x20},
         {"desktop.ini", 0x06},
         {"Sub", platform::kFileAttributeDirectory}};
-    machine.folderEntries["C:\\users\\ann\\Start Menu\\Programs\\StartUp\\*.*"] = {{"Notes.lnk", 0x20}};
+    machine.folderEntries["C:\\users\\ann\\Start Menu\\Programs\\StartUp\\*.*"] = {{"Notes.lnk", 0x20},
+                                                                                   {"Desktop.INI", 0x06}};
     const ListRefresh list = ReadStartupList(machine, true);
     const std::vector<ListRow> expected = {
         {"All Users - Startup folder", "Agent.lnk", "C:\\ProgramData\\Start Menu\\Programs\\StartUp\\Agent.lnk",
          "Enabled"},
         {"All Users - Startup folder", "desktop.ini", "C:\\ProgramData\\Start Menu\\Programs\\StartUp\\desktop.ini",
-         "Enabled"},
+         ""},
         {"All Users - Startup folder", "Sub", "C:\\ProgramData\\Start Menu\\Programs\\StartUp\\Sub", "Enabled"},
         {"Current User - Startup folder", "Notes.lnk", "C:\\users\\ann\\Start Menu\\Programs\\StartUp\\Notes.lnk",
          "Enabled"},
+        {"Current User - Startup folder", "Desktop.INI", "C:\\users\\ann\\Start Menu\\Programs\\StartUp\\Desktop.INI",
+         ""},
     };
     EXPECT_EQ(list.rows, expected);
 }

@@ -6,11 +6,14 @@
 
 #include <intrin.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "res/digit_pictures.h"
 #include "tests/e2e/harness.h"
@@ -102,6 +105,17 @@ std::map<std::string, bool> ExpectedFeatures() {
         {"Built-In FPU", bit(edx, 0)},
         {"FDIV Bug", false},  // no processor that runs this has the division fault
     };
+}
+
+// The processor packages as the first of the two processor-record calls lists them.
+unsigned ProcessorPackages() {
+    DWORD length = 0;
+    GetLogicalProcessorInformation(nullptr, &length);
+    std::vector<SYSTEM_LOGICAL_PROCESSOR_INFORMATION> records(length / sizeof(SYSTEM_LOGICAL_PROCESSOR_INFORMATION));
+    if (records.empty() || !GetLogicalProcessorInformation(records.data(), &length)) return 0;
+    unsigned packages = 0;
+    for (const auto& record : records) packages += record.Relationship == RelationProcessorPackage ? 1 : 0;
+    return packages;
 }
 
 // Read as wide text: across processes Wine hands a list box's text over as UTF-16 whatever was asked.
@@ -219,12 +233,16 @@ TEST(CpuWindow, F11ShowsThisMachinesProcessorWithStillDisplays) {
     char modelText[80];
     std::snprintf(modelText, sizeof modelText, "Model ID: Family %u  Model %u  Stepping %u", shownFamily, shownModel,
                   stepping);
-    char cpuId[8];
-    std::snprintf(cpuId, sizeof cpuId, "0%X%X%X", family, model, stepping);
+    // The whole signature as leaf 1 reports it (reserved bits aside) where the extended fields are set,
+    // as on every processor of this century; the four digits otherwise.
+    char cpuId[16];
+    if (display) {
+        std::snprintf(cpuId, sizeof cpuId, "%X", leaf1.eax & 0x0FFF3FFFu);
+    } else {
+        std::snprintf(cpuId, sizeof cpuId, "0%X%X%X", family, model, stepping);
+    }
     const std::map<std::string, std::string> vendors = {{"GenuineIntel", "Intel Corporation"},
                                                         {"AuthenticAMD", "Advanced Micro Devices"}};
-    SYSTEM_INFO system{};
-    GetSystemInfo(&system);
 
     EXPECT_EQ(ControlText(cpu, "CPUBrand1"), Brand());
     EXPECT_EQ(ControlText(cpu, "Info1"), modelText);
@@ -236,9 +254,10 @@ TEST(CpuWindow, F11ShowsThisMachinesProcessorWithStillDisplays) {
     } else {
         ADD_FAILURE() << "this machine's vendor " << VendorId() << " has no expected name here";
     }
-    // The chip row counts the processors and names them; the name is never empty.
+    // The chip row counts the processor packages (not the logical processors) and names them; the name
+    // is never empty.
     const std::string chip = ControlText(cpu, "CPUInfo");
-    const std::string count = std::to_string(system.dwNumberOfProcessors) + " x ";
+    const std::string count = std::to_string(ProcessorPackages()) + " x ";
     EXPECT_EQ(chip.substr(0, count.size()), count) << chip;
     EXPECT_GT(chip.size(), count.size()) << chip;
     EXPECT_NE(ControlText(cpu, "Info4").find(" MHz"), std::string::npos);
@@ -270,6 +289,111 @@ TEST(CpuWindow, F11ShowsThisMachinesProcessorWithStillDisplays) {
     EXPECT_EQ(measured.counter, "");
     ExpectDigitsOnScreen(FindControl(cpu, "ptBoxTotTracks"), measured.speed);
     ExpectStill(cpu, measured);
+}
+
+// An entry's place in the list, in screen pixels, as the list lays it out.
+RECT ItemRect(const Orvane& orvane, HWND list, int index) {
+    const std::string bytes = orvane.SendWithBuffer(list, LB_GETITEMRECT, static_cast<WPARAM>(index), sizeof(RECT));
+    RECT rect{};
+    std::memcpy(&rect, bytes.data(), sizeof rect);
+    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// The entry's check box: a square of the item's height less two (13 pixels at most), two pixels in.
+RECT MarkBox(const RECT& item) {
+    const int height = item.bottom - item.top;
+    HDC screen = GetDC(nullptr);
+    const int box = std::min(height - 2, MulDiv(13, GetDeviceCaps(screen, LOGPIXELSY), 96));
+    ReleaseDC(nullptr, screen);
+    const int top = item.top + (height - box) / 2;
+    return RECT{item.left + 2, top, item.left + 2 + box, top + box};
+}
+
+// The dark pixels inside a box's frame: the tick a checked box shows.
+int TickPixels(const RECT& box) {
+    HDC screen = GetDC(nullptr);
+    int dark = 0;
+    for (int y = box.top + 3; y < box.bottom - 3; ++y) {
+        for (int x = box.left + 3; x < box.right - 3; ++x) {
+            const COLORREF pixel = GetPixel(screen, x, y);
+            if (GetRValue(pixel) < 100 && GetGValue(pixel) < 100 && GetBValue(pixel) < 100) ++dark;
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    return dark;
+}
+
+void ClickAt(HWND window, int x, int y) {
+    SetForegroundWindow(window);
+    WaitUntil([&] { return GetForegroundWindow() == window; }, 2s);
+    SetCursorPos(x, y);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+}
+
+bool Marked(HWND list, int index) {
+    return SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(index), 0) == 1;
+}
+
+TEST(CpuWindow, TheFeatureMarksToggleWithTheMouseAndTheSpaceBarUntilTheNextRefresh) {
+    Orvane orvane("");
+    HWND main = orvane.Main();
+    ASSERT_TRUE(main);
+    PressKey(main, VK_F11);
+    HWND cpu = orvane.WaitForWindow("TfrmCPU");
+    ASSERT_TRUE(cpu);
+    HWND list = FindControl(cpu, "clbCPU");
+    ASSERT_TRUE(list);
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(list, LB_GETCOUNT, 0, 0) == 25; }));
+    const std::map<std::string, bool> expected = ExpectedFeatures();
+    std::vector<bool> designed;
+    for (int i = 0; i < 25; ++i) designed.push_back(expected.at(ListItem(list, i)));
+
+    // A click on an entry's box turns its mark over, on screen too; a second click turns it back.
+    const int clicked = 23;  // Built-In FPU
+    const RECT box = MarkBox(ItemRect(orvane, list, clicked));
+    const int before = TickPixels(box);
+    ClickAt(cpu, (box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    ASSERT_TRUE(WaitUntil([&] { return Marked(list, clicked) != designed[clicked]; }, 5s));
+    EXPECT_TRUE(WaitUntil([&] { return (TickPixels(box) > before) == !designed[clicked]; }, 5s))
+        << "tick pixels " << before << " then " << TickPixels(box);
+    Sleep(600);  // not a double click
+    ClickAt(cpu, (box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    ASSERT_TRUE(WaitUntil([&] { return Marked(list, clicked) == designed[clicked]; }, 5s));
+    EXPECT_TRUE(WaitUntil([&] { return TickPixels(box) == before; }, 5s));
+
+    // A click on an entry's caption selects it and leaves its mark; the space bar then toggles it.
+    const int spaced = 0;  // 3D Now! extensions
+    const RECT caption = ItemRect(orvane, list, spaced);
+    ClickAt(cpu, caption.left + (caption.right - caption.left) * 2 / 3, (caption.top + caption.bottom) / 2);
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(list, LB_GETCURSEL, 0, 0) == spaced; }, 5s));
+    EXPECT_EQ(Marked(list, spaced), designed[spaced]);
+    PressKey(cpu, VK_SPACE);
+    EXPECT_TRUE(WaitUntil([&] { return Marked(list, spaced) != designed[spaced]; }, 5s));
+    PressKey(cpu, VK_SPACE);
+    EXPECT_TRUE(WaitUntil([&] { return Marked(list, spaced) == designed[spaced]; }, 5s));
+    PressKey(cpu, VK_SPACE);
+    ASSERT_TRUE(WaitUntil([&] { return Marked(list, spaced) != designed[spaced]; }, 5s));
+    ClickAt(cpu, (box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    ASSERT_TRUE(WaitUntil([&] { return Marked(list, clicked) != designed[clicked]; }, 5s));
+
+    // View > Refresh writes the processor's marks again.
+    PressKey(cpu, VK_F10);
+    for (BYTE key : {BYTE{VK_RIGHT}, BYTE{VK_DOWN}, BYTE{VK_RETURN}}) {
+        keybd_event(key, 0, 0, 0);
+        keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+        Sleep(100);
+    }
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            for (int i = 0; i < 25; ++i) {
+                if (Marked(list, i) != designed[static_cast<std::size_t>(i)]) return false;
+            }
+            return true;
+        },
+        5s));
+    EXPECT_TRUE(WaitUntil([&] { return TickPixels(box) == before; }, 5s));
 }
 
 TEST(CpuWindow, TheCpuButtonRunsTheLiveDisplays) {

@@ -138,11 +138,65 @@ TEST(DisplayWindow, ShowsWinesAdapterAndTheScreenFromF8) {
     EXPECT_EQ(ControlText(display, "Info11"), std::to_string(aspect[1]));
     EXPECT_EQ(ControlText(display, "Info12"), std::to_string(aspect[2]));
 
-    // The video BIOS row holds what the registry holds: Wine keeps no video BIOS values.
+    // The video BIOS row: Wine keeps no video BIOS values, as a UEFI machine does not; the adapter's own
+    // BIOS text answers then.
     Key system("HARDWARE\\DESCRIPTION\\System");
     const auto version = system.Raw("VideoBiosVersion");
     const std::string versionText = version ? std::string(version->begin(), version->end()).c_str() : "";
-    EXPECT_EQ(ControlText(display, "Info6"), versionText + " (" + system.Text("VideoBiosDate") + ")");
+    const std::string date = system.Text("VideoBiosDate");
+    const auto adapterBios = Key(std::string(kDisplayClass) + "\\0000").Raw("HardwareInformation.BiosString");
+    if (versionText.empty() && date.empty() && adapterBios) {
+        EXPECT_EQ(ControlText(display, "Info6"), FromWide(*adapterBios));
+        EXPECT_NE(ControlText(display, "Info6"), "");
+    } else {
+        EXPECT_EQ(ControlText(display, "Info6"), versionText + " (" + date + ")");
+    }
+}
+
+// UTF-16 registry bytes with their terminating zero, as drivers write HardwareInformation texts.
+std::vector<BYTE> Wide(const std::wstring& text) {
+    std::vector<BYTE> bytes((text.size() + 1) * 2);
+    std::memcpy(bytes.data(), text.c_str(), bytes.size());
+    return bytes;
+}
+
+TEST(DisplayWindow, ASecondAdapterShowsTheFiguresOfItsOwnClassKey) {
+    Orvane orvane("");
+    ASSERT_TRUE(orvane.Main());
+    // Planted once the program runs: Wine rewrites the display keys as a windowed process starts.
+    const std::string second = std::string(kDisplayClass) + "\\0001";
+    const std::string name = "Orvane E2E Discrete GPU";
+    PlantedValue description(HKEY_LOCAL_MACHINE, second, "DriverDesc", REG_SZ,
+                             std::vector<BYTE>(name.c_str(), name.c_str() + name.size() + 1));
+    PlantedValue chip(HKEY_LOCAL_MACHINE, second, "HardwareInformation.ChipType", REG_BINARY, Wide(L"E2E Chip 4060"));
+    PlantedValue dac(HKEY_LOCAL_MACHINE, second, "HardwareInformation.DacType", REG_BINARY, Wide(L"E2E RAMDAC"));
+    PlantedValue bios(HKEY_LOCAL_MACHINE, second, "HardwareInformation.BiosString", REG_BINARY,
+                      Wide(L"Version 95.07.2E"));
+    const unsigned long long twelveGigabytes = 12ull << 30;
+    std::vector<BYTE> size(8);
+    std::memcpy(size.data(), &twelveGigabytes, 8);
+    PlantedValue memory(HKEY_LOCAL_MACHINE, second, "HardwareInformation.qwMemorySize", REG_QWORD, size);
+
+    HWND display = OpenDisplayWindow(orvane);
+    ASSERT_TRUE(display);
+    HWND combo = FindControl(display, "cbDisplay");
+    const std::vector<std::string> items = ComboItems(combo);
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[1], name);
+    // The first adapter keeps its own figures.
+    const std::string firstChip = ControlText(display, "Info3");
+    EXPECT_NE(firstChip, "E2E Chip 4060");
+
+    ChooseEntry(combo, 1);
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(display, "Info3") == "E2E Chip 4060"; }, 5s))
+        << ControlText(display, "Info3");
+    EXPECT_EQ(ControlText(display, "Info4"), "E2E RAMDAC");
+    EXPECT_EQ(ControlText(display, "Info5"), "12884901888");
+    EXPECT_EQ(ControlText(display, "Info6"), "Version 95.07.2E") << "no video BIOS values: the adapter's BIOS text";
+
+    ChooseEntry(combo, 0);
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(display, "Info3") == firstChip; }, 5s))
+        << ControlText(display, "Info3");
 }
 
 TEST(DisplayWindow, ShowsTheVideoBiosAndAnAdapterOfEightGigabytes) {

@@ -5,8 +5,11 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
+#include <memory>
 
 #include "tests/e2e/harness.h"
 
@@ -331,6 +334,135 @@ TEST(ListPrinting, TheDeviceListAndTheInstalledApplicationsPrintAsTables) {
     ASSERT_TRUE(applications);
     FilledList(orvane, applications);
     PrintThroughTheDialog(orvane, applications);
+}
+
+// A list box entry's text, read as UTF-16 (the form Wine carries across processes).
+std::string ListBoxText(HWND list, int index) {
+    wchar_t text[256] = {};
+    if (SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0) >= 255) return {};
+    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+    std::string ansi;
+    for (const wchar_t* c = text; *c; ++c) ansi.push_back(*c < 0x80 ? static_cast<char>(*c) : '?');
+    return ansi;
+}
+
+// The first child window, at any depth, with the control id and class.
+HWND ChildWithId(HWND window, int id, const char* className) {
+    struct Search {
+        int id;
+        const char* className;
+        HWND found;
+    } search{id, className, nullptr};
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            char name[64] = {};
+            GetClassNameA(child, name, sizeof name);
+            if (GetDlgCtrlID(child) == s->id && lstrcmpiA(name, s->className) == 0) {
+                s->found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Another top-level dialog of the process than the one given.
+HWND OtherDialog(DWORD pid, HWND besides) {
+    struct Search {
+        DWORD pid;
+        HWND besides;
+        HWND found;
+    } search{pid, besides, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            char name[64] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (owner == s->pid && window != s->besides && lstrcmpA(name, "#32770") == 0 && IsWindowVisible(window)) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void ClickAtScreen(HWND window, POINT at) {
+    SetForegroundWindow(window);
+    WaitUntil([&] { return GetForegroundWindow() == window; }, 2s);
+    SetCursorPos(at.x, at.y);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+}
+
+// In the print dialog: the printer's properties (the driver's own sheet), there the paper named, then
+// OK; the dialog then prints the pages from `first` to `last`. The fixture reads the printout back.
+TEST(ListPrinting, ThePaperAndThePagesChosenInTheDialogArePrinted) {
+    if (PdfFolder().empty()) GTEST_SKIP() << "run through list_print_fixture.sh, which provides the PDF printer";
+    // Enough applications for two pages in landscape.
+    std::vector<std::unique_ptr<PlantedEntry>> entries;
+    for (int i = 0; i < 70; ++i) {
+        char key[32], name[48];
+        std::snprintf(key, sizeof key, "OrvaneE2EPage%02d", i);
+        std::snprintf(name, sizeof name, "Orvane E2E Paged %02d", i);
+        entries.push_back(std::make_unique<PlantedEntry>(HKEY_CURRENT_USER, 0, key, name, "C:\\paged\\un.exe"));
+    }
+    Orvane orvane("");
+    HWND main = orvane.Main();
+    ASSERT_TRUE(main);
+    PressKey(main, VK_F10);
+    HWND applications = orvane.WaitForWindow("TfrmUnistall");
+    ASSERT_TRUE(applications);
+    ASSERT_GE(FilledList(orvane, applications).size(), 70u);
+
+    const int before = PdfCount();
+    PressKey(applications, 'P', true);
+    const auto dialog = WaitForMessageBox(orvane.Pid());
+    ASSERT_TRUE(dialog);
+    ASSERT_EQ(dialog->caption, "Print");
+    HWND print = dialog->box;
+
+    // Properties: the driver's sheet, its paper list, Letter.
+    HWND properties = GetDlgItem(print, 0x401);  // psh2
+    ASSERT_TRUE(properties);
+    PostMessageA(print, WM_COMMAND, MAKEWPARAM(0x401, BN_CLICKED), reinterpret_cast<LPARAM>(properties));
+    HWND sheet = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (sheet = OtherDialog(orvane.Pid(), print)) != nullptr; }, 20s));
+    HWND papers = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (papers = ChildWithId(sheet, 100, "ListBox")) != nullptr; }, 10s));
+    int letter = -1;
+    const int count = static_cast<int>(SendMessageA(papers, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count && letter < 0; ++i) {
+        const std::string paper = ListBoxText(papers, i);
+        if (paper == "Letter" || paper == "US Letter") letter = i;
+    }
+    ASSERT_GE(letter, 0) << "no Letter among " << count << " papers";
+    SendMessageA(papers, LB_SETTOPINDEX, static_cast<WPARAM>(letter), 0);
+    const std::string bytes = orvane.SendWithBuffer(papers, LB_GETITEMRECT, static_cast<WPARAM>(letter), sizeof(RECT));
+    RECT item;
+    std::memcpy(&item, bytes.data(), sizeof item);
+    POINT at{item.left + 10, (item.top + item.bottom) / 2};
+    ClientToScreen(papers, &at);
+    ClickAtScreen(sheet, at);
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(papers, LB_GETCURSEL, 0, 0) == letter; }, 5s));
+    PostMessageA(sheet, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(sheet) || !IsWindowVisible(sheet); }, 10s));
+
+    // Pages 2 to 2.
+    HWND pages = GetDlgItem(print, 0x422);  // rad3
+    ASSERT_TRUE(pages);
+    EXPECT_TRUE(IsWindowEnabled(pages)) << "the dialog offers a page range";
+    SendMessageA(pages, BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(print, 0x480), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("2"));  // edt1, from
+    SendMessageA(GetDlgItem(print, 0x481), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("2"));  // edt2, to
+    PostMessageA(print, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitUntil([&] { return PdfCount() == before + 1; }, 60s)) << "a PDF in " << PdfFolder();
 }
 
 }  // namespace

@@ -2,21 +2,30 @@
 # Prints the device list and the installed applications to a PDF printer (ListPrinting), then reads the
 # pages back: a landscape page, the title, the centred header, the date line numbering the page, the rows
 # at their column edges, and the rules (from the page's drawing, through pdftocairo's SVG). Positions in
-# millimetres from the paper's corner; the printable area's offset is read from the page itself.
+# millimetres from the paper's corner; the printable area's offset is read from the page itself. A second
+# run chooses Letter and the page range 2 to 2 in the dialog: one page comes out, Letter's, numbered 2 / 2.
 set -euo pipefail
 : "${ORVANE_WINDOWS_BUILD_DIR:?}"
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/wine_env.sh"
 source "$here/pdf_printer.sh"
-"$here/run_driver.sh" "ListPrinting.*"
+"$here/run_driver.sh" "ListPrinting.TheDeviceListAndTheInstalledApplicationsPrintAsTables"
+ranged=$(mktemp)
+trap 'find "$pdfs" -name "*.pdf" -newer "$stamp" -delete; rm -f "$stamp" "$ranged"' EXIT
+touch "$ranged"
+# Letter chosen in the dialog's printer properties, and the page range 2 to 2 of two pages.
+"$here/run_driver.sh" "ListPrinting.ThePaperAndThePagesChosenInTheDialogArePrinted"
 
-python3 - "$pdfs" "$stamp" <<'PY'
+python3 - "$pdfs" "$stamp" "$ranged" <<'PY'
 import os, re, subprocess, sys
-folder, stamp = sys.argv[1], sys.argv[2]
-since = os.path.getmtime(stamp)
-pdfs = sorted((p for p in (os.path.join(folder, f) for f in os.listdir(folder)) if p.endswith('.pdf')
+folder, stamp, ranged = sys.argv[1], sys.argv[2], sys.argv[3]
+since, range_since = os.path.getmtime(stamp), os.path.getmtime(ranged)
+made = sorted((p for p in (os.path.join(folder, f) for f in os.listdir(folder)) if p.endswith('.pdf')
                and os.path.getmtime(p) >= since), key=os.path.getmtime)
+pdfs = [p for p in made if os.path.getmtime(p) < range_since]
+paged = [p for p in made if os.path.getmtime(p) >= range_since]
 assert len(pdfs) == 2, f"expected the device list and the applications, found {pdfs}"
+assert len(paged) == 1, f"expected the applications' second page, found {paged}"
 mm = lambda points: points * 25.4 / 72
 
 def words(path):
@@ -43,12 +52,13 @@ def lines(path):
 def near(a, b, tolerance=1.0):
     return abs(a - b) <= tolerance
 
-def check(path, title, captions, row_words):
+def check(path, title, captions, row_words, paper=(297, 210), page=(1, 1)):
     width, height, found = words(path)
     info = subprocess.run(['pdfinfo', path], capture_output=True, text=True, check=True).stdout
     if re.search(r'Page rot:\s+(90|270)', info):
         width, height = height, width  # the words are given as the turned page shows them
-    assert near(width, 297) and near(height, 210), f"a landscape A4 page: {width:.1f} x {height:.1f} mm"
+    assert re.search(r'Pages:\s+1\n', info), f"one page printed: {info}"
+    assert near(width, paper[0]) and near(height, paper[1]), f"a landscape {paper} page: {width:.1f} x {height:.1f} mm"
     ux, uy = width / 21, height / 28.215
     def first(text):
         for x0, y0, x1, y1, w in found:
@@ -64,7 +74,7 @@ def check(path, title, captions, row_words):
     # The date line ends at the right margin: Date: <date> Page: 1 / 1.
     texts = [w for *_, w in found]
     at = texts.index("Page:")
-    assert texts[at + 1:at + 4] == ["1", "/", "1"], texts[at - 3:at + 4]
+    assert texts[at + 1:at + 4] == [str(page[0]), "/", str(page[1])], texts[at - 3:at + 4]
     assert texts[at - 2] == "Date:", texts[at - 3:at + 4]
     assert near(found[at + 3][2], right, 1.5), f"the date line ends at {found[at + 3][2]:.1f} mm, not {right:.1f}"
     # The header rule spans the columns; the inner rules stand at the columns' edges.
@@ -92,4 +102,8 @@ check(pdfs[0], "Device Info", ["Driver", "Provider", "Version"], [])
 check(pdfs[1], "Installed Applications",
       ["Name", "Version", "Help Link", "Help Telephone", "Install Location", "Install Source", "Publisher", "Readme",
        "Uninstall"], ["Orvane", "C:\\printed\\un.exe"])
+# On the Letter the user chose, with Letter's margins: the second page of two.
+check(paged[0], "Installed Applications",
+      ["Name", "Version", "Help Link", "Help Telephone", "Install Location", "Install Source", "Publisher", "Readme",
+       "Uninstall"], [], paper=(279.4, 215.9), page=(2, 2))
 PY
