@@ -23,7 +23,8 @@ file(GLOB ORVANE_UNIT_TESTS CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/ui/*_test.cpp
     ${CMAKE_SOURCE_DIR}/report/*_test.cpp
     ${CMAKE_SOURCE_DIR}/res/*_test.cpp
-    ${CMAKE_SOURCE_DIR}/windows/*_test.cpp)
+    ${CMAKE_SOURCE_DIR}/windows/*_test.cpp
+    ${CMAKE_SOURCE_DIR}/machine/*_test.cpp)
 add_executable(orvane_unit ${ORVANE_UNIT_TESTS} platform/testing/test_machine.cpp)
 target_compile_options(orvane_unit PRIVATE ${ORVANE_WARNINGS})
 target_compile_definitions(orvane_unit PRIVATE ORVANE_SHARED_DIR="${CMAKE_SOURCE_DIR}/../shared")
