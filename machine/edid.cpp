@@ -200,15 +200,18 @@ std::optional<EdidInfo> DecodeEdid(std::span<const std::uint8_t> bytes) {
     const std::uint32_t serial = Le16(base, 12) | std::uint32_t{Le16(base, 14)} << 16;
     if (serial != 0 && serial != kFillerSerial) info.serialNumber = serial;
 
-    // Week 0xFF: the year is the model year. Week 0: no week given.
+    // Week 0xFF: the year is the model year. Week 0: no week given. Year byte 0 (1990, before there were
+    // EDIDs): no year given.
     const int week = base[16];
-    const int year = 1990 + base[17];
-    if (week == 0xFF) {
-        info.modelYear = year;
-    } else {
-        info.year = year;
-        if (week >= 1 && week <= 54) info.week = week;
+    if (base[17] != 0) {
+        const int year = 1990 + base[17];
+        if (week == 0xFF) {
+            info.modelYear = year;
+        } else {
+            info.year = year;
+        }
     }
+    if (week >= 1 && week <= 54) info.week = week;
 
     // Both zero: the size is unknown or variable; one zero: the other holds an aspect ratio.
     if (base[21] != 0 && base[22] != 0) {

@@ -57,7 +57,7 @@ struct BaseFields {
     std::uint16_t product = 0xA002;
     std::uint32_t serial = 927286355;
     std::uint8_t week = 5;
-    std::uint8_t year = 23;  // 2013
+    std::uint8_t year = 23;  // 2013; the byte counts from 1990
     std::uint8_t widthCm = 52;
     std::uint8_t heightCm = 32;
     std::vector<Bytes> descriptors = {kDtd1080p60, Text(0xFF, "0FFXD3217EDS"), Text(0xFC, "DELL U2412M"), kUnused};
@@ -232,6 +232,14 @@ TEST(Edid, DatesSizesSerialsAndMakersThatSayNothing) {
     EXPECT_FALSE(b->week);
     EXPECT_FALSE(b->heightCm);
     EXPECT_EQ(b->Serial(), "1234");
+
+    BaseFields noDate;
+    noDate.week = 0;
+    noDate.year = 0;
+    const auto undated = DecodeEdid(Base(noDate));
+    ASSERT_TRUE(undated);
+    EXPECT_FALSE(undated->year);
+    EXPECT_FALSE(undated->modelYear);
 
     BaseFields zeroSerial;
     zeroSerial.serial = 0;

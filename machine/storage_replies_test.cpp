@@ -157,7 +157,8 @@ TEST(StorageQueries, SeekPenaltyAndTrim) {
     EXPECT_EQ(ParseTrimEnabled(BooleanDescriptor(1)), true);
     EXPECT_EQ(ParseTrimEnabled(BooleanDescriptor(0)), false);
     // The BOOLEAN is the ninth byte: 9 bytes answer, 8 do not; a Size that leaves it out is no answer.
-    EXPECT_EQ(ParseTrimEnabled(Bytes(BooleanDescriptor(1).begin(), BooleanDescriptor(1).begin() + 9)), true);
+    const Bytes whole = BooleanDescriptor(1);
+    EXPECT_EQ(ParseTrimEnabled(Bytes(whole.begin(), whole.begin() + 9)), true);
     const Bytes eight(8, 0);
     EXPECT_FALSE(ParseTrimEnabled(eight));
     EXPECT_FALSE(SolidStateFromSeekPenalty(eight));
