@@ -24,7 +24,8 @@ file(GLOB ORVANE_UNIT_TESTS CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/report/*_test.cpp
     ${CMAKE_SOURCE_DIR}/res/*_test.cpp
     ${CMAKE_SOURCE_DIR}/launcher/*_test.cpp
-    ${CMAKE_SOURCE_DIR}/screens/*/*_test.cpp)
+    ${CMAKE_SOURCE_DIR}/screens/*/*_test.cpp
+    ${CMAKE_SOURCE_DIR}/machine/*_test.cpp)
 # Tables that only the tests walk (every registry read the program makes, every window's layout) are
 # built into the test program, not into the product's library.
 add_executable(orvane_unit ${ORVANE_UNIT_TESTS} platform/testing/test_machine.cpp

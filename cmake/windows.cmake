@@ -85,6 +85,7 @@ add_library(orvane_win STATIC
     screens/sound/sound_window_win.cpp
     screens/startup/startup_window_win.cpp
     app/startup_trace_win.cpp
+    machine/machine_records_win.cpp
 )
 # The system libraries the platform layer calls, for every program built on it.
 target_link_libraries(orvane_win PUBLIC orvane_core comdlg32 iphlpapi netapi32 ws2_32 ole32 oleaut32

@@ -238,6 +238,149 @@ def firmware():
     write("firmware", "windows98_rom", w98)
 
 
+def smbios_structure(type_, handle, fields, strings=()):
+    """One structure: header, formatted fields (bytes after the header), string set."""
+    head = bytes([type_, 4 + len(fields)]) + u16(handle) + fields
+    tail = b"".join(t.encode("latin-1") + b"\0" for t in strings) if strings else b"\0"
+    return head + tail + b"\0"
+
+
+def rsmb(major, minor, structures, length=None):
+    table = b"".join(structures)
+    return bytes([0, major, minor, 0]) + u32(len(table) if length is None else length) + table
+
+
+def memory_device(handle, array, size, speed, type_, strings, ext_size=0, ext_speed=0, length=0x5C):
+    f = bytearray(length - 4)
+
+    def put(offset, value, width):
+        f[offset - 4:offset - 4 + width] = value.to_bytes(width, "little")
+    put(0x04, array, 2)
+    put(0x08, 64, 2)
+    put(0x0A, 64, 2)
+    put(0x0C, size, 2)
+    put(0x0E, 0x0D, 1)  # SODIMM
+    put(0x10, 1, 1)
+    put(0x11, 2, 1)
+    put(0x12, type_, 1)
+    put(0x15, speed, 2)
+    put(0x17, 3, 1)
+    put(0x18, 4, 1)
+    put(0x1A, 5, 1)
+    if length >= 0x20:
+        put(0x1C, ext_size, 4)
+    if length >= 0x22:
+        put(0x20, speed, 2)
+    if length >= 0x5C:
+        put(0x54, ext_speed, 4)
+        put(0x58, ext_speed, 4)
+    return smbios_structure(17, handle, bytes(f), strings)
+
+
+def smbios():
+    bios = smbios_structure(0, 0, bytes([1, 2, 0x00, 0xF0, 3, 0xFF]) + bytes(8) + bytes([0x03, 0x0D, 1, 40, 0xFF, 0xFF]),
+                            ["American Megatrends International, LLC.", "1.40", "03/15/2024"])
+    uuid = bytes([0x44, 0x45, 0x4C, 0x4C, 0x42, 0x00, 0x10, 0x36, 0x80, 0x52, 0xB3, 0xC0, 0x4F, 0x4E, 0x44, 0x32])
+    system = smbios_structure(1, 1, bytes([1, 2, 3, 4]) + uuid + bytes([6, 5, 6]),
+                              ["LENOVO", "21HM000RUS", "ThinkPad X1 Carbon Gen 11", "PF4ABCDE", "LENOVO_MT_21HM", "ThinkPad"])
+    board = smbios_structure(2, 2, bytes([1, 2, 3, 4, 0, 0x09, 0, 0x03, 0x00, 0x0A, 0]),
+                             ["LENOVO", "21HM000RUS", "SDK0T76479 WIN", "L1HF2AB0123"])
+    chassis = smbios_structure(3, 3, bytes([1, 0x0A, 2, 3, 0, 3, 3, 3, 2]) + bytes(4) + bytes([0, 0, 0, 0]),
+                               ["LENOVO", "None", "PF4ABCDE"])
+    array = smbios_structure(16, 0x10, bytes([3, 3, 3]) + u32(0x4000000) + u16(0xFFFE) + u16(2) + bytes(8))
+    lpddr5 = memory_device(0x11, 0x10, 0x7FFF, 0xFFFF, 0x23, ["Controller0-ChannelA", "BANK 0", "Samsung", "00000000",
+                                                              "K3LKCKC0BM-MGCP"], ext_size=32768, ext_speed=6400)
+    empty = memory_device(0x12, 0x10, 0, 0, 0x02, ["Controller1-ChannelA", "BANK 0", "Unknown", "Unknown", "Unknown"])
+    oem = smbios_structure(0xDD, 0x20, bytes([1, 2, 3]), ["Reference Code - CPU"])
+    inactive = smbios_structure(126, 0x21, bytes(2))
+    end = smbios_structure(127, 0xFEFF, b"")
+    write("smbios", "laptop_3_5", rsmb(3, 5, [oem, bios, system, board, chassis, array, lpddr5, empty, inactive, end]))
+
+    old_bios = smbios_structure(0, 0, bytes([1, 2, 0x00, 0xE0, 3, 0x0F]) + bytes(8), ["Award Software International, Inc.", "F8",
+                                                                                      "08/03/2010"])
+    old_system = smbios_structure(1, 1, bytes([1, 2, 0, 0]) + bytes(16) + bytes([6]), ["Gigabyte Technology Co., Ltd.", "GA-MA74GMT-S2"])
+    ddr2 = memory_device(0x30, 0x2F, 1024, 800, 0x13, ["A2", "Bank2/3", "Kingston", "SerNum2", "99U5315-001.A00LF"], length=0x1B)
+    old_array = smbios_structure(16, 0x2F, bytes([3, 3, 3]) + u32(0x800000) + u16(0xFFFE) + u16(4))
+    # A 2.4 table that ends without End-of-Table, a handle used twice.
+    write("smbios", "desktop_2_4_no_end", rsmb(2, 4, [old_bios, old_system, old_array, ddr2, ddr2]))
+    # A table whose structures stop at a zero-length header, and a Length past the reply.
+    damaged = rsmb(3, 1, [bios, system, bytes([0, 0, 0, 0]) + bytes(40)], length=4096)
+    write("smbios", "damaged", damaged)
+
+
+def edid_block(data):
+    block = bytearray(data.ljust(127, b"\0"))
+    block.append((256 - sum(block) % 256) % 256)
+    return bytes(block)
+
+
+def detailed_timing(clock, h_active, h_blank, v_active, v_blank, interlaced=False, width_mm=0, height_mm=0):
+    return (u16(clock) + bytes([h_active & 0xFF, h_blank & 0xFF, (h_active >> 8) << 4 | (h_blank >> 8),
+                                v_active & 0xFF, v_blank & 0xFF, (v_active >> 8) << 4 | (v_blank >> 8),
+                                48, 32, 0x35, 0x00, width_mm & 0xFF, height_mm & 0xFF,
+                                (width_mm >> 8) << 4 | (height_mm >> 8), 0, 0, 0x9A if interlaced else 0x1A]))
+
+
+def display_descriptor(tag, text):
+    field = (text.encode("latin-1") + b"\n").ljust(13, b" ")[:13]
+    return bytes([0, 0, 0, tag, 0]) + field
+
+
+def edid_base(maker, product, serial, week, year, width_cm, height_cm, descriptors, extensions):
+    letters = [ord(c) - ord("A") + 1 for c in maker]
+    packed = letters[0] << 10 | letters[1] << 5 | letters[2]
+    head = (b"\x00\xff\xff\xff\xff\xff\xff\x00" + struct.pack(">H", packed) + u16(product) + u32(serial)
+            + bytes([week, year - 1990, 1, 4, 0xB5, width_cm, height_cm, 0x78, 0x3A]) + bytes(10) + bytes(3) + bytes([1, 1] * 8))
+    body = b"".join(d.ljust(18, b"\0") for d in descriptors)
+    return edid_block(head + body + bytes(4 * 18 - len(body)) + bytes([extensions]))
+
+
+def displayid_timing(clock, preferred, h_active, h_blank, v_active, v_blank):
+    def word(v):
+        return u16(v - 1)
+    c = clock - 1
+    return (bytes([c & 0xFF, (c >> 8) & 0xFF, c >> 16, 0x84 if preferred else 0x04]) + word(h_active) + word(h_blank)
+            + word(48) + word(32) + word(v_active) + word(v_blank) + word(3) + word(5))
+
+
+def displayid_block(version, data_blocks):
+    section = b"".join(bytes([tag, 0, len(payload)]) + payload for tag, payload in data_blocks)
+    return edid_block(bytes([0x70, version, len(section), 0, 0]) + section)
+
+
+def edid():
+    dtd_4k = detailed_timing(53325, 3840, 160, 2160, 62, width_mm=600, height_mm=340)
+    monitor = edid_base("DEL", 0x4147, 808661324, 32, 2020, 70, 39,
+                        [dtd_4k, display_descriptor(0xFF, "D2HP8084031L"), display_descriptor(0xFC, "DELL UP3218K"),
+                         display_descriptor(0xFD, "")], 1)
+    cta = edid_block(bytes([0x02, 3, 4 + 5, 0xF1, 0x44, 0x10, 0x1F, 0x04, 0x13]) + detailed_timing(26275, 3840, 160, 2160, 62)
+                     + detailed_timing(24150, 2560, 160, 1440, 41))
+    write("edid", "monitor_cta", monitor + cta)
+    panel = edid_base("AUO", 0x8E9D, 0, 45, 2021, 34, 22, [display_descriptor(0x10, ""), display_descriptor(0xFE, "AUO"),
+                                                           display_descriptor(0xFE, "B160QAN02.S"), display_descriptor(0x10, "")], 2)
+    did1 = displayid_block(0x12, [(0x00, b"AUO" + u16(0x8E9D) + u32(0) + bytes([45, 21, 11]) + b"B160QAN02.S"),
+                                  (0x03, displayid_timing(26400, False, 2560, 160, 1600, 46)
+                                   + displayid_timing(52800, True, 2560, 160, 1600, 46))])
+    did2 = displayid_block(0x20, [(0x22, displayid_timing(522610, True, 3840, 160, 2160, 62))])
+    write("edid", "panel_displayid", panel + did1 + did2)
+    tv = edid_base("SAM", 0x01F5, 0x01010101, 0xFF, 2005, 0, 0,
+                   [detailed_timing(7425, 1920, 280, 540, 22, interlaced=True), display_descriptor(0xFC, "Apple Cinema "[:13]),
+                    display_descriptor(0xFC, "HD Display"), display_descriptor(0xFD, "")], 1)
+    write("edid", "tv_interlaced", tv + edid_block(bytes([0x02, 3, 0])))
+
+
+def machine_replies():
+    write("machine_replies", "nvme_descriptor", storage_descriptor("NVMe", "Samsung SSD 980 PRO 1TB", "0025_3852_11B1_2A4C."))
+    sata = bytearray(storage_descriptor("ATA", "ST2000DM008-2FR1", "            ZFL4ABCD"))
+    sata[28:32] = u32(0x0B)
+    write("machine_replies", "sata_descriptor", bytes(sata))
+    write("machine_replies", "seek_penalty", u32(12) + u32(12) + b"\x01\x00\x00\x00")
+    write("machine_replies", "disk_geometry", struct.pack("<qIIII", 243201, 12, 255, 63, 512) + struct.pack("<q", 2000398934016) + b"\0" * 8)
+    write("machine_replies", "battery_information",
+          u32(0x80000000) + bytes([1, 0, 0, 0]) + b"LION" + u32(57000) + u32(45885) + u32(5700) + u32(2850) + u32(0) + u32(312))
+    write("machine_replies", "system_battery_state", bytes([1, 1, 1, 0, 0, 0, 0, 0]) + u32(48000) + u32(31000) + u32(0) + u32(0xFFFFFFFF) + u32(0) + u32(0))
+
+
 for make in (drive_window, firmware, cpu_id, cpu_features, hdd_serial, storage, network, wide_text, wmi, registry_reader,
-             display_registry, uninstall_split):
+             display_registry, uninstall_split, smbios, edid, machine_replies):
     make()
