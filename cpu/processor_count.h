@@ -8,33 +8,10 @@
 #include <optional>
 #include <span>
 
+#include "platform/processor_records.h"
 #include "probes/probe.h"
 
 namespace orvane {
-
-// LOGICAL_PROCESSOR_RELATIONSHIP's values.
-inline constexpr std::uint32_t kRelationProcessorPackage = 3;
-inline constexpr std::uint32_t kRelationGroup = 4;
-
-// Where the records keep what is read here, for a process of the given pointer size.
-struct ProcessorRecordLayout {
-    // SYSTEM_LOGICAL_PROCESSOR_INFORMATION: records of one size, the relationship after the mask.
-    std::size_t recordBytes;
-    std::size_t relationshipOffset;
-    // SYSTEM_LOGICAL_PROCESSOR_INFORMATION_EX: Relationship at 0 and Size at 4 in both widths, then
-    // for a group record the GROUP_RELATIONSHIP: ActiveGroupCount and the PROCESSOR_GROUP_INFO array.
-    std::size_t exHeaderBytes;
-    std::size_t activeGroupCountOffset;
-    std::size_t groupInfoOffset;
-    std::size_t groupInfoBytes;
-    std::size_t activeProcessorCountOffset;  // within one PROCESSOR_GROUP_INFO
-};
-constexpr ProcessorRecordLayout ProcessorRecordLayoutFor(std::size_t pointerSize) {
-    // The classic record: ULONG_PTR ProcessorMask, the relationship, a 16-byte union aligned to 8.
-    // PROCESSOR_GROUP_INFO: two counts, 38 reserved bytes and a KAFFINITY aligned to its size.
-    if (pointerSize == 8) return {32, 8, 8, 10, 32, 48, 1};
-    return {24, 4, 8, 10, 32, 44, 1};
-}
 
 // The package records of each call's answer; 0 when the answer holds none. A record whose size runs
 // past the answer or is too small to be one ends the count.

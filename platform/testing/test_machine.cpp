@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "core/text.h"
-#include "cpu/processor_count.h"
+#include "platform/processor_records.h"
 
 namespace orvane::testing {
 

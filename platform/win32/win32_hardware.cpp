@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "cpu/processor_count.h"
+#include "platform/processor_records.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/imports.h"
 
@@ -98,8 +98,7 @@ unsigned Win32System::ProcessorCount() {
 
 std::optional<std::vector<std::uint8_t>> Win32System::ProcessorRelationsEx(std::uint32_t relationship) {
     using QueryFn = BOOL(WINAPI*)(LOGICAL_PROCESSOR_RELATIONSHIP, PSYSTEM_LOGICAL_PROCESSOR_INFORMATION_EX, PDWORD);
-    static const auto query = reinterpret_cast<QueryFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetLogicalProcessorInformationEx")));
+    static const auto query = ImportLoaded<QueryFn>("kernel32.dll", "GetLogicalProcessorInformationEx");
     if (!query) return std::nullopt;
     return ReadRecords([&](std::uint8_t* buffer, DWORD* length) {
         return query(static_cast<LOGICAL_PROCESSOR_RELATIONSHIP>(relationship),
@@ -109,8 +108,7 @@ std::optional<std::vector<std::uint8_t>> Win32System::ProcessorRelationsEx(std::
 
 std::optional<std::vector<std::uint8_t>> Win32System::ProcessorRelations() {
     using QueryFn = BOOL(WINAPI*)(PSYSTEM_LOGICAL_PROCESSOR_INFORMATION, PDWORD);
-    static const auto query = reinterpret_cast<QueryFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetLogicalProcessorInformation")));
+    static const auto query = ImportLoaded<QueryFn>("kernel32.dll", "GetLogicalProcessorInformation");
     if (!query) return std::nullopt;
     return ReadRecords([&](std::uint8_t* buffer, DWORD* length) {
         return query(reinterpret_cast<PSYSTEM_LOGICAL_PROCESSOR_INFORMATION>(buffer), length) != FALSE;
