@@ -1,12 +1,11 @@
 #include "report/print_job_win.h"
 
-#include <commdlg.h>
-
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "core/error.h"
+#include "ui/common_dialogs_win.h"
 
 namespace orvane::report {
 
@@ -83,7 +82,7 @@ HDC CreateA4PrinterDc(const PrintDialog& dialog, bool informationOnly, Orientati
 // The default printer's device mode and names, with no dialog shown; false when there is no printer.
 bool DefaultPrinter(PrintDialog& dialog) {
     dialog.d.Flags = PD_RETURNDEFAULT;
-    return PrintDlgA(&dialog.d) != FALSE && dialog.d.hDevNames;
+    return ui::ShowPrintDialog(dialog.d) != FALSE && dialog.d.hDevNames;
 }
 
 }  // namespace
@@ -151,7 +150,7 @@ void PrintWithDialog(HWND owner, const Document& document, const char* documentN
     dialog.d.nMinPage = 1;
     dialog.d.nMaxPage = 1;
     dialog.d.nCopies = 1;
-    if (!PrintDlgA(&dialog.d)) return;
+    if (!ui::ShowPrintDialog(dialog.d)) return;
     // Whichever printer was picked, its job asks for A4 in the orientation.
     struct Dc {
         HDC dc;
