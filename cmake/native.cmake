@@ -35,4 +35,6 @@ gtest_discover_tests(orvane_unit DISCOVERY_TIMEOUT 60)
 set(ORVANE_WINDOWS_BUILD_DIR "" CACHE PATH "Windows build tree whose orvane.exe the end-to-end suite runs")
 if(ORVANE_WINDOWS_BUILD_DIR)
     include(${CMAKE_SOURCE_DIR}/tests/e2e/e2e_tests.cmake)
+    # The README's commands, each run once on a tiny amount of work.
+    include(${CMAKE_SOURCE_DIR}/tests/commands/commands.cmake)
 endif()
