@@ -44,6 +44,8 @@ add_test(NAME ui.form_includes COMMAND ${CMAKE_COMMAND} -DORVANE_SOURCE_DIR=${CM
 set(ORVANE_WINDOWS_BUILD_DIR "" CACHE PATH "Windows build tree whose orvane.exe the end-to-end suite runs")
 if(ORVANE_WINDOWS_BUILD_DIR)
     include(${CMAKE_SOURCE_DIR}/tests/e2e/e2e_tests.cmake)
+    # The README's commands, each run once on a tiny amount of work.
+    include(${CMAKE_SOURCE_DIR}/tests/commands/commands.cmake)
 endif()
 
 # The layout's arrows (which folders may include which, the calls kept in one place), read off the sources.

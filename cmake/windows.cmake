@@ -69,6 +69,7 @@ add_library(orvane_win STATIC
     ui/menu_win.cpp
     ui/locale_win.cpp
     ui/file_dialog_win.cpp
+    ui/common_dialogs_win.cpp
     report/gdi_surface_win.cpp
     report/print_job_win.cpp
     screens/preview/print_preview_win.cpp
@@ -88,7 +89,7 @@ add_library(orvane_win STATIC
     machine/machine_records_win.cpp
 )
 # The system libraries the platform layer calls, for every program built on it.
-target_link_libraries(orvane_win PUBLIC orvane_core comdlg32 iphlpapi netapi32 ws2_32 ole32 oleaut32
+target_link_libraries(orvane_win PUBLIC orvane_core iphlpapi netapi32 ws2_32 ole32 oleaut32
                       uuid comctl32 uxtheme gdi32 user32 advapi32 winspool winmm mpr)
 target_compile_options(orvane_win PRIVATE ${ORVANE_WARNINGS})
 target_compile_definitions(orvane_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX WINVER=0x0601 _WIN32_WINNT=0x0601)

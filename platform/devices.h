@@ -79,6 +79,14 @@ struct BoundedDeviceOpen {
     bool timedOut = false;
 };
 
+// Opens made one after another, each given the same time limit: whether each one tried opened, in
+// order. The scan stops at the first open that outlived its limit; it is the last one tried, and
+// timedOut is set.
+struct BoundedOpenScan {
+    std::vector<bool> opened;
+    bool timedOut = false;
+};
+
 class DeviceInterfaceList {
   public:
     virtual ~DeviceInterfaceList() = default;
@@ -101,6 +109,20 @@ class Devices {
     // CreateFileA as OpenDevice, waited for at most waitMs: for ports, whose drivers can hold an open
     // for as long as the device takes to answer.
     virtual BoundedDeviceOpen OpenDeviceWithin(const DeviceOpen& how, std::uint32_t waitMs) = 0;
+    // Each open in turn as OpenDeviceWithin makes it, a device that opened closed again at once, up to
+    // the first that outlives waitMs. The Win32 system makes them all on one helper.
+    virtual BoundedOpenScan OpenEachWithin(const std::vector<DeviceOpen>& opens, std::uint32_t waitMs) {
+        BoundedOpenScan scan;
+        for (const DeviceOpen& how : opens) {
+            const BoundedDeviceOpen open = OpenDeviceWithin(how, waitMs);
+            scan.opened.push_back(open.device != nullptr);
+            if (open.timedOut) {
+                scan.timedOut = true;
+                break;
+            }
+        }
+        return scan;
+    }
 
     virtual std::uint32_t WaveOutDeviceCount() = 0;
     // szPname of waveOutGetDevCapsA for the device, cut at its first NUL; the call's answer is not

@@ -80,15 +80,19 @@ std::string ListPorts(System& sys, const char* kind) {
     return Guarded([&] {
         const auto version = sys.Version();
         const int count = version && version->platformId == platform::kPlatformNt ? 256 : 9;
-        std::string list;
+        std::vector<std::string> names;
+        std::vector<platform::DeviceOpen> opens;
         for (int number = 1; number <= count; ++number) {
-            const std::string name = PortName(kind, number);
+            names.push_back(PortName(kind, number));
             // Exclusive: a port that another program holds is not free to use, so it is not listed.
-            const platform::BoundedDeviceOpen port = sys.OpenDeviceWithin({name, kGenericRead | kGenericWrite, 0}, kPortOpenWaitMs);
-            if (port.device) AppendListItem(list, name);
-            // A port that does not answer is left out like any port that fails to open; the drivers
-            // behind the rest are not waited for, so the row keeps what was found before it.
-            if (port.timedOut) break;
+            opens.push_back({names.back(), kGenericRead | kGenericWrite, 0});
+        }
+        // A port that does not answer is left out like any port that fails to open; the drivers behind
+        // the rest are not waited for, so the row keeps what was found before it.
+        const platform::BoundedOpenScan scan = sys.OpenEachWithin(opens, kPortOpenWaitMs);
+        std::string list;
+        for (std::size_t i = 0; i < scan.opened.size(); ++i) {
+            if (scan.opened[i]) AppendListItem(list, names[i]);
         }
         return list;
     });

@@ -1,12 +1,11 @@
 #include "report/print_job_win.h"
 
-#include <commdlg.h>
-
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "core/error.h"
+#include "ui/common_dialogs_win.h"
 
 namespace orvane::report {
 
@@ -109,7 +108,7 @@ int PageCountOn(const Document& document, HDC printer) {
 // The default printer's device mode and names, with no dialog shown; false when there is no printer.
 bool DefaultPrinter(PrintDialog& dialog) {
     dialog.d.Flags = PD_RETURNDEFAULT;
-    return PrintDlgA(&dialog.d) != FALSE && dialog.d.hDevNames;
+    return ui::ShowPrintDialog(dialog.d) != FALSE && dialog.d.hDevNames;
 }
 
 }  // namespace
@@ -188,7 +187,7 @@ void PrintWithDialog(HWND owner, const Document& document, const char* documentN
         dialog.d.nToPage = 1;
         dialog.d.nMaxPage = 1;
     }
-    if (!PrintDlgA(&dialog.d)) return;
+    if (!ui::ShowPrintDialog(dialog.d)) return;
     const OwnedDc printer(CreatePrinterDc(dialog, false, orientation, paper));
     if (!printer.dc) throw UserError("There is no printer to print on.");
     PageRange range;

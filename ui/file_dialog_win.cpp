@@ -1,10 +1,11 @@
 #include "ui/file_dialog_win.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <algorithm>
 #include <vector>
+
+#include "ui/common_dialogs_win.h"
 
 namespace orvane::ui {
 
@@ -66,7 +67,7 @@ std::optional<std::string> FileDialog::Show(HWND owner) {
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_ENABLEHOOK |
                    (save_ ? 0 : OFN_FILEMUSTEXIST);
     dialog.lpfnHook = FileDialogHook;
-    const BOOL chosen = save_ ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+    const BOOL chosen = save_ ? ShowSaveFileDialog(dialog) : ShowOpenFileDialog(dialog);
     if (!chosen) return std::nullopt;
     fileName_ = name.data();
     filterIndex_ = static_cast<int>(dialog.nFilterIndex);

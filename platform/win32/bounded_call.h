@@ -15,6 +15,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -136,6 +137,63 @@ BoundedAnswer<Result> CallWithin(DWORD waitMs, Call call) {
     // wait's return.
     helper->GiveBack();
     return {BoundedOutcome::Finished, std::move(task->result)};
+}
+
+namespace detail {
+
+// A run of calls on one helper: step(i) for each index in turn, until the caller gives up.
+template <typename Step>
+struct SequenceTask final : BoundedTask {
+    SequenceTask(std::size_t n, Step s) : count(n), step(std::move(s)) {}
+    void Run() override {
+        for (std::size_t i = 0; i < count; ++i) {
+            // A caller that gave up on an earlier call waits for none of the rest.
+            if (InterlockedCompareExchange(&state, kRunning, kRunning) != kRunning) return;
+            step(i);
+            // The next call's start is stored before the count that says it began.
+            InterlockedExchange(&startedAt, static_cast<LONG>(GetTickCount()));
+            InterlockedIncrement(&finished);
+        }
+    }
+    std::size_t count;
+    Step step;
+    LONG finished = 0;                                     // calls that ended
+    LONG startedAt = static_cast<LONG>(GetTickCount());  // when the call after them began
+};
+
+}  // namespace detail
+
+// Runs step(0), step(1), ... step(count - 1) one after another on one helper thread, each waited for
+// up to waitMs, and stops at the first that outlives its wait; the number of calls that ended in time.
+// Each step stores its own answer where the caller reads it (shared, since a step the caller gave up
+// on still ends later); the answers of the steps before the returned number are complete. Without a
+// helper the steps run here, unbounded.
+template <typename Step>
+std::size_t CallEachWithin(DWORD waitMs, std::size_t count, Step step) {
+    using Task = detail::SequenceTask<Step>;
+    detail::BoundedHelper* helper = detail::BoundedHelper::Take();
+    if (!helper) {
+        for (std::size_t i = 0; i < count; ++i) step(i);
+        return count;
+    }
+    auto task = std::make_shared<Task>(count, std::move(step));
+    helper->Start(task);
+    for (;;) {
+        const auto finished = static_cast<std::size_t>(InterlockedCompareExchange(&task->finished, 0, 0));
+        const DWORD spent = GetTickCount() - static_cast<DWORD>(InterlockedCompareExchange(&task->startedAt, 0, 0));
+        if (finished < count && spent >= waitMs) {
+            if (InterlockedCompareExchange(&task->state, detail::BoundedTask::kAbandoned,
+                                           detail::BoundedTask::kRunning) == detail::BoundedTask::kRunning) {
+                return finished;
+            }
+            // The last call ended as its time ran out: the helper's signal follows at once.
+            helper->WaitDone(INFINITE);
+            break;
+        }
+        if (helper->WaitDone(finished < count ? waitMs - spent : INFINITE)) break;
+    }
+    helper->GiveBack();
+    return count;
 }
 
 }  // namespace orvane::win32

@@ -138,6 +138,29 @@ platform::BoundedDeviceOpen Win32System::OpenDeviceWithin(const platform::Device
     return {std::make_unique<Win32Device>(std::move(*answer.result)), false};
 }
 
+platform::BoundedOpenScan Win32System::OpenEachWithin(const std::vector<platform::DeviceOpen>& opens,
+                                                      std::uint32_t waitMs) {
+    // One helper makes every open in turn: a scan of 256 ports then costs one hand-over, not 256. The
+    // helper shares the list and the answers with this call; an abandoned scan leaves the rest unmade.
+    struct Shared {
+        std::vector<platform::DeviceOpen> opens;
+        std::vector<char> opened;
+    };
+    auto shared = std::make_shared<Shared>(Shared{opens, std::vector<char>(opens.size(), 0)});
+    const std::size_t ended = CallEachWithin(waitMs, opens.size(), [shared](std::size_t i) {
+        const platform::DeviceOpen& how = shared->opens[i];
+        UniqueHandle device(CreateFileA(how.path.c_str(), how.access, how.share, nullptr, how.creation, 0, nullptr));
+        shared->opened[i] = device.Valid() ? 1 : 0;
+    });
+    platform::BoundedOpenScan scan;
+    for (std::size_t i = 0; i < ended; ++i) scan.opened.push_back(shared->opened[i] != 0);
+    if (ended < opens.size()) {
+        scan.opened.push_back(false);
+        scan.timedOut = true;
+    }
+    return scan;
+}
+
 std::uint32_t Win32System::WaveOutDeviceCount() {
     return waveOutGetNumDevs();
 }

@@ -55,6 +55,8 @@ public:
     std::optional<platform::DiskClusters> DiskFreeSpace(std::string_view rootPath) override;
     std::unique_ptr<platform::Device> OpenDevice(const platform::DeviceOpen& how) override;
     platform::BoundedDeviceOpen OpenDeviceWithin(const platform::DeviceOpen& how, std::uint32_t waitMs) override;
+    platform::BoundedOpenScan OpenEachWithin(const std::vector<platform::DeviceOpen>& opens,
+                                             std::uint32_t waitMs) override;
     std::uint32_t WaveOutDeviceCount() override;
     std::string WaveOutDeviceName(std::uint32_t device) override;
     std::optional<std::string> DisplayDeviceString(std::uint32_t index) override;
