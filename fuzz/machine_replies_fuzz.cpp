@@ -31,8 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const auto* text : {&device->vendor, &device->product, &device->revision, &device->serial}) {
             CheckText(*text, size);
         }
-        // The model joins vendor and product with one blank at most.
-        if (device->model && device->model->size() > size + 1) fuzz::Fail("a model longer than its texts");
+        // The model joins vendor and product with one blank at most (the two texts may be the same bytes
+        // of the reply, so each is bounded by the reply, not their sum).
+        const std::size_t joined = (device->vendor ? device->vendor->size() : 0) +
+                                   (device->product ? device->product->size() : 0) + 1;
+        if (device->model && device->model->size() > joined) fuzz::Fail("a model longer than its texts");
         if (device->bus && !device->busTypeCode) fuzz::Fail("a bus named without its code");
     }
     (void)DescriptorDeclaredSize(reply);
