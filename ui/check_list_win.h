@@ -1,6 +1,6 @@
 #pragma once
-// The check list: items with their marks, added in order, in one or more columns. The user may toggle
-// a mark on screen, with a click on its box or the space bar on the selected item.
+// The check list: items with their marks, added in order, in one or more columns; the user reads it,
+// a click does not change a mark.
 
 #include <windows.h>
 
