@@ -10,20 +10,22 @@ here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/wine_env.sh"
 source "$here/pdf_printer.sh"
 "$here/run_driver.sh" "ListPrinting.TheDeviceListAndTheInstalledApplicationsPrintAsTables"
-ranged=$(mktemp)
-trap 'find "$pdfs" -name "*.pdf" -newer "$stamp" -delete; rm -f "$stamp" "$ranged"' EXIT
-touch "$ranged"
+# The printouts of the first run, by name: the second run's is the one not among them.
+first=$(mktemp)
+trap 'find "$pdfs" -name "*.pdf" -newer "$stamp" -delete; rm -f "$stamp" "$first"' EXIT
+find "$pdfs" -name "*.pdf" -newer "$stamp" -printf '%f\n' > "$first"
 # Letter chosen in the dialog's printer properties, and the page range 2 to 2 of two pages.
 "$here/run_driver.sh" "ListPrinting.ThePaperAndThePagesChosenInTheDialogArePrinted"
 
-python3 - "$pdfs" "$stamp" "$ranged" <<'PY'
+python3 - "$pdfs" "$stamp" "$first" <<'PY'
 import os, re, subprocess, sys
-folder, stamp, ranged = sys.argv[1], sys.argv[2], sys.argv[3]
-since, range_since = os.path.getmtime(stamp), os.path.getmtime(ranged)
+folder, stamp, first_run = sys.argv[1], sys.argv[2], sys.argv[3]
+since = os.path.getmtime(stamp)
 made = sorted((p for p in (os.path.join(folder, f) for f in os.listdir(folder)) if p.endswith('.pdf')
                and os.path.getmtime(p) >= since), key=os.path.getmtime)
-pdfs = [p for p in made if os.path.getmtime(p) < range_since]
-paged = [p for p in made if os.path.getmtime(p) >= range_since]
+earlier = set(open(first_run).read().split())
+pdfs = [p for p in made if os.path.basename(p) in earlier]
+paged = [p for p in made if os.path.basename(p) not in earlier]
 assert len(pdfs) == 2, f"expected the device list and the applications, found {pdfs}"
 assert len(paged) == 1, f"expected the applications' second page, found {paged}"
 mm = lambda points: points * 25.4 / 72
