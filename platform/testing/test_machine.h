@@ -80,6 +80,13 @@ public:
     int replaceError = 0;                // when set, ReplaceFile fails with it and changes nothing
     bool hasMoveFileEx = true;           // 95/98/ME have none
     std::vector<std::string> fileCalls;  // "replace", "move", "rename", "in place" as they happen
+    // Reads that fail part way with the error given, by exact path.
+    std::map<std::string, int> readErrors;
+    // The folder a relative path is made whole against, as GetFullPathNameA does (forward slashes become
+    // backslashes, "." and ".." are resolved). The other file calls take their paths as the keys above.
+    std::string currentFolder = "C:\\Work";
+    bool wholePathFails = false;
+    std::vector<std::string> wholePathsAsked;
 
     // --- processor and memory ---
     std::optional<std::uint64_t> totalPhysicalMemory;
@@ -267,6 +274,7 @@ public:
     int RemoveFile(const std::string& path) override;
     std::optional<std::uint32_t> FileAttributes(const std::string& path) override;
     int ChangeFileAttributes(const std::string& path, std::uint32_t attributes) override;
+    std::optional<std::string> WholePath(const std::string& path) override;
     platform::AdapterListAnswer AdaptersInfo(std::uint32_t bufferBytes) override;
     std::uint8_t SendNetbios(platform::NetbiosCommand& command) override;
     void StartSockets(std::uint16_t) override { ++socketStarts; }

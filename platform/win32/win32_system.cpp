@@ -230,9 +230,15 @@ platform::ReadAnswer Win32System::ReadFileBytes(const std::string& path) {
     if (!file.Valid()) return {std::nullopt, LastError(ERROR_ACCESS_DENIED)};
     std::string bytes;
     char chunk[65536];
-    DWORD got = 0;
-    while (ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
-    if (GetLastError() != NO_ERROR && got != 0) return {std::nullopt, LastError()};
+    for (;;) {
+        DWORD got = 0;
+        // A read that fails is an error wherever it stops; only a read of nothing that succeeds is the end.
+        if (!ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr)) {
+            return {std::nullopt, LastError(ERROR_READ_FAULT)};
+        }
+        if (got == 0) break;
+        bytes.append(chunk, got);
+    }
     return {std::move(bytes), 0};
 }
 
@@ -272,6 +278,10 @@ std::optional<std::uint32_t> Win32System::FileAttributes(const std::string& path
 
 int Win32System::ChangeFileAttributes(const std::string& path, std::uint32_t attributes) {
     return SetFileAttributesA(path.c_str(), attributes) ? 0 : LastError(ERROR_ACCESS_DENIED);
+}
+
+std::optional<std::string> Win32System::WholePath(const std::string& path) {
+    return FullPathName(path);  // GetFullPathNameA, with room for a path longer than MAX_PATH
 }
 
 }  // namespace orvane::win32

@@ -25,6 +25,7 @@ public:
     int RemoveFile(const std::string& path) override;
     std::optional<std::uint32_t> FileAttributes(const std::string& path) override;
     int ChangeFileAttributes(const std::string& path, std::uint32_t attributes) override;
+    std::optional<std::string> WholePath(const std::string& path) override;
 
     // platform::Hardware (win32_hardware.cpp)
     std::optional<std::uint64_t> TotalPhysicalMemory() override;
