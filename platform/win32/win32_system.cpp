@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/registry_names.h"
 #include "platform/win32/handles.h"
 
 namespace orvane::win32 {
@@ -43,29 +44,25 @@ public:
     }
 
     std::vector<std::string> SubkeyNames() override {
-        std::vector<std::string> names;
-        char name[256];  // key names are at most 255 characters
-        for (DWORD index = 0;; ++index) {
-            DWORD length = sizeof name;
-            const LONG status =
-                RegEnumKeyExA(key_.Get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
-            if (status == ERROR_NO_MORE_ITEMS || status != ERROR_SUCCESS) break;
-            names.emplace_back(name, length);
-        }
-        return names;
+        return EnumerateNames(
+            [this](std::uint32_t index, char* name, std::uint32_t& length) {
+                DWORD size = length;
+                const LONG status = RegEnumKeyExA(key_.Get(), index, name, &size, nullptr, nullptr, nullptr, nullptr);
+                length = size;
+                return static_cast<long>(status);
+            },
+            kKeyNameFirstBytes, kKeyNameLargestBytes);
     }
 
     std::vector<std::string> ValueNames() override {
-        std::vector<std::string> names;
-        std::vector<char> name(16384);  // value names are at most 16383 characters
-        for (DWORD index = 0;; ++index) {
-            DWORD length = static_cast<DWORD>(name.size());
-            const LONG status =
-                RegEnumValueA(key_.Get(), index, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
-            if (status != ERROR_SUCCESS) break;
-            names.emplace_back(name.data(), length);
-        }
-        return names;
+        return EnumerateNames(
+            [this](std::uint32_t index, char* name, std::uint32_t& length) {
+                DWORD size = length;
+                const LONG status = RegEnumValueA(key_.Get(), index, name, &size, nullptr, nullptr, nullptr, nullptr);
+                length = size;
+                return static_cast<long>(status);
+            },
+            kValueNameFirstBytes, kValueNameLargestBytes);
     }
 
 private:
