@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/system_dlls.h"
 #include "report/surface.h"
 #include "ui/form_win.h"
 
@@ -46,8 +47,8 @@ std::string DefaultPrinterName() {
     DWORD size = sizeof name;
     using GetDefaultPrinterFn = BOOL(WINAPI*)(LPSTR, LPDWORD);
     // The spooler's own answer where the system has it (2000 and later); the profile entry elsewhere.
-    if (HMODULE spooler =
-            GetModuleHandleA("winspool.drv") ? GetModuleHandleA("winspool.drv") : LoadLibraryA("winspool.drv")) {
+    if (HMODULE spooler = GetModuleHandleA("winspool.drv") ? GetModuleHandleA("winspool.drv")
+                                                           : win32::LoadSystemLibrary("winspool.drv")) {
         const auto getDefault = reinterpret_cast<GetDefaultPrinterFn>(
             reinterpret_cast<void*>(GetProcAddress(spooler, "GetDefaultPrinterA")));
         if (getDefault && getDefault(name, &size)) return name;

@@ -14,6 +14,7 @@
 
 #include "platform/win32/bounded_call.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/system_dlls.h"
 #include "platform/win32/win32_system.h"
 #include "probes/hdd_serial.h"
 #include "probes/storage_probes.h"
@@ -176,7 +177,7 @@ const SetupApi& LoadSetupApi() {
     static const SetupApi api = [] {
         SetupApi found;
         // Loaded once and kept for the life of the process.
-        if (HMODULE module = LoadLibraryA("setupapi.dll")) {
+        if (HMODULE module = LoadSystemLibrary("setupapi.dll")) {
             auto lookUp = [module](const char* name) { return reinterpret_cast<void*>(GetProcAddress(module, name)); };
             found.getClassDevs = reinterpret_cast<SetupApi::GetClassDevs>(lookUp("SetupDiGetClassDevsA"));
             found.enumInterfaces = reinterpret_cast<SetupApi::EnumInterfaces>(lookUp("SetupDiEnumDeviceInterfaces"));

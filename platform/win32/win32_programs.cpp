@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "platform/win32/system_dlls.h"
 #include "platform/win32/win32_system.h"
 
 namespace orvane::win32 {
@@ -12,7 +13,7 @@ std::optional<std::string> Win32System::ShellFolderPath(int csidl) {
     // brought it; older systems have neither.
     using GetFolderPathFn = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPSTR);
     for (const char* library : {"shell32.dll", "shfolder.dll"}) {
-        const HMODULE module = LoadLibraryA(library);
+        const HMODULE module = LoadSystemLibrary(library);
         if (!module) continue;
         const auto getFolderPath =
             reinterpret_cast<GetFolderPathFn>(reinterpret_cast<void*>(GetProcAddress(module, "SHGetFolderPathA")));

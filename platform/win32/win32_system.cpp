@@ -7,6 +7,7 @@
 
 #include "core/registry_names.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/system_dlls.h"
 
 namespace orvane::win32 {
 
@@ -183,7 +184,7 @@ std::optional<platform::PrinterEntry> Win32System::DefaultPrinter() {
     if (printer.name.empty()) {
         // The spooler's own answer, where the system has it (2000 and later).
         using GetDefaultPrinterFn = BOOL(WINAPI*)(LPSTR, LPDWORD);
-        const HMODULE spooler = LoadLibraryA("winspool.drv");
+        const HMODULE spooler = LoadSystemLibrary("winspool.drv");
         if (!spooler) return std::nullopt;
         const auto getDefault = reinterpret_cast<GetDefaultPrinterFn>(
             reinterpret_cast<void*>(GetProcAddress(spooler, "GetDefaultPrinterA")));
