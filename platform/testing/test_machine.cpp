@@ -197,6 +197,30 @@ std::optional<std::string> TestMachine::FindProgramFile(std::string_view name) {
     return std::nullopt;
 }
 
+std::optional<std::string> TestMachine::FindProgramFileIn(const std::string& searched, std::string_view name) {
+    programSearches.push_back(searched + "|" + std::string(name));
+    std::string file(name);
+    if (file.find('.') == std::string::npos) file += ".exe";
+    std::size_t start = 0;
+    while (start <= searched.size()) {
+        std::size_t end = searched.find(';', start);
+        if (end == std::string::npos) end = searched.size();
+        std::string folder = searched.substr(start, end - start);
+        if (!folder.empty()) {
+            if (folder.back() != '\\') folder += '\\';
+            if (FileExists(folder + file)) return folder + file;
+        }
+        start = end + 1;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> TestMachine::EnvironmentVariable(const std::string& name) {
+    const auto found = environment.find(name);
+    if (found == environment.end()) return std::nullopt;
+    return found->second;
+}
+
 int TestMachine::SystemMetric(int index) {
     const auto found = metrics.find(index);
     return found == metrics.end() ? 0 : found->second;
@@ -335,6 +359,7 @@ int TestMachine::RemoveFile(const std::string& path) {
 
 std::optional<std::uint32_t> TestMachine::FileAttributes(const std::string& path) {
     if (PathError(path)) return std::nullopt;
+    if (folders.count(path)) return platform::kFileAttributeDirectory;
     if (!files.count(path)) return std::nullopt;
     return AttributesOf(fileAttributes, path);
 }

@@ -211,6 +211,12 @@ public:
     // Files the program search finds, by the name asked or the name with ".exe" added when it has no
     // extension (case ignored): the full path found.
     std::map<std::string, std::string> programFiles;
+    // The search in named folders looks for the name (".exe" added when it has none) among the files
+    // AddFile made, folder by folder; each search is logged as "folders|name".
+    std::vector<std::string> programSearches;
+    std::map<std::string, std::string> environment;  // by exact name; a name not listed is not set
+    // Folders that exist, by exact path (FileAttributes answers the directory attribute for them).
+    std::set<std::string> folders;
     std::intptr_t shellExecuteAnswer = 42;  // every ShellOpen's answer: above 32, started
     bool wow64 = false;
 
@@ -259,6 +265,8 @@ public:
     std::optional<std::string> ShellFolderPath(int csidl) override;
     std::vector<platform::FoundFile> FindFiles(std::string_view pattern) override;
     std::optional<std::string> FindProgramFile(std::string_view name) override;
+    std::optional<std::string> FindProgramFileIn(const std::string& folders, std::string_view name) override;
+    std::optional<std::string> EnvironmentVariable(const std::string& name) override;
     bool IsWow64Process() override { return wow64; }
     std::optional<platform::OsVersion> Version() override { return version; }
     int SystemMetric(int index) override;

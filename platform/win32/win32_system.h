@@ -100,6 +100,8 @@ public:
     std::optional<std::string> ShellFolderPath(int csidl) override;
     std::vector<platform::FoundFile> FindFiles(std::string_view pattern) override;
     std::optional<std::string> FindProgramFile(std::string_view name) override;
+    std::optional<std::string> FindProgramFileIn(const std::string& folders, std::string_view name) override;
+    std::optional<std::string> EnvironmentVariable(const std::string& name) override;
     bool IsWow64Process() override;
 
     // win32_shell.cpp
