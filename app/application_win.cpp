@@ -12,6 +12,7 @@
 
 #include "screens/help/help_window_win.h"
 #include "core/web_addresses.h"
+#include "platform/win32/system_dlls.h"
 
 namespace orvane {
 
@@ -123,6 +124,8 @@ int Application::MessageLoop() {
 }  // namespace orvane
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Before any DLL is loaded by name (the static initialisers have run it already; this links it in).
+    orvane::win32::LoadDllsFromSystemFolderOnly();
     orvane::StartupMark("entry");
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);

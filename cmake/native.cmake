@@ -50,3 +50,15 @@ endif()
 
 # The layout's arrows (which folders may include which, the calls kept in one place), read off the sources.
 add_test(NAME layout.rules COMMAND bash ${CMAKE_SOURCE_DIR}/tests/rules/layout_rules.sh)
+
+# Both exes import statically only DLLs that Windows takes from its system folder (objdump reads them).
+set(ORVANE_WIN32_BUILD_DIR "" CACHE PATH "32-bit Windows build tree whose orvane.exe the import check reads")
+if(ORVANE_WINDOWS_BUILD_DIR OR ORVANE_WIN32_BUILD_DIR)
+    find_program(ORVANE_OBJDUMP NAMES x86_64-w64-mingw32-objdump i686-w64-mingw32-objdump objdump REQUIRED)
+    set(ORVANE_CHECKED_EXES "")
+    foreach(tree IN ITEMS ${ORVANE_WINDOWS_BUILD_DIR} ${ORVANE_WIN32_BUILD_DIR})
+        list(APPEND ORVANE_CHECKED_EXES ${tree}/orvane.exe)
+    endforeach()
+    add_test(NAME imports.known_dlls COMMAND ${CMAKE_SOURCE_DIR}/tests/check_imports.sh ${ORVANE_OBJDUMP}
+                                             ${ORVANE_CHECKED_EXES})
+endif()

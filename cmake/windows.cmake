@@ -31,6 +31,7 @@ add_custom_command(OUTPUT ${ORVANE_ICON}
 add_custom_target(orvane_icon DEPENDS ${ORVANE_ICON})
 
 add_library(orvane_win STATIC
+    platform/win32/system_dlls.cpp
     platform/win32/win32_system.cpp
     platform/win32/win32_hardware.cpp
     platform/win32/win32_devices.cpp
@@ -88,9 +89,32 @@ add_library(orvane_win STATIC
     app/startup_trace_win.cpp
     machine/machine_records_win.cpp
 )
-# The system libraries the platform layer calls, for every program built on it.
-target_link_libraries(orvane_win PUBLIC orvane_core iphlpapi netapi32 ws2_32 ole32 oleaut32
-                      uuid comctl32 uxtheme gdi32 user32 advapi32 winspool winmm mpr)
+# The system libraries the platform layer calls, for every program built on it. Those that are no known
+# DLLs of the system are delay-loaded (platform/win32/system_dlls.cpp loads them from the system folder):
+# Windows would otherwise load a file of their name from the exe's folder before the program starts.
+find_program(ORVANE_DLLTOOL NAMES ${ORVANE_MINGW_PREFIX}-dlltool dlltool REQUIRED)
+set(ORVANE_DELAY_LOADED winmm:winmm.dll iphlpapi:iphlpapi.dll mpr:mpr.dll netapi32:netapi32.dll
+    uxtheme:uxtheme.dll winspool:winspool.drv)
+set(ORVANE_DELAY_LIBS "")
+foreach(entry IN LISTS ORVANE_DELAY_LOADED)
+    string(REPLACE ":" ";" parts ${entry})
+    list(GET parts 0 lib)
+    list(GET parts 1 dll)
+    find_library(ORVANE_IMPORT_${lib} NAMES ${lib} REQUIRED)
+    set(delay_lib ${CMAKE_BINARY_DIR}/delay/lib${lib}_delay.a)
+    add_custom_command(OUTPUT ${delay_lib}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/delay
+        COMMAND ${CMAKE_COMMAND} -DNM=${CMAKE_NM} -DDLLTOOL=${ORVANE_DLLTOOL} -DIMPORT_LIB=${ORVANE_IMPORT_${lib}}
+                -DDLL=${dll} -DDEF=${CMAKE_BINARY_DIR}/delay/${lib}.def -DOUT=${delay_lib}
+                -DKILL_AT=$<IF:$<EQUAL:${CMAKE_SIZEOF_VOID_P},4>,ON,OFF> -P ${CMAKE_SOURCE_DIR}/cmake/delay_import.cmake
+        DEPENDS ${CMAKE_SOURCE_DIR}/cmake/delay_import.cmake ${ORVANE_IMPORT_${lib}}
+        COMMENT "Making the delay-import library of ${dll}")
+    list(APPEND ORVANE_DELAY_LIBS ${delay_lib})
+endforeach()
+add_custom_target(orvane_delay_imports DEPENDS ${ORVANE_DELAY_LIBS})
+add_dependencies(orvane_win orvane_delay_imports)
+target_link_libraries(orvane_win PUBLIC orvane_core ws2_32 ole32 oleaut32 uuid comctl32 gdi32 user32
+                      advapi32 ${ORVANE_DELAY_LIBS})
 target_compile_options(orvane_win PRIVATE ${ORVANE_WARNINGS})
 target_compile_definitions(orvane_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX WINVER=0x0601 _WIN32_WINNT=0x0601)
 target_compile_definitions(orvane_core PUBLIC NOMINMAX)

@@ -42,7 +42,11 @@ std::string FolderOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
-int ReplaceFileContents(Files& files, const std::string& path, std::string_view bytes) {
+int ReplaceFileContents(Files& files, const std::string& asked, std::string_view bytes) {
+    // One whole path for every call: the replacement call refuses a relative path or one written with
+    // forward slashes that the calls making the new file take, so a report written once could not be
+    // replaced.
+    const std::string path = files.WholePath(asked).value_or(asked);
     const std::optional<std::uint32_t> attributes = files.FileAttributes(path);
     const platform::TempFileAnswer temporary = files.CreateTempFile(FolderOf(path));
     if (!temporary.path) {

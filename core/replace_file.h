@@ -15,7 +15,9 @@ std::string FolderOf(const std::string& path);
 // the system has it (it keeps the old file's security and links), a rename otherwise; the old file's
 // attributes are carried over where the platform did not keep them. Where no file can be created beside
 // the target but the target itself may be written, it is written in place, and put back whole when the
-// write fails. 0 on success, else the system's error code.
+// write fails. The path is made whole first (a relative one against the current folder, forward slashes
+// as backslashes), and every call names the file by that one path. 0 on success, else the system's error
+// code.
 int ReplaceFileContents(platform::Files& files, const std::string& path, std::string_view bytes);
 
 }  // namespace orvane

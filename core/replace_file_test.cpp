@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "platform/testing/test_machine.h"
 
 namespace orvane {
@@ -137,6 +139,56 @@ TEST(ReplaceFileContents, NoReportAndNoFileCanBeCreated) {
     machine.foldersWithoutCreate.insert(kFolder);
     EXPECT_EQ(ReplaceFileContents(machine, kReport, "new report\r\n"), 5);
     EXPECT_TRUE(machine.files.empty());
+}
+
+TEST(ReplaceFileContents, EveryFormOfThePathReplacesTheSameReport) {
+    struct Case {
+        const char* asked;
+        const char* whole;
+    };
+    const Case cases[] = {
+        {"sub/report.txt", "C:\\Work\\sub\\report.txt"},
+        {"./sub/../sub/report.txt", "C:\\Work\\sub\\report.txt"},
+        {"sub\\report.txt", "C:\\Work\\sub\\report.txt"},
+        {"/Reports/report.txt", "C:\\Reports\\report.txt"},  // as a Linux user types an absolute path
+        {"C:/Reports/report.txt", "C:\\Reports\\report.txt"},
+        {"C:\\Reports\\report.txt", "C:\\Reports\\report.txt"},
+    };
+    for (const Case& c : cases) {
+        for (const bool oldReport : {false, true}) {
+            TestMachine machine;
+            if (oldReport) {
+                machine.files[c.whole] = kOld;
+                machine.fileAttributes[c.whole] = kAttributeHidden;
+            }
+            EXPECT_EQ(ReplaceFileContents(machine, c.asked, "new report\r\n"), 0) << c.asked;
+            EXPECT_EQ(machine.wholePathsAsked, std::vector<std::string>{c.asked}) << c.asked;
+            // One file, at the whole path, whole: the old report was replaced, not written beside.
+            EXPECT_EQ(machine.files, (std::map<std::string, std::string>{{c.whole, "new report\r\n"}}))
+                << c.asked << (oldReport ? " over an old report" : "");
+            if (oldReport) {
+                EXPECT_EQ(machine.fileCalls, std::vector<std::string>{"replace"}) << c.asked;
+                EXPECT_EQ(machine.FileAttributes(c.whole), kAttributeHidden) << c.asked;
+            }
+        }
+    }
+    // Where the path cannot be made whole, the calls take it as it was given.
+    TestMachine machine;
+    machine.wholePathFails = true;
+    EXPECT_EQ(ReplaceFileContents(machine, kReport, "new report\r\n"), 0);
+    EXPECT_EQ(machine.files[kReport], "new report\r\n");
+}
+
+// The old report is the backup a write in place restores: a read that fails part way must stop the write,
+// not hand over what was read so far as the whole file.
+TEST(ReplaceFileContents, AFailedReadOfTheOldReportStopsTheWriteInPlace) {
+    TestMachine machine;
+    machine.foldersWithoutCreate.insert(kFolder);
+    machine.files[kReport] = kOld;
+    machine.readErrors[kReport] = 23;  // ERROR_CRC
+    EXPECT_EQ(ReplaceFileContents(machine, kReport, "a new report\r\n"), 23);
+    EXPECT_EQ(machine.files[kReport], kOld);
+    EXPECT_EQ(machine.fileCalls, std::vector<std::string>{}) << "nothing was written";
 }
 
 TEST(FolderOf, IsTheFolderTheTemporaryFileGoesIn) {

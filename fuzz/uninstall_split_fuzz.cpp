@@ -37,6 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Fail("the parameters are the line's tail");
     }
     if (asked > line.size() + 1) fuzz::Fail("at most one file search per word");
-    (void)UninstallQuestion(split.program, line);
+    (void)UninstallQuestion("Application", line, split.program);
+    (void)UninstallRefusal("Application", line, split);
     return 0;
 }

@@ -10,9 +10,10 @@ namespace orvane {
 
 // Hide Taskbar: hides the taskbar while marked, shows it when cleared; nothing without a taskbar.
 void ApplyTaskbarMark(platform::System& sys, bool marked);
-// Standby Monitor and Switch Off Monitor, sent to the program's own window.
-inline constexpr int kMonitorStandby = 2;
-inline constexpr int kMonitorOff = 0;
+// Standby Monitor and Switch Off Monitor, sent to the program's own window. SC_MONITORPOWER's documented
+// states: 1, the display is going to low power; 2, the display is being shut off.
+inline constexpr int kMonitorStandby = 1;
+inline constexpr int kMonitorOff = 2;
 void SetMonitorPower(platform::System& sys, platform::WindowRef window, int state);
 // Eject CD and Load CD. Silent on a system without a CD drive; any other failure raises the MCI error
 // text for the error box.

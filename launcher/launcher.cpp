@@ -5,6 +5,7 @@
 #include "core/web_addresses.h"
 #include "core/error.h"
 #include "core/text.h"
+#include "probes/administrator.h"
 
 namespace orvane {
 
@@ -17,8 +18,8 @@ enum class Form {
     Method,         // a Shell.Application method
     Applet,         // a control-panel applet through rundll32
     Printers,       // CONTROL.EXE PRINTERS in the Windows folder
-    Program,        // a system tool by its short name, searched by the shell
-    FullPath,       // a system tool by its full path
+    Program,        // a system tool the shell was to search by its short name: started by its full path
+    FullPath,       // a system tool named by its full path
     Console,        // a console tool run in a console that stays open
     DiskChecker,    // the system's disk checker
     VolumeControl,  // the volume mixer, started in the Windows folder with the main window as parent
@@ -37,6 +38,9 @@ struct Command {
     std::string_view successor = {};            // the file that took the tool's place
     std::string_view successorControl = {};     // or control.exe's arguments that took its place
     std::uint32_t successorNtMajor = 0;         // the oldest NT release that has that successor
+    // control.exe's arguments that take the successor's place, from NT 6 on, for an account that is no
+    // administrator's: the successor asks for one there.
+    std::string_view standardUserControl = {};
     std::optional<std::int32_t> argument = {};  // a method's argument
 };
 
@@ -53,11 +57,13 @@ Command Method(std::string_view item, std::string_view method, std::optional<std
 // An applet, and what took its place where it moved: another applet, or control.exe's arguments from
 // the NT release named on.
 Command Applet(std::string_view item, std::string_view applet, std::string_view successor = {},
-               std::string_view successorControl = {}, std::uint32_t successorNtMajor = 0) {
+               std::string_view successorControl = {}, std::uint32_t successorNtMajor = 0,
+               std::string_view standardUserControl = {}) {
     Command command{item, LaunchKind::CommandLine, Form::Applet, applet};
     command.successor = successor;
     command.successorControl = successorControl;
     command.successorNtMajor = successorNtMajor;
+    command.standardUserControl = standardUserControl;
     return command;
 }
 
@@ -100,7 +106,9 @@ const std::array kCommands{
     Applet("Modems1", "Modem.cpl", "telephon.cpl"),
     Applet("Network1", "Netcpl.cpl", "ncpa.cpl"),
     Applet("ODBC1", "Odbccp32.cpl"),
-    Applet("Password1", "Password.cpl", {}, "userpasswords2", 5),
+    // The advanced user accounts dialog needs an administrator from Vista on; a standard user gets the
+    // user accounts page, which manages the user's own account.
+    Applet("Password1", "Password.cpl", {}, "userpasswords2", 5, "/name Microsoft.UserAccounts"),
     Command{"Printers1", LaunchKind::CommandLine, Form::Printers, "CONTROL.EXE"},
     Applet("System2", "Sysdm.cpl"),
     Applet("heme1", "Themes.cpl", {}, "/name Microsoft.Personalization", 6),
@@ -148,7 +156,13 @@ std::string FileNameOf(std::string_view tool) {
     return tool.find('.') == std::string_view::npos ? std::string(tool) + ".exe" : std::string(tool);
 }
 
-// Looks for the system's own tools and names them the way the shell will find them.
+// A path as one argument of a command line.
+std::string Quoted(std::string_view path) {
+    return "\"" + std::string(path) + "\"";
+}
+
+// Looks for the system's own tools and names each by its full path, so that a file of the same name in the
+// program's folder or the current folder never runs in its place.
 class Tools {
 public:
     explicit Tools(System& sys) : sys_(sys), folders_(FindSystemFolders(sys)) {
@@ -159,33 +173,32 @@ public:
     const SystemFolders& Folders() const { return folders_; }
     bool Nt() const { return ntMajor_ > 0; }
     bool NtFrom(std::uint32_t major) const { return ntMajor_ >= major; }
+    System& Sys() { return sys_; }
 
-    // The tool's full path in the system's own folder, when it is there.
-    std::optional<std::string> InSystem(std::string_view tool) {
-        std::string path = JoinPath(folders_.native, FileNameOf(tool));
-        if (sys_.FileExists(path)) return path;
-        return std::nullopt;
-    }
-    std::optional<std::string> InWindows(std::string_view tool) {
-        std::string path = JoinPath(folders_.windows, FileNameOf(tool));
-        if (sys_.FileExists(path)) return path;
-        return std::nullopt;
-    }
-    // The name to start a system tool by: the short name the shell searches for, or the full path where
-    // the search would land in the redirected 32-bit folder.
-    std::string Named(std::string_view tool) const {
-        return folders_.wow64 ? JoinPath(folders_.native, FileNameOf(tool)) : std::string(tool);
-    }
+    // The tool's full path in the system's own folder, when it is there. A folder the system did not name
+    // has no tools: its empty name would make the path a bare name again.
+    std::optional<std::string> InSystem(std::string_view tool) { return In(folders_.native, tool); }
+    std::optional<std::string> InWindows(std::string_view tool) { return In(folders_.windows, tool); }
+    // The full path this program starts a system tool by: in the system folder as this process sees it
+    // (Sysnative for a 32-bit program on 64-bit Windows).
+    std::string Named(std::string_view tool) const { return JoinPath(folders_.native, FileNameOf(tool)); }
     // No blank after the comma: rundll32 takes "dll,entry" as one argument, and some implementations of
     // it end the DLL's name at a blank and start nothing.
     std::string RunDll(std::string_view applet) const {
-        return Named("rundll32.exe") + " shell32.dll,Control_RunDLL " + std::string(applet);
+        return Quoted(Named("rundll32.exe")) + " shell32.dll,Control_RunDLL " + std::string(applet);
     }
     std::string Control(std::string_view arguments) const {
-        return (folders_.wow64 ? Named("control.exe") : std::string("control")) + " " + std::string(arguments);
+        return Quoted(Named("control.exe")) + " " + std::string(arguments);
     }
 
 private:
+    std::optional<std::string> In(const std::string& folder, std::string_view tool) {
+        if (folder.empty()) return std::nullopt;
+        std::string path = JoinPath(folder, FileNameOf(tool));
+        if (sys_.FileExists(path)) return path;
+        return std::nullopt;
+    }
+
     System& sys_;
     SystemFolders folders_;
     std::uint32_t ntMajor_ = 0;
@@ -209,13 +222,19 @@ LaunchCall ExecuteCall(const Command& command, std::string file) {
 }
 
 // A console tool in a console that stays open, so that its output can be read; elevated where the
-// system asks an administrator's consent for it.
-LaunchCall ConsoleCall(Tools& tools, const std::string& toolPath, const std::string& arguments) {
+// system asks an administrator's consent for it. Each path names the program for the process that opens
+// it ("File System Redirector", Microsoft Learn): a program this process starts is found through Sysnative
+// when it is a 32-bit one on 64-bit Windows; a start that shows the consent prompt is not redirected and
+// opens the 64-bit file of the path System32 names; the console, always the system's own, sees the
+// tool in System32 and has no Sysnative.
+LaunchCall ConsoleCall(Tools& tools, std::string_view tool, const std::string& arguments) {
+    // A program that runs as administrator already starts the console itself, without a prompt.
+    const bool prompts = tools.NtFrom(6) && !IsAdministrator(tools.Sys());
     LaunchCall call;
     call.kind = LaunchKind::ShellExecute;
-    call.execute.verb = tools.NtFrom(6) ? "runas" : "";
-    call.execute.file = JoinPath(tools.Folders().native, "cmd.exe");
-    call.execute.parameters = "/k \"" + toolPath + "\" " + arguments;
+    call.execute.verb = prompts ? "runas" : "";
+    call.execute.file = prompts ? JoinPath(tools.Folders().system, "cmd.exe") : tools.Named("cmd.exe");
+    call.execute.parameters = "/k " + Quoted(JoinPath(tools.Folders().system, tool)) + " " + arguments;
     return call;
 }
 
@@ -225,6 +244,9 @@ std::optional<LaunchCall> ResolveApplet(Tools& tools, const Command& command) {
         return CommandLineCall(tools.RunDll(command.successor));
     }
     if (!command.successorControl.empty() && tools.NtFrom(command.successorNtMajor) && tools.InSystem("control.exe")) {
+        if (!command.standardUserControl.empty() && tools.NtFrom(6) && !IsAdministratorAccount(tools.Sys())) {
+            return CommandLineCall(tools.Control(command.standardUserControl));
+        }
         return CommandLineCall(tools.Control(command.successorControl));
     }
     return std::nullopt;
@@ -242,13 +264,13 @@ std::optional<LaunchCall> Resolve(Tools& tools, const Command& command) {
         case Form::Applet:
             return ResolveApplet(tools, command);
         case Form::Printers:
-            if (const auto path = tools.InWindows(command.tool)) return CommandLineCall(*path + " PRINTERS");
+            if (const auto path = tools.InWindows(command.tool)) return CommandLineCall(Quoted(*path) + " PRINTERS");
             if (tools.InSystem("control.exe")) return CommandLineCall(tools.Control("printers"));
             return std::nullopt;
         case Form::Program:
-            if (tools.InSystem(command.tool)) return ExecuteCall(command, tools.Named(command.tool));
-            if (!command.successor.empty() && tools.InSystem(command.successor)) {
-                return ExecuteCall(command, tools.Named(command.successor));
+            if (const auto path = tools.InSystem(command.tool)) return ExecuteCall(command, *path);
+            if (!command.successor.empty()) {
+                if (const auto path = tools.InSystem(command.successor)) return ExecuteCall(command, *path);
             }
             return std::nullopt;
         case Form::FullPath:
@@ -257,7 +279,9 @@ std::optional<LaunchCall> Resolve(Tools& tools, const Command& command) {
         case Form::Console: {
             const auto path = tools.InSystem(command.tool);
             if (!path) return std::nullopt;
-            if (tools.Nt() && tools.InSystem("cmd.exe")) return ConsoleCall(tools, *path, command.parameters);
+            if (tools.Nt() && tools.InSystem("cmd.exe")) {
+                return ConsoleCall(tools, FileNameOf(command.tool), command.parameters);
+            }
             return ExecuteCall(command, *path);
         }
         case Form::DiskChecker: {
@@ -265,19 +289,19 @@ std::optional<LaunchCall> Resolve(Tools& tools, const Command& command) {
             // folder's drive without changing it.
             if (const auto path = tools.InWindows(command.tool)) return ExecuteCall(command, *path);
             if (const auto path = tools.InSystem(command.tool)) return ExecuteCall(command, *path);
-            const auto checker = tools.InSystem(command.successor);
-            if (!checker || !tools.Nt() || !tools.InSystem("cmd.exe")) return std::nullopt;
+            if (!tools.InSystem(command.successor) || !tools.Nt() || !tools.InSystem("cmd.exe")) return std::nullopt;
             const std::string& windows = tools.Folders().windows;
-            return ConsoleCall(tools, *checker, windows.size() >= 2 && windows[1] == ':' ? windows.substr(0, 2) : "");
+            return ConsoleCall(tools, FileNameOf(command.successor),
+                               windows.size() >= 2 && windows[1] == ':' ? windows.substr(0, 2) : "");
         }
         case Form::VolumeControl: {
             std::optional<LaunchCall> call;
-            if (tools.InWindows(command.tool)) {
-                call = ExecuteCall(command, std::string(command.tool));
-            } else if (tools.InSystem(command.tool)) {
-                call = ExecuteCall(command, tools.Named(command.tool));
-            } else if (tools.InSystem(command.successor)) {
-                call = ExecuteCall(command, tools.Named(command.successor));
+            if (const auto inWindows = tools.InWindows(command.tool)) {
+                call = ExecuteCall(command, *inWindows);
+            } else if (const auto inSystem = tools.InSystem(command.tool)) {
+                call = ExecuteCall(command, *inSystem);
+            } else if (const auto successor = tools.InSystem(command.successor)) {
+                call = ExecuteCall(command, *successor);
             } else {
                 return std::nullopt;
             }
@@ -315,7 +339,9 @@ SystemFolders FindSystemFolders(System& sys) {
     folders.system = sys.SystemDirectory();
     folders.windows = sys.WindowsDirectory();
     folders.wow64 = sys.IsWow64Process();  // a 32-bit program whose System32 is redirected
-    folders.native = folders.wow64 ? JoinPath(folders.windows, "Sysnative") : folders.system;
+    folders.native = !folders.wow64            ? folders.system
+                     : folders.windows.empty() ? std::string()
+                                               : JoinPath(folders.windows, "Sysnative");
     return folders;
 }
 
@@ -366,15 +392,17 @@ void Launch(System& sys, std::string_view item, platform::WindowRef mainWindow) 
 
 LaunchCall SoundSettingsCall(System& sys) {
     Tools tools(sys);
-    return CommandLineCall(tools.RunDll("Mmsys.cpl"));
+    // Without a system folder there is no rundll32 to name.
+    return CommandLineCall(tools.Folders().native.empty() ? std::string() : tools.RunDll("Mmsys.cpl"));
 }
 
 LaunchCall MixerSettingsCall(System& sys) {
     Tools tools(sys);
-    if (tools.InWindows("sndvol32.exe")) return CommandLineCall("sndvol32.exe");
-    if (tools.InSystem("sndvol32.exe")) return CommandLineCall(tools.Named("sndvol32.exe"));
-    if (tools.InSystem("SndVol.exe")) return CommandLineCall(tools.Named("SndVol.exe"));
-    return CommandLineCall("sndvol32.exe");
+    if (const auto path = tools.InWindows("sndvol32.exe")) return CommandLineCall(Quoted(*path));
+    if (const auto path = tools.InSystem("sndvol32.exe")) return CommandLineCall(Quoted(*path));
+    if (const auto path = tools.InSystem("SndVol.exe")) return CommandLineCall(Quoted(*path));
+    const std::string& windows = tools.Folders().windows;
+    return CommandLineCall(windows.empty() ? std::string() : Quoted(JoinPath(windows, "sndvol32.exe")));
 }
 
 }  // namespace orvane

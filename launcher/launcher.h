@@ -55,7 +55,8 @@ SystemFolders FindSystemFolders(platform::System& sys);
 // "folder\name", with one backslash between them.
 std::string JoinPath(std::string_view folder, std::string_view name);
 
-// What the item starts on this system: its designed tool, or the tool's successor where it moved.
+// What the item starts on this system: its designed tool, or the tool's successor where it moved, named
+// by the full path where it was found (quoted in a command line).
 // nullopt when the item's tool exists neither way here (the item is then shown unavailable), and for
 // the direct items, which have no launch.
 std::optional<LaunchCall> ResolveLaunch(platform::System& sys, std::string_view item);
@@ -67,8 +68,9 @@ void RunLaunch(platform::System& sys, const LaunchCall& call, platform::WindowRe
 // ResolveLaunch, then RunLaunch; an unavailable item does nothing.
 void Launch(platform::System& sys, std::string_view item, platform::WindowRef mainWindow);
 
-// The sound window's two settings buttons: the sound applet and the volume mixer, by the same rules.
-// Where neither tool exists the designed command line is kept, and fails silently.
+// The sound window's two settings buttons: the sound applet and the volume mixer, by the same rules,
+// each by its full path. Where no mixer exists the designed one is named in the Windows folder, and fails
+// silently.
 LaunchCall SoundSettingsCall(platform::System& sys);
 LaunchCall MixerSettingsCall(platform::System& sys);
 

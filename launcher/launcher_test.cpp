@@ -10,6 +10,7 @@
 #include "core/web_addresses.h"
 #include "core/error.h"
 #include "platform/testing/test_machine.h"
+#include "probes/administrator.h"
 #include "ui/menu.h"
 
 namespace orvane {
@@ -108,8 +109,35 @@ LaunchCall Method(std::string method, std::optional<std::int32_t> argument = {})
     return call;
 }
 
-std::string RunDll(const std::string& applet) {
-    return "rundll32.exe shell32.dll,Control_RunDLL " + applet;
+// Every tool by its full path, so that no file of its name in the program's or the current folder runs
+// instead; quoted in a command line.
+std::string Quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
+
+std::string RunDll(const std::string& folder, const std::string& applet) {
+    return Quoted(folder + "\\rundll32.exe") + " shell32.dll,Control_RunDLL " + applet;
+}
+
+std::string Control(const std::string& folder, const std::string& arguments) {
+    return Quoted(folder + "\\control.exe") + " " + arguments;
+}
+
+const std::string kD = "D:\\WINDOWS\\system32";
+const std::string kXp = "C:\\WINDOWS\\system32";
+const std::string kSysnative = "C:\\Windows\\Sysnative";
+
+// The access token of a program run by an administrator: elevated, or filtered by User Account Control.
+platform::TokenGroupList AdministratorsToken(std::uint32_t attributes) {
+    platform::TokenGroupList token;
+    token.groupCount = 1;
+    token.groups = {{AdministratorsSid(), attributes}};
+    return token;
+}
+
+void Windows10OnDByAnAdministrator(TestMachine& machine) {
+    Windows10OnD(machine);
+    machine.processToken = AdministratorsToken(kGroupUseForDenyOnly);
 }
 
 struct LaunchCase {
@@ -130,51 +158,49 @@ const LaunchCase kLaunchCases[] = {
     {"win10 on D:", Windows10OnD, "ControlPanel2", Method("Open", 3)},
     {"win10 on D:", Windows10OnD, "ShutdownWindows1", Method("ShutdownWindows")},
     // Today's Windows in D:\WINDOWS: built paths and the successors of the moved tools.
-    {"win10 on D:", Windows10OnD, "askManager1", Execute("open", "taskmgr", "", "")},
-    {"win10 on D:", Windows10OnD, "VolumeControl1", Execute("open", "SndVol.exe", {}, "D:\\WINDOWS", true)},
-    {"win10 on D:", Windows10OnD, "Accessibility1", Line("control /name Microsoft.EaseOfAccessCenter")},
-    {"win10 on D:", Windows10OnD, "AddRemovePrograms1", Line(RunDll("Appwiz.cpl"))},
-    {"win10 on D:", Windows10OnD, "Display1", Line(RunDll("Desk.cpl"))},
-    {"win10 on D:", Windows10OnD, "Desktop1", Line(RunDll("Desk.cpl"))},
-    {"win10 on D:", Windows10OnD, "Internet1", Line(RunDll("Inetcpl.cpl"))},
-    {"win10 on D:", Windows10OnD, "Regional1", Line(RunDll("Intl.cpl"))},
-    {"win10 on D:", Windows10OnD, "Joystick1", Line(RunDll("Joy.cpl"))},
-    {"win10 on D:", Windows10OnD, "Mouse1", Line(RunDll("Main.cpl"))},
-    {"win10 on D:", Windows10OnD, "Multimedia1", Line(RunDll("Mmsys.cpl"))},
-    {"win10 on D:", Windows10OnD, "Modems1", Line(RunDll("telephon.cpl"))},
-    {"win10 on D:", Windows10OnD, "Network1", Line(RunDll("ncpa.cpl"))},
-    {"win10 on D:", Windows10OnD, "ODBC1", Line(RunDll("Odbccp32.cpl"))},
-    {"win10 on D:", Windows10OnD, "Password1", Line("control userpasswords2")},
-    {"win10 on D:", Windows10OnD, "Printers1", Line("control printers")},
-    {"win10 on D:", Windows10OnD, "System2", Line(RunDll("Sysdm.cpl"))},
-    {"win10 on D:", Windows10OnD, "heme1", Line("control /name Microsoft.Personalization")},
-    {"win10 on D:", Windows10OnD, "imeDate1", Line(RunDll("Timedate.cpl"))},
+    {"win10 on D:", Windows10OnD, "askManager1", Execute("open", kD + "\\taskmgr.exe", "", "")},
+    {"win10 on D:", Windows10OnD, "VolumeControl1", Execute("open", kD + "\\SndVol.exe", {}, "D:\\WINDOWS", true)},
+    {"win10 on D:", Windows10OnD, "Accessibility1", Line(Control(kD, "/name Microsoft.EaseOfAccessCenter"))},
+    {"win10 on D:", Windows10OnD, "AddRemovePrograms1", Line(RunDll(kD, "Appwiz.cpl"))},
+    {"win10 on D:", Windows10OnD, "Display1", Line(RunDll(kD, "Desk.cpl"))},
+    {"win10 on D:", Windows10OnD, "Desktop1", Line(RunDll(kD, "Desk.cpl"))},
+    {"win10 on D:", Windows10OnD, "Internet1", Line(RunDll(kD, "Inetcpl.cpl"))},
+    {"win10 on D:", Windows10OnD, "Regional1", Line(RunDll(kD, "Intl.cpl"))},
+    {"win10 on D:", Windows10OnD, "Joystick1", Line(RunDll(kD, "Joy.cpl"))},
+    {"win10 on D:", Windows10OnD, "Mouse1", Line(RunDll(kD, "Main.cpl"))},
+    {"win10 on D:", Windows10OnD, "Multimedia1", Line(RunDll(kD, "Mmsys.cpl"))},
+    {"win10 on D:", Windows10OnD, "Modems1", Line(RunDll(kD, "telephon.cpl"))},
+    {"win10 on D:", Windows10OnD, "Network1", Line(RunDll(kD, "ncpa.cpl"))},
+    {"win10 on D:", Windows10OnD, "ODBC1", Line(RunDll(kD, "Odbccp32.cpl"))},
+    // A standard user gets the user accounts page; the advanced dialog needs an administrator.
+    {"win10 on D:", Windows10OnD, "Password1", Line(Control(kD, "/name Microsoft.UserAccounts"))},
+    {"win10 on D: by an administrator", Windows10OnDByAnAdministrator, "Password1",
+     Line(Control(kD, "userpasswords2"))},
+    {"win10 on D:", Windows10OnD, "Printers1", Line(Control(kD, "printers"))},
+    {"win10 on D:", Windows10OnD, "System2", Line(RunDll(kD, "Sysdm.cpl"))},
+    {"win10 on D:", Windows10OnD, "heme1", Line(Control(kD, "/name Microsoft.Personalization"))},
+    {"win10 on D:", Windows10OnD, "imeDate1", Line(RunDll(kD, "Timedate.cpl"))},
     {"win10 on D:", Windows10OnD, "Workgroup1", std::nullopt},
     {"win10 on D:", Windows10OnD, "SystemFileChecker1",
      Execute("runas", "D:\\WINDOWS\\system32\\cmd.exe", "/k \"D:\\WINDOWS\\system32\\sfc.exe\" /scannow")},
     {"win10 on D:", Windows10OnD, "Scandisk1",
      Execute("runas", "D:\\WINDOWS\\system32\\cmd.exe", "/k \"D:\\WINDOWS\\system32\\chkdsk.exe\" D:")},
-    {"win10 on D:", Windows10OnD, "Defrag1", Execute("", "dfrgui.exe")},
+    {"win10 on D:", Windows10OnD, "Defrag1", Execute("", kD + "\\dfrgui.exe")},
     {"win10 on D:", Windows10OnD, "SysEdit1", std::nullopt},
     {"win10 on D:", Windows10OnD, "FileSignatureVerification1", Execute("", "D:\\WINDOWS\\system32\\sigverif.exe")},
-    {"win10 on D:", Windows10OnD, "DeviceManager1", Execute("", "devmgmt.msc")},
-    {"win10 on D:", Windows10OnD, "Dxdiag1", Execute("open", "dxdiag")},
-    {"win10 on D:", Windows10OnD, "OnScreenKeyboard1", Execute("open", "osk.exe")},
+    {"win10 on D:", Windows10OnD, "DeviceManager1", Execute("", kD + "\\devmgmt.msc")},
+    {"win10 on D:", Windows10OnD, "Dxdiag1", Execute("open", kD + "\\dxdiag.exe")},
+    {"win10 on D:", Windows10OnD, "OnScreenKeyboard1", Execute("open", kD + "\\osk.exe")},
     {"win10 on D:", Windows10OnD, "Orvanewebpage1", Execute("open", kProductPage)},
     {"win10 on D:", Windows10OnD, "HideTaskbar1", std::nullopt},
     // The 32-bit build on the 64-bit system: the system's tools through Sysnative.
     {"win10 WOW64", Windows10Wow64, "askManager1", Execute("open", "C:\\Windows\\Sysnative\\taskmgr.exe", "", "")},
     {"win10 WOW64", Windows10Wow64, "VolumeControl1",
      Execute("open", "C:\\Windows\\Sysnative\\SndVol.exe", {}, "C:\\Windows", true)},
-    {"win10 WOW64", Windows10Wow64, "Joystick1",
-     Line("C:\\Windows\\Sysnative\\rundll32.exe shell32.dll,Control_RunDLL Joy.cpl")},
-    {"win10 WOW64", Windows10Wow64, "Modems1",
-     Line("C:\\Windows\\Sysnative\\rundll32.exe shell32.dll,Control_RunDLL telephon.cpl")},
-    {"win10 WOW64", Windows10Wow64, "Accessibility1",
-     Line("C:\\Windows\\Sysnative\\control.exe /name Microsoft.EaseOfAccessCenter")},
-    {"win10 WOW64", Windows10Wow64, "Printers1", Line("C:\\Windows\\Sysnative\\control.exe printers")},
-    {"win10 WOW64", Windows10Wow64, "SystemFileChecker1",
-     Execute("runas", "C:\\Windows\\Sysnative\\cmd.exe", "/k \"C:\\Windows\\Sysnative\\sfc.exe\" /scannow")},
+    {"win10 WOW64", Windows10Wow64, "Joystick1", Line(RunDll(kSysnative, "Joy.cpl"))},
+    {"win10 WOW64", Windows10Wow64, "Modems1", Line(RunDll(kSysnative, "telephon.cpl"))},
+    {"win10 WOW64", Windows10Wow64, "Accessibility1", Line(Control(kSysnative, "/name Microsoft.EaseOfAccessCenter"))},
+    {"win10 WOW64", Windows10Wow64, "Printers1", Line(Control(kSysnative, "printers"))},
     {"win10 WOW64", Windows10Wow64, "Defrag1", Execute("", "C:\\Windows\\Sysnative\\dfrgui.exe")},
     {"win10 WOW64", Windows10Wow64, "FileSignatureVerification1", Execute("", "C:\\Windows\\Sysnative\\sigverif.exe")},
     {"win10 WOW64", Windows10Wow64, "DeviceManager1", Execute("", "C:\\Windows\\Sysnative\\devmgmt.msc")},
@@ -182,15 +208,16 @@ const LaunchCase kLaunchCases[] = {
     {"win10 WOW64", Windows10Wow64, "OnScreenKeyboard1", Execute("open", "C:\\Windows\\Sysnative\\osk.exe")},
     {"win10 WOW64", Windows10Wow64, "SysEdit1", std::nullopt},
     // Where the designed tools exist, they are started as designed.
-    {"XP", WindowsXpWithDesignedTools, "Accessibility1", Line(RunDll("Access.cpl"))},
-    {"XP", WindowsXpWithDesignedTools, "Modems1", Line(RunDll("Modem.cpl"))},
-    {"XP", WindowsXpWithDesignedTools, "Network1", Line(RunDll("Netcpl.cpl"))},
-    {"XP", WindowsXpWithDesignedTools, "Password1", Line(RunDll("Password.cpl"))},
-    {"XP", WindowsXpWithDesignedTools, "heme1", Line(RunDll("Themes.cpl"))},
-    {"XP", WindowsXpWithDesignedTools, "Workgroup1", Line(RunDll("Wgpocpl.cpl"))},
-    {"XP", WindowsXpWithDesignedTools, "Printers1", Line("C:\\WINDOWS\\CONTROL.EXE PRINTERS")},
-    {"XP", WindowsXpWithDesignedTools, "VolumeControl1", Execute("open", "sndvol32.exe", {}, "C:\\WINDOWS", true)},
-    {"XP", WindowsXpWithDesignedTools, "Defrag1", Execute("", "dfrg.msc")},
+    {"XP", WindowsXpWithDesignedTools, "Accessibility1", Line(RunDll(kXp, "Access.cpl"))},
+    {"XP", WindowsXpWithDesignedTools, "Modems1", Line(RunDll(kXp, "Modem.cpl"))},
+    {"XP", WindowsXpWithDesignedTools, "Network1", Line(RunDll(kXp, "Netcpl.cpl"))},
+    {"XP", WindowsXpWithDesignedTools, "Password1", Line(RunDll(kXp, "Password.cpl"))},
+    {"XP", WindowsXpWithDesignedTools, "heme1", Line(RunDll(kXp, "Themes.cpl"))},
+    {"XP", WindowsXpWithDesignedTools, "Workgroup1", Line(RunDll(kXp, "Wgpocpl.cpl"))},
+    {"XP", WindowsXpWithDesignedTools, "Printers1", Line("\"C:\\WINDOWS\\CONTROL.EXE\" PRINTERS")},
+    {"XP", WindowsXpWithDesignedTools, "VolumeControl1",
+     Execute("open", kXp + "\\sndvol32.exe", {}, "C:\\WINDOWS", true)},
+    {"XP", WindowsXpWithDesignedTools, "Defrag1", Execute("", kXp + "\\dfrg.msc")},
     {"XP", WindowsXpWithDesignedTools, "SysEdit1", Execute("", "C:\\WINDOWS\\system32\\sysedit.exe")},
     // Before elevation existed the checker's console opens with the default verb.
     {"XP", WindowsXpWithDesignedTools, "SystemFileChecker1",
@@ -199,8 +226,8 @@ const LaunchCase kLaunchCases[] = {
     {"98", Windows98, "SystemFileChecker1", Execute("", "C:\\WINDOWS\\SYSTEM\\sfc.exe", "/scannow")},
     {"98", Windows98, "Scandisk1", Execute("", "C:\\WINDOWS\\scandskw.exe")},
     {"98", Windows98, "SysEdit1", Execute("", "C:\\WINDOWS\\SYSTEM\\sysedit.exe")},
-    {"98", Windows98, "Printers1", Line("C:\\WINDOWS\\CONTROL.EXE PRINTERS")},
-    {"98", Windows98, "VolumeControl1", Execute("open", "sndvol32.exe", {}, "C:\\WINDOWS", true)},
+    {"98", Windows98, "Printers1", Line("\"C:\\WINDOWS\\CONTROL.EXE\" PRINTERS")},
+    {"98", Windows98, "VolumeControl1", Execute("open", "C:\\WINDOWS\\sndvol32.exe", {}, "C:\\WINDOWS", true)},
     {"98", Windows98, "Password1", std::nullopt},
     {"98", Windows98, "askManager1", std::nullopt},
 };
@@ -221,6 +248,59 @@ TEST_P(LaunchResolution, StartsTheToolAsThisSystemHasIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Launcher, LaunchResolution, ::testing::ValuesIn(kLaunchCases));
+
+// The console tools on 64-bit Windows, after Microsoft's "File System Redirector" page (Microsoft Learn,
+// Programming Guide for 64-bit Windows): System32 is redirected to SysWOW64 for a 32-bit process, which
+// reaches the 64-bit folder as Sysnative; a 64-bit process has no Sysnative; and where the access shows the
+// consent prompt, redirection does not occur and the 64-bit file is started, so the elevated start must
+// name System32. The console is always the system's own (64-bit on 64-bit Windows): the tool it runs is
+// named in System32. Each path must exist for the process that opens it.
+TEST(Launcher, ConsoleToolsNameAProgramThatExistsForTheProcessThatRunsIt) {
+    struct ConsoleCase {
+        const char* build;   // which exe on which Windows
+        bool wow64;          // a 32-bit exe on 64-bit Windows
+        bool administrator;  // the program already runs elevated: no prompt
+        std::optional<std::string> verb;
+        std::string console;
+        std::string tool;
+    };
+    const std::string system = "C:\\Windows\\system32";
+    const std::string sysnative = "C:\\Windows\\Sysnative";
+    const ConsoleCase cases[] = {
+        // The system's elevation starts the console: not redirected, System32 is the 64-bit folder.
+        {"32-bit exe on 64-bit Windows", true, false, "runas", system + "\\cmd.exe", system},
+        // The program starts it itself: through Sysnative to the 64-bit console, which sees System32.
+        {"32-bit exe on 64-bit Windows", true, true, "", sysnative + "\\cmd.exe", system},
+        {"64-bit exe", false, false, "runas", system + "\\cmd.exe", system},
+        {"64-bit exe", false, true, "", system + "\\cmd.exe", system},
+        {"32-bit Windows", false, false, "runas", system + "\\cmd.exe", system},
+        {"32-bit Windows", false, true, "", system + "\\cmd.exe", system},
+    };
+    for (const ConsoleCase& c : cases) {
+        const std::string what = std::string(c.build) + (c.administrator ? ", elevated" : ", not elevated");
+        TestMachine machine;
+        machine.version = testing::WindowsNt(10, 0, 19045);
+        machine.systemDirectory = system;
+        machine.windowsDirectory = "C:\\Windows";
+        machine.wow64 = c.wow64;
+        // What this process sees: the 64-bit tools through Sysnative under WOW64, else in System32.
+        AddFiles(machine, c.wow64 ? sysnative : system, {"cmd.exe", "sfc.exe", "chkdsk.exe"});
+        if (c.administrator) machine.processToken = AdministratorsToken(kGroupEnabled);
+        EXPECT_EQ(ResolveLaunch(machine, "SystemFileChecker1"),
+                  Execute(c.verb, c.console, "/k " + Quoted(c.tool + "\\sfc.exe") + " /scannow"))
+            << what;
+        EXPECT_EQ(ResolveLaunch(machine, "Scandisk1"),
+                  Execute(c.verb, c.console, "/k " + Quoted(c.tool + "\\chkdsk.exe") + " C:"))
+            << what;
+    }
+    // Before elevation existed (XP x64 with its Sysnative): the program starts the console itself.
+    TestMachine xp64;
+    xp64.version = testing::WindowsNt(5, 2, 3790, "Service Pack 2");
+    xp64.wow64 = true;
+    AddFiles(xp64, "C:\\WINDOWS\\Sysnative", {"cmd.exe", "sfc.exe"});
+    EXPECT_EQ(ResolveLaunch(xp64, "SystemFileChecker1"),
+              Execute("", "C:\\WINDOWS\\Sysnative\\cmd.exe", "/k \"C:\\WINDOWS\\system32\\sfc.exe\" /scannow"));
+}
 
 TEST(Launcher, OnASystemWithoutTheToolsOnlyTheShellObjectTheDirectItemsAndTheWebPageRemain) {
     TestMachine machine;
@@ -260,12 +340,12 @@ TEST(Launcher, RunsCommandLinesAndShellExecutionsWithTheirParentAndShowState) {
     Launch(machine, "askManager1", main);
     Launch(machine, "VolumeControl1", main);
     Launch(machine, "Workgroup1", main);  // unavailable: nothing happens
-    EXPECT_EQ(machine.commandLines, std::vector<std::string>{RunDll("Joy.cpl")});
+    EXPECT_EQ(machine.commandLines, std::vector<std::string>{RunDll(kD, "Joy.cpl")});
     ASSERT_EQ(machine.shellExecutes.size(), 2u);
     EXPECT_EQ(machine.shellExecutes[0].parent, 0u) << "Task Manager has no parent";
     EXPECT_EQ(machine.shellExecutes[0].show, 1);
     EXPECT_EQ(machine.shellExecutes[1].parent, main) << "the volume mixer's parent is the main window";
-    EXPECT_EQ(machine.shellExecutes[1].file, "SndVol.exe");
+    EXPECT_EQ(machine.shellExecutes[1].file, kD + "\\SndVol.exe");
 }
 
 TEST(Launcher, AFailedShellObjectCallRaisesTheAutomationErrorsText) {
@@ -342,7 +422,8 @@ TEST(Launcher, MonitorPowerGoesToTheProgramsOwnWindow) {
     SetMonitorPower(machine, 0x99, kMonitorStandby);
     SetMonitorPower(machine, 0x99, kMonitorOff);
     using Sent = std::pair<platform::WindowRef, int>;
-    EXPECT_EQ(machine.monitorPowerSent, (std::vector<Sent>{{0x99, 2}, {0x99, 0}}));
+    // Low power for standby, shut off for off: the two states the message documents.
+    EXPECT_EQ(machine.monitorPowerSent, (std::vector<Sent>{{0x99, 1}, {0x99, 2}}));
 }
 
 TEST(Launcher, TheCdTrayIsSilentWithoutADriveAndReportsOtherFailures) {
@@ -386,19 +467,19 @@ TEST(Launcher, TheCdTrayIsSilentWithoutADriveAndReportsOtherFailures) {
 TEST(Launcher, TheSoundWindowsButtonsFollowTheMovedToolsRule) {
     TestMachine today;
     Windows10OnD(today);
-    EXPECT_EQ(SoundSettingsCall(today), Line(RunDll("Mmsys.cpl")));
-    EXPECT_EQ(MixerSettingsCall(today), Line("SndVol.exe"));
+    EXPECT_EQ(SoundSettingsCall(today), Line(RunDll(kD, "Mmsys.cpl")));
+    EXPECT_EQ(MixerSettingsCall(today), Line(Quoted(kD + "\\SndVol.exe")));
     TestMachine wow64;
     Windows10Wow64(wow64);
-    EXPECT_EQ(MixerSettingsCall(wow64), Line("C:\\Windows\\Sysnative\\SndVol.exe"));
-    EXPECT_EQ(SoundSettingsCall(wow64),
-              Line("C:\\Windows\\Sysnative\\rundll32.exe shell32.dll,Control_RunDLL Mmsys.cpl"));
+    EXPECT_EQ(MixerSettingsCall(wow64), Line(Quoted(kSysnative + "\\SndVol.exe")));
+    EXPECT_EQ(SoundSettingsCall(wow64), Line(RunDll(kSysnative, "Mmsys.cpl")));
     TestMachine designed;
     WindowsXpWithDesignedTools(designed);
-    EXPECT_EQ(MixerSettingsCall(designed), Line("sndvol32.exe"));
-    // Neither mixer: the designed command, which starts nothing.
+    EXPECT_EQ(MixerSettingsCall(designed), Line(Quoted(kXp + "\\sndvol32.exe")));
+    // Neither mixer: the designed one in the Windows folder, which starts nothing; never a bare name,
+    // which a file beside the program would answer.
     TestMachine bare;
-    EXPECT_EQ(MixerSettingsCall(bare), Line("sndvol32.exe"));
+    EXPECT_EQ(MixerSettingsCall(bare), Line(Quoted("C:\\WINDOWS\\sndvol32.exe")));
 }
 
 TEST(Launcher, PathsJoinWithOneBackslash) {

@@ -64,6 +64,9 @@ public:
     virtual std::optional<std::uint32_t> FileAttributes(const std::string& path) = 0;
     // SetFileAttributesA.
     virtual int ChangeFileAttributes(const std::string& path, std::uint32_t attributes) = 0;
+    // GetFullPathNameA: the path made whole against the current folder, its forward slashes made
+    // backslashes; nullopt when the call fails.
+    virtual std::optional<std::string> WholePath(const std::string& path) = 0;
 };
 
 }  // namespace orvane::platform

@@ -35,6 +35,11 @@ public:
     // SearchPathA(NULL, name, ".exe"): the full path of the file the name denotes, looked for as process
     // creation looks for a command's program; nullopt when there is none or it is a folder.
     virtual std::optional<std::string> FindProgramFile(std::string_view name) = 0;
+    // SearchPathA(folders, name, ".exe"): the same, looked for only in the folders named (separated by
+    // ';'), in their order.
+    virtual std::optional<std::string> FindProgramFileIn(const std::string& folders, std::string_view name) = 0;
+    // GetEnvironmentVariableA; nullopt when the variable is not set.
+    virtual std::optional<std::string> EnvironmentVariable(const std::string& name) = 0;
     // IsWow64Process for this process; false where the function does not exist.
     virtual bool IsWow64Process() = 0;
 };

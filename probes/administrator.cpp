@@ -24,14 +24,34 @@ bool ListsAdministrators(System& sys, const platform::TokenGroupList& list) {
     return false;
 }
 
-bool IsAdministrator(System& sys) {
+namespace {
+
+std::optional<platform::TokenGroupList> TokenGroups(System& sys) {
     platform::TokenAnswer answer = sys.OpenThreadToken(platform::kTokenQuery, true);
     // A thread that impersonates nobody has no token of its own: the process token speaks for it.
     if (!answer.token && answer.error == platform::kErrorNoToken) answer = sys.OpenProcessToken(platform::kTokenQuery);
-    if (!answer.token) return false;
-    const std::optional<platform::TokenGroupList> groups = answer.token->Groups(kTokenGroupsBufferBytes);
-    answer.token.reset();
+    if (!answer.token) return std::nullopt;
+    return answer.token->Groups(kTokenGroupsBufferBytes);
+}
+
+}  // namespace
+
+bool IsAdministrator(System& sys) {
+    const std::optional<platform::TokenGroupList> groups = TokenGroups(sys);
     return groups && ListsAdministrators(sys, *groups);
+}
+
+bool IsAdministratorAccount(System& sys) {
+    const std::optional<platform::TokenGroupList> groups = TokenGroups(sys);
+    if (!groups) return false;
+    const platform::SidBytes administrators = AdministratorsSid();
+    const std::size_t count = std::min<std::size_t>(groups->groupCount, groups->groups.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint32_t attributes = groups->groups[i].attributes;
+        const bool held = (attributes & kGroupEnabled) || (attributes & kGroupUseForDenyOnly);
+        if (held && sys.SidsEqual(groups->groups[i].sid, administrators)) return true;
+    }
+    return false;
 }
 
 std::string AdministratorLine(bool administrator) {

@@ -10,6 +10,10 @@
 namespace orvane {
 
 bool IsAdministrator(System& sys);
+// Whether the account is an administrator's, holding the rights now or able to consent to them: the
+// Administrators group among the token's groups, enabled or (under User Account Control's filtered
+// token) for deny only. A standard user's token does not list the group at all.
+bool IsAdministratorAccount(System& sys);
 // The walk over a group list already read: true at the first entry equal to Administrators that is
 // enabled and not for deny only.
 bool ListsAdministrators(System& sys, const platform::TokenGroupList& list);

@@ -63,21 +63,22 @@ TEST(IsAdministrator, FindsTheAdministratorsGroupInTheRightToken) {
         std::optional<TokenGroupList> thread;
         std::uint32_t threadError;
         std::optional<TokenGroupList> process;
-        bool administrator;
+        bool administrator;  // holds the rights now
+        bool account;        // an administrator's account, elevated or not
     };
     const Case cases[] = {
-        {"no thread token: the process token is an administrator's", std::nullopt, 1008, admin,        true },
-        {"a filtered token's deny-only membership does not count",  std::nullopt, 1008, filtered,     false},
-        {"an administrator without User Account Control",           std::nullopt, 1008, classic,      true },
-        {"a group that is present but not enabled",                 std::nullopt, 1008, disabled,     false},
-        {"deny-only wins over enabled",                             std::nullopt, 1008, enabledButDenyOnly, false},
-        {"an ordinary user",                                         std::nullopt, 1008, user,         false},
-        {"an impersonated user is judged by the thread token",       user,         0,    admin,        false},
-        {"an impersonated administrator",                            admin,        0,    user,         true },
-        {"a platform without tokens",                                std::nullopt, 120,  admin,        false},
-        {"no token at all",                                          std::nullopt, 1008, std::nullopt, false},
-        {"entries beyond the count are not walked",                  std::nullopt, 1008, uncounted,    false},
-        {"a group list too long for the buffer",                     std::nullopt, 1008, overLong,     false},
+        {"no thread token: the process token is an administrator's", std::nullopt, 1008, admin,        true,  true },
+        {"a filtered token's deny-only membership does not count",  std::nullopt, 1008, filtered,     false, true },
+        {"an administrator without User Account Control",           std::nullopt, 1008, classic,      true,  true },
+        {"a group that is present but not enabled",                 std::nullopt, 1008, disabled,     false, false},
+        {"deny-only wins over enabled",                             std::nullopt, 1008, enabledButDenyOnly, false, true},
+        {"an ordinary user",                                         std::nullopt, 1008, user,         false, false},
+        {"an impersonated user is judged by the thread token",       user,         0,    admin,        false, false},
+        {"an impersonated administrator",                            admin,        0,    user,         true,  true },
+        {"a platform without tokens",                                std::nullopt, 120,  admin,        false, false},
+        {"no token at all",                                          std::nullopt, 1008, std::nullopt, false, false},
+        {"entries beyond the count are not walked",                  std::nullopt, 1008, uncounted,    false, false},
+        {"a group list too long for the buffer",                     std::nullopt, 1008, overLong,     false, false},
     };
     for (const Case& c : cases) {
         TestMachine machine;
@@ -85,6 +86,7 @@ TEST(IsAdministrator, FindsTheAdministratorsGroupInTheRightToken) {
         machine.threadTokenError = c.threadError;
         machine.processToken = c.process;
         EXPECT_EQ(IsAdministrator(machine), c.administrator) << c.name;
+        EXPECT_EQ(IsAdministratorAccount(machine), c.account) << c.name;
     }
 }
 

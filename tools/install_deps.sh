@@ -31,6 +31,8 @@ have pdftotext || need+=(poppler-utils)
 # tools/screenshot.sh types keys with xdotool and takes the picture with ImageMagick's import.
 have xdotool || need+=(xdotool)
 have import || need+=(imagemagick)
+# The registry's long names in a double-byte code page: a Japanese locale compiled by the suite itself.
+[ -f /usr/share/i18n/locales/ja_JP ] || need+=(locales)
 # The sound row with a sound server: PulseAudio's null sink is enough for Wine to offer wave output.
 have pulseaudio || need+=(pulseaudio)
 # The fuzz targets: clang with its libFuzzer runtime, which the clang package only recommends.

@@ -1,6 +1,7 @@
 #include "ui/common_dialogs_win.h"
 
 #include "platform/win32/imports.h"
+#include "platform/win32/system_dlls.h"
 
 namespace orvane::ui {
 
@@ -8,7 +9,7 @@ namespace {
 
 template <typename Entry>
 Entry Lookup(const char* name) {
-    static const HMODULE library = LoadLibraryA("comdlg32.dll");
+    static const HMODULE library = win32::LoadSystemLibrary("comdlg32.dll");
     return win32::ImportFrom<Entry>(library, name);
 }
 

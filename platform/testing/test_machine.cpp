@@ -198,6 +198,30 @@ std::optional<std::string> TestMachine::FindProgramFile(std::string_view name) {
     return std::nullopt;
 }
 
+std::optional<std::string> TestMachine::FindProgramFileIn(const std::string& searched, std::string_view name) {
+    programSearches.push_back(searched + "|" + std::string(name));
+    std::string file(name);
+    if (file.find('.') == std::string::npos) file += ".exe";
+    std::size_t start = 0;
+    while (start <= searched.size()) {
+        std::size_t end = searched.find(';', start);
+        if (end == std::string::npos) end = searched.size();
+        std::string folder = searched.substr(start, end - start);
+        if (!folder.empty()) {
+            if (folder.back() != '\\') folder += '\\';
+            if (FileExists(folder + file)) return folder + file;
+        }
+        start = end + 1;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> TestMachine::EnvironmentVariable(const std::string& name) {
+    const auto found = environment.find(name);
+    if (found == environment.end()) return std::nullopt;
+    return found->second;
+}
+
 int TestMachine::SystemMetric(int index) {
     const auto found = metrics.find(index);
     return found == metrics.end() ? 0 : found->second;
@@ -276,6 +300,7 @@ int TestMachine::WriteFileBytes(const std::string& path, std::string_view bytes,
 
 platform::ReadAnswer TestMachine::ReadFileBytes(const std::string& path) {
     if (lockedFiles.count(path)) return {std::nullopt, kErrorSharingViolation};
+    if (const auto failed = readErrors.find(path); failed != readErrors.end()) return {std::nullopt, failed->second};
     const auto found = files.find(path);
     if (found == files.end()) return {std::nullopt, platform::kErrorFileNotFound};
     return {found->second, 0};
@@ -335,6 +360,7 @@ int TestMachine::RemoveFile(const std::string& path) {
 
 std::optional<std::uint32_t> TestMachine::FileAttributes(const std::string& path) {
     if (PathError(path)) return std::nullopt;
+    if (folders.count(path)) return platform::kFileAttributeDirectory;
     if (!files.count(path)) return std::nullopt;
     return AttributesOf(fileAttributes, path);
 }
@@ -343,6 +369,49 @@ int TestMachine::ChangeFileAttributes(const std::string& path, std::uint32_t att
     if (!files.count(path)) return platform::kErrorFileNotFound;
     fileAttributes[path] = attributes;
     return 0;
+}
+
+std::optional<std::string> TestMachine::WholePath(const std::string& path) {
+    wholePathsAsked.push_back(path);
+    if (wholePathFails) return std::nullopt;
+    std::string asked = path;
+    std::replace(asked.begin(), asked.end(), '/', '\\');
+    std::string base;
+    if (asked.size() >= 2 && asked[0] == '\\' && asked[1] == '\\') return asked;  // a share's name
+    if (asked.size() >= 3 && asked[1] == ':' && asked[2] == '\\') {
+        base = asked.substr(0, 2);
+        asked = asked.substr(3);
+    } else if (asked.size() >= 2 && asked[1] == ':') {
+        // "D:report.txt": the drive's current folder, which is the root for a drive other than the current one.
+        const bool sameDrive = EqualsIgnoreCase(asked.substr(0, 1), currentFolder.substr(0, 1));
+        base = sameDrive ? currentFolder : asked.substr(0, 2);
+        asked = asked.substr(2);
+    } else if (!asked.empty() && asked[0] == '\\') {
+        base = currentFolder.substr(0, 2);  // the current drive's root
+        asked = asked.substr(1);
+    } else {
+        base = currentFolder;
+    }
+    // "." stays, ".." goes up, empty parts vanish.
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (const std::string& whole : {base.size() > 2 ? base.substr(3) : std::string(), asked}) {
+        start = 0;
+        while (start <= whole.size()) {
+            std::size_t end = whole.find('\\', start);
+            if (end == std::string::npos) end = whole.size();
+            const std::string part = whole.substr(start, end - start);
+            if (part == "..") {
+                if (!parts.empty()) parts.pop_back();
+            } else if (!part.empty() && part != ".") {
+                parts.push_back(part);
+            }
+            start = end + 1;
+        }
+    }
+    std::string whole = base.substr(0, 2);
+    for (const std::string& part : parts) whole += "\\" + part;
+    return parts.empty() ? whole + "\\" : whole;
 }
 
 platform::CpuidRegisters TestMachine::Cpuid(std::uint32_t leaf) {

@@ -80,6 +80,13 @@ public:
     int replaceError = 0;                // when set, ReplaceFile fails with it and changes nothing
     bool hasMoveFileEx = true;           // 95/98/ME have none
     std::vector<std::string> fileCalls;  // "replace", "move", "rename", "in place" as they happen
+    // Reads that fail part way with the error given, by exact path.
+    std::map<std::string, int> readErrors;
+    // The folder a relative path is made whole against, as GetFullPathNameA does (forward slashes become
+    // backslashes, "." and ".." are resolved). The other file calls take their paths as the keys above.
+    std::string currentFolder = "C:\\Work";
+    bool wholePathFails = false;
+    std::vector<std::string> wholePathsAsked;
 
     // --- processor and memory ---
     std::optional<std::uint64_t> totalPhysicalMemory;
@@ -218,6 +225,12 @@ public:
     // Files the program search finds, by the name asked or the name with ".exe" added when it has no
     // extension (case ignored): the full path found.
     std::map<std::string, std::string> programFiles;
+    // The search in named folders looks for the name (".exe" added when it has none) among the files
+    // AddFile made, folder by folder; each search is logged as "folders|name".
+    std::vector<std::string> programSearches;
+    std::map<std::string, std::string> environment;  // by exact name; a name not listed is not set
+    // Folders that exist, by exact path (FileAttributes answers the directory attribute for them).
+    std::set<std::string> folders;
     std::intptr_t shellExecuteAnswer = 42;  // every ShellOpen's answer: above 32, started
     bool wow64 = false;
 
@@ -266,6 +279,8 @@ public:
     std::optional<std::string> ShellFolderPath(int csidl) override;
     std::vector<platform::FoundFile> FindFiles(std::string_view pattern) override;
     std::optional<std::string> FindProgramFile(std::string_view name) override;
+    std::optional<std::string> FindProgramFileIn(const std::string& folders, std::string_view name) override;
+    std::optional<std::string> EnvironmentVariable(const std::string& name) override;
     bool IsWow64Process() override { return wow64; }
     std::optional<platform::OsVersion> Version() override { return version; }
     int SystemMetric(int index) override;
@@ -281,6 +296,7 @@ public:
     int RemoveFile(const std::string& path) override;
     std::optional<std::uint32_t> FileAttributes(const std::string& path) override;
     int ChangeFileAttributes(const std::string& path, std::uint32_t attributes) override;
+    std::optional<std::string> WholePath(const std::string& path) override;
     platform::AdapterListAnswer AdaptersInfo(std::uint32_t bufferBytes) override;
     std::uint8_t SendNetbios(platform::NetbiosCommand& command) override;
     void StartSockets(std::uint16_t) override { ++socketStarts; }

@@ -15,6 +15,7 @@
 #include "platform/device_records.h"
 #include "platform/win32/bounded_call.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/system_dlls.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/imports.h"
 
@@ -196,7 +197,7 @@ const SetupApi& LoadSetupApi() {
     static const SetupApi api = [] {
         SetupApi found;
         // Loaded once and kept for the life of the process.
-        if (HMODULE module = LoadLibraryA("setupapi.dll")) {
+        if (HMODULE module = LoadSystemLibrary("setupapi.dll")) {
             found.getClassDevs = ImportFrom<SetupApi::GetClassDevs>(module, "SetupDiGetClassDevsA");
             found.enumInterfaces = ImportFrom<SetupApi::EnumInterfaces>(module, "SetupDiEnumDeviceInterfaces");
             found.destroy = ImportFrom<SetupApi::Destroy>(module, "SetupDiDestroyDeviceInfoList");

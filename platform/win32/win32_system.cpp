@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/registry_names.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/imports.h"
+#include "platform/win32/system_dlls.h"
 
 namespace orvane::win32 {
 
@@ -44,29 +46,25 @@ public:
     }
 
     std::vector<std::string> SubkeyNames() override {
-        std::vector<std::string> names;
-        char name[256];  // key names are at most 255 characters
-        for (DWORD index = 0;; ++index) {
-            DWORD length = sizeof name;
-            const LONG status =
-                RegEnumKeyExA(key_.Get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
-            if (status == ERROR_NO_MORE_ITEMS || status != ERROR_SUCCESS) break;
-            names.emplace_back(name, length);
-        }
-        return names;
+        return EnumerateNames(
+            [this](std::uint32_t index, char* name, std::uint32_t& length) {
+                DWORD size = length;
+                const LONG status = RegEnumKeyExA(key_.Get(), index, name, &size, nullptr, nullptr, nullptr, nullptr);
+                length = size;
+                return static_cast<long>(status);
+            },
+            kKeyNameFirstBytes, kKeyNameLargestBytes);
     }
 
     std::vector<std::string> ValueNames() override {
-        std::vector<std::string> names;
-        std::vector<char> name(16384);  // value names are at most 16383 characters
-        for (DWORD index = 0;; ++index) {
-            DWORD length = static_cast<DWORD>(name.size());
-            const LONG status =
-                RegEnumValueA(key_.Get(), index, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
-            if (status != ERROR_SUCCESS) break;
-            names.emplace_back(name.data(), length);
-        }
-        return names;
+        return EnumerateNames(
+            [this](std::uint32_t index, char* name, std::uint32_t& length) {
+                DWORD size = length;
+                const LONG status = RegEnumValueA(key_.Get(), index, name, &size, nullptr, nullptr, nullptr, nullptr);
+                length = size;
+                return static_cast<long>(status);
+            },
+            kValueNameFirstBytes, kValueNameLargestBytes);
     }
 
 private:
@@ -172,7 +170,7 @@ std::optional<std::string> Win32System::TimeZoneStandardName() {
 std::string SpoolerDefaultPrinter() {
     // GetDefaultPrinterA is in the spooler from Windows 2000 on.
     using GetDefaultPrinterFn = BOOL(WINAPI*)(LPSTR, LPDWORD);
-    const HMODULE spooler = LoadLibraryA("winspool.drv");
+    const HMODULE spooler = LoadSystemLibrary("winspool.drv");
     if (!spooler) return {};
     const auto getDefault = ImportFrom<GetDefaultPrinterFn>(spooler, "GetDefaultPrinterA");
     char name[512] = {};
@@ -231,9 +229,15 @@ platform::ReadAnswer Win32System::ReadFileBytes(const std::string& path) {
     if (!file.Valid()) return {std::nullopt, LastError(ERROR_ACCESS_DENIED)};
     std::string bytes;
     char chunk[65536];
-    DWORD got = 0;
-    while (ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
-    if (GetLastError() != NO_ERROR && got != 0) return {std::nullopt, LastError()};
+    for (;;) {
+        DWORD got = 0;
+        // A read that fails is an error wherever it stops; only a read of nothing that succeeds is the end.
+        if (!ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr)) {
+            return {std::nullopt, LastError(ERROR_READ_FAULT)};
+        }
+        if (got == 0) break;
+        bytes.append(chunk, got);
+    }
     return {std::move(bytes), 0};
 }
 
@@ -269,6 +273,10 @@ std::optional<std::uint32_t> Win32System::FileAttributes(const std::string& path
 
 int Win32System::ChangeFileAttributes(const std::string& path, std::uint32_t attributes) {
     return SetFileAttributesA(path.c_str(), attributes) ? 0 : LastError(ERROR_ACCESS_DENIED);
+}
+
+std::optional<std::string> Win32System::WholePath(const std::string& path) {
+    return FullPathName(path);  // GetFullPathNameA, with room for a path longer than MAX_PATH
 }
 
 }  // namespace orvane::win32

@@ -27,6 +27,7 @@ public:
     int RemoveFile(const std::string& path) override;
     std::optional<std::uint32_t> FileAttributes(const std::string& path) override;
     int ChangeFileAttributes(const std::string& path, std::uint32_t attributes) override;
+    std::optional<std::string> WholePath(const std::string& path) override;
 
     // platform::Hardware (win32_hardware.cpp)
     std::optional<std::uint64_t> TotalPhysicalMemory() override;
@@ -108,6 +109,8 @@ public:
     std::optional<std::string> ShellFolderPath(int csidl) override;
     std::vector<platform::FoundFile> FindFiles(std::string_view pattern) override;
     std::optional<std::string> FindProgramFile(std::string_view name) override;
+    std::optional<std::string> FindProgramFileIn(const std::string& folders, std::string_view name) override;
+    std::optional<std::string> EnvironmentVariable(const std::string& name) override;
     bool IsWow64Process() override;
 
     // win32_shell.cpp

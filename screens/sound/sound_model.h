@@ -21,7 +21,10 @@ SoundLines ReadSoundLines(platform::System& sys);
 // decimal digits, within 32 bits. Otherwise the error "'text' is not a valid integer value".
 std::int32_t ToInteger(const std::string& text);
 
-// The tone test: both fields converted first, then the tone; a refused value sounds nothing.
+// The tone test: both fields converted first, then the tone; a refused value sounds nothing, and so
+// does a duration outside kShortestToneMs to kLongestToneMs.
+inline constexpr std::int32_t kShortestToneMs = 1;
+inline constexpr std::int32_t kLongestToneMs = 10000;
 void PlayTone(platform::System& sys, const std::string& frequencyText, const std::string& durationText);
 
 // The messages of the mute routine.

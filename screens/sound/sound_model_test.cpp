@@ -79,6 +79,29 @@ TEST(SoundWindow, TheToneSoundsOnlyWhenBothFieldsAreNumbers) {
     EXPECT_EQ(machine.tones, (std::vector<Tone>{{1000, 1000}, {0xFFFFFFFF, 10}}));
 }
 
+TEST(SoundWindow, ADurationOutsideOneToTenThousandMillisecondsSoundsNothing) {
+    struct Case {
+        const char* duration;
+        bool sounds;
+    };
+    const Case cases[] = {
+        {"1", true},      {"10000", true},        {"0", false},          {"-1", false},  // -1: Beep's endless tone
+        {"10001", false}, {"-2147483648", false}, {"2147483647", false},
+    };
+    for (const Case& c : cases) {
+        TestMachine machine;
+        PlayTone(machine, "440", c.duration);
+        using Tone = std::pair<std::uint32_t, std::uint32_t>;
+        const std::vector<Tone> expected =
+            c.sounds ? std::vector<Tone>{{440, static_cast<std::uint32_t>(ToInteger(c.duration))}}
+                     : std::vector<Tone>{};
+        EXPECT_EQ(machine.tones, expected) << c.duration;
+    }
+    // The frequency field is still converted first: its error comes even with a duration that sounds nothing.
+    TestMachine machine;
+    EXPECT_THROW(PlayTone(machine, "abc", "0"), UserError);
+}
+
 struct MuteCase {
     const char* what;
     std::uint32_t mixers;

@@ -98,25 +98,130 @@ CommandLine SplitCommandLine(std::string_view line,
     return {std::string(line.substr(0, firstEnd)), std::string(SkipBlanks(line.substr(firstEnd)))};
 }
 
-CommandLine SplitCommandLine(std::string_view line, platform::Programs& programs) {
-    return SplitCommandLine(line, [&](const std::string& name) { return programs.FindProgramFile(name); });
+namespace {
+
+// "C:\\..." or "\\\\server\\...": a path that does not depend on the current folder.
+bool IsFullPath(std::string_view path) {
+    if (path.size() >= 3 && path[1] == ':' && (path[2] == '\\' || path[2] == '/')) return true;
+    return path.size() >= 2 && (path[0] == '\\' || path[0] == '/') && (path[1] == '\\' || path[1] == '/');
 }
 
-std::string UninstallQuestion(std::string_view applicationName, std::string_view commandLine) {
+// A name without any folder ("MsiExec.exe", "RunDll32").
+bool IsBareName(std::string_view name) {
+    return !name.empty() && name.find_first_of("\\/:") == std::string_view::npos;
+}
+
+// The folders a bare program name is looked for in: the system's own first, then those of PATH that are
+// named in full (a relative entry, such as ".", would be the current folder).
+std::string BareNameFolders(platform::System& sys) {
+    std::string folders;
+    auto add = [&folders](std::string_view entry) {
+        const std::string folder = Trim(entry);
+        if (!IsFullPath(folder)) return;
+        if (!folders.empty()) folders += ';';
+        folders += folder;
+    };
+    add(sys.SystemDirectory());
+    add(sys.WindowsDirectory());
+    const std::string path = sys.EnvironmentVariable("PATH").value_or("");
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        std::size_t end = path.find(';', start);
+        if (end == std::string::npos) end = path.size();
+        add(std::string_view(path).substr(start, end - start));
+        start = end + 1;
+    }
+    return folders;
+}
+
+std::string UninstallFailurePrefix(std::string_view applicationName) {
+    return "The uninstall command of \"" + std::string(applicationName) + "\" could not be started";
+}
+
+// One pair of double quotes around the whole text, as some installers write a folder.
+std::string Unquoted(std::string_view text) {
+    std::string trimmed = Trim(text);
+    if (trimmed.size() >= 2 && trimmed.front() == '"' && trimmed.back() == '"') {
+        trimmed = trimmed.substr(1, trimmed.size() - 2);
+    }
+    return trimmed;
+}
+
+bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && EqualsIgnoreCase(text.substr(0, prefix.size()), prefix);
+}
+
+}  // namespace
+
+CommandLine FindUninstallProgram(platform::System& sys, std::string_view commandLine) {
+    const std::string folders = BareNameFolders(sys);
+    auto find = [&](const std::string& name) -> std::optional<std::string> {
+        if (IsBareName(name)) return sys.FindProgramFileIn(folders, name);
+        return sys.FindProgramFile(name);
+    };
+    CommandLine command = SplitCommandLine(commandLine, find);
+    // A quoted bare name is looked for the same way; one that is found nowhere stays as it was written.
+    if (IsBareName(command.program)) {
+        if (std::optional<std::string> found = sys.FindProgramFileIn(folders, command.program)) {
+            command.program = *found;
+        }
+    }
+    return command;
+}
+
+std::string UninstallQuestion(std::string_view applicationName, std::string_view commandLine,
+                              std::string_view program) {
     return "Uninstall \"" + std::string(applicationName) + "\"?\r\n\r\nThis runs its uninstall command:\r\n" +
-           std::string(commandLine);
+           std::string(commandLine) + "\r\n\r\nProgram: " + std::string(program);
+}
+
+std::optional<std::string> UninstallRefusal(std::string_view applicationName, std::string_view commandLine,
+                                            const CommandLine& command) {
+    if (command.program.empty()) return UninstallFailurePrefix(applicationName) + ": it has no uninstall command.";
+    // The shell would look for a name that is not a full path in the program's folder and the current one.
+    if (!IsFullPath(command.program)) {
+        return UninstallFailurePrefix(applicationName) + ":\r\n" + std::string(commandLine) + "\r\n\r\n" +
+               ShellErrorText(2);
+    }
+    return std::nullopt;
 }
 
 std::optional<std::string> StartUninstall(platform::System& sys, std::string_view applicationName,
-                                          std::string_view commandLine) {
-    const std::string prefix = "The uninstall command of \"" + std::string(applicationName) + "\" could not be started";
-    const CommandLine command = SplitCommandLine(commandLine, sys);
-    if (command.program.empty()) return prefix + ": it has no uninstall command.";
+                                          std::string_view commandLine, const CommandLine& command) {
+    if (std::optional<std::string> refusal = UninstallRefusal(applicationName, commandLine, command)) return refusal;
     platform::ShellExecuteRequest request{.verb = "open", .file = command.program};
     if (!command.parameters.empty()) request.parameters = command.parameters;
     const std::intptr_t answer = sys.ShellOpen(request);
     if (answer > 32) return std::nullopt;
-    return prefix + ":\r\n" + std::string(commandLine) + "\r\n\r\n" + ShellErrorText(answer);
+    return UninstallFailurePrefix(applicationName) + ":\r\n" + std::string(commandLine) + "\r\n\r\n" +
+           ShellErrorText(answer);
+}
+
+std::optional<std::string> OpenHelpLink(platform::System& sys, std::string_view applicationName,
+                                        std::string_view link) {
+    const std::string address = Trim(link);
+    if (address.empty()) return std::nullopt;
+    // Any other text would be opened by the shell as a file or a program.
+    if (!StartsWithIgnoreCase(address, "http://") && !StartsWithIgnoreCase(address, "https://")) {
+        return "The help link of \"" + std::string(applicationName) +
+               "\" was not opened: it is not a web address (http: or https:).\r\n\r\n" + std::string(link);
+    }
+    sys.ShellOpen({.verb = "open", .file = address});
+    return std::nullopt;
+}
+
+std::optional<std::string> OpenInstallFolder(platform::System& sys, std::string_view applicationName,
+                                             std::string_view column, std::string_view folder) {
+    if (Trim(folder).empty()) return std::nullopt;
+    const std::string path = Unquoted(folder);
+    const std::optional<std::uint32_t> attributes = IsFullPath(path) ? sys.FileAttributes(path) : std::nullopt;
+    // Only a folder is opened: the shell would run a program or open a document named there.
+    if (!attributes || !(*attributes & platform::kFileAttributeDirectory)) {
+        return "The " + std::string(column) + " of \"" + std::string(applicationName) +
+               "\" was not opened: it is not a folder on this computer.\r\n\r\n" + std::string(folder);
+    }
+    sys.ShellOpen({.verb = "open", .file = path});
+    return std::nullopt;
 }
 
 }  // namespace orvane

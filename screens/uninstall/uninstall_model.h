@@ -58,14 +58,32 @@ struct CommandLine {
 // Blanks are spaces and tabs; an empty or blank line gives an empty program.
 CommandLine SplitCommandLine(std::string_view line,
                              const std::function<std::optional<std::string>(const std::string&)>& findFile);
-CommandLine SplitCommandLine(std::string_view line, platform::Programs& programs);
 
-// The Yes/No question asked before an uninstall command runs.
-std::string UninstallQuestion(std::string_view applicationName, std::string_view commandLine);
+// The program an uninstall command runs, and its parameters: split as above, a program named by its
+// path looked for as process creation would, and a bare name (quoted or not, "MsiExec.exe") looked for
+// in the system folder, then the Windows folder, then the folders of PATH that are named in full; never
+// in the program's own folder or the current one, where a file of that name may have been put.
+CommandLine FindUninstallProgram(platform::System& sys, std::string_view commandLine);
 
-// Starts the command line's program with its parameters through the shell ("open"), so that an
-// uninstaller that needs elevation gets its prompt. nullopt when it started; else the message for the user.
+// The Yes/No question asked before an uninstall command runs: the application, its command and the
+// program that will run.
+std::string UninstallQuestion(std::string_view applicationName, std::string_view commandLine, std::string_view program);
+
+// Why the command cannot run (no command; no program found by its full path), or nullopt when it can.
+std::optional<std::string> UninstallRefusal(std::string_view applicationName, std::string_view commandLine,
+                                            const CommandLine& command);
+
+// Starts the program found with its parameters through the shell ("open"), so that an uninstaller that
+// needs elevation gets its prompt. nullopt when it started; else the message for the user.
 std::optional<std::string> StartUninstall(platform::System& sys, std::string_view applicationName,
-                                          std::string_view commandLine);
+                                          std::string_view commandLine, const CommandLine& command);
+
+// The context menu's links. Each opens its cell through the shell when it is what the item opens: a web
+// address (http: or https:) for the help link, a folder that exists, named by its full path, for the
+// install location and source. nullopt when it was opened or the cell is empty; else the message for
+// the user, and nothing is run.
+std::optional<std::string> OpenHelpLink(platform::System& sys, std::string_view applicationName, std::string_view link);
+std::optional<std::string> OpenInstallFolder(platform::System& sys, std::string_view applicationName,
+                                             std::string_view column, std::string_view folder);
 
 }  // namespace orvane

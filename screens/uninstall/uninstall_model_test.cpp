@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "platform/testing/test_machine.h"
 
 namespace orvane {
@@ -99,13 +101,20 @@ TEST(UninstallList, AValueOfAnotherTypeEndsTheRefreshKeepingWhatWasRead) {
     EXPECT_EQ(list.error, "Invalid data type for 'Publisher'");
 }
 
+// The split itself, with a file search that answers what the table names.
 TEST(UninstallCommand, SplitsAsProcessCreationReadsTheLine) {
-    TestMachine machine;
-    machine.programFiles = {{"C:\\Program Files\\App\\uninst.exe", "C:\\Program Files\\App\\uninst.exe"},
-                            {"MsiExec.exe", "C:\\windows\\system32\\msiexec.exe"},
-                            {"C:\\Tools\\remove.exe", "C:\\Tools\\remove.exe"},
-                            {"C:\\Odd.exe", "C:\\Odd.exe"},
-                            {"C:\\two  spaces.exe", "C:\\two  spaces.exe"}};
+    const std::map<std::string, std::string> found = {
+        {"C:\\Program Files\\App\\uninst.exe", "C:\\Program Files\\App\\uninst.exe"},
+        {"C:\\Program Files\\App\\uninst", "C:\\Program Files\\App\\uninst.exe"},
+        {"MsiExec.exe", "C:\\windows\\system32\\msiexec.exe"},
+        {"msiexec", "C:\\windows\\system32\\msiexec.exe"},
+        {"C:\\Tools\\remove.exe", "C:\\Tools\\remove.exe"},
+        {"C:\\Odd", "C:\\Odd.exe"},
+        {"C:\\two  spaces.exe", "C:\\two  spaces.exe"}};
+    const auto findFile = [&](const std::string& name) -> std::optional<std::string> {
+        const auto hit = found.find(name);
+        return hit == found.end() ? std::nullopt : std::optional<std::string>(hit->second);
+    };
     struct Case {
         const char* line;
         CommandLine expected;
@@ -118,7 +127,6 @@ TEST(UninstallCommand, SplitsAsProcessCreationReadsTheLine) {
         // Unquoted with spaces: the words grow until they name a file.
         {"C:\\Program Files\\App\\uninst.exe /S /norestart", {"C:\\Program Files\\App\\uninst.exe", "/S /norestart"}},
         {"C:\\Program Files\\App\\uninst /S", {"C:\\Program Files\\App\\uninst.exe", "/S"}},
-        // Found on the search path, with its full name.
         {"MsiExec.exe /X{12345678-ABCD}", {"C:\\windows\\system32\\msiexec.exe", "/X{12345678-ABCD}"}},
         {"msiexec /I{1}\t/qn", {"C:\\windows\\system32\\msiexec.exe", "/I{1}\t/qn"}},
         {"C:\\Tools\\remove.exe", {"C:\\Tools\\remove.exe", ""}},
@@ -126,42 +134,175 @@ TEST(UninstallCommand, SplitsAsProcessCreationReadsTheLine) {
         {"C:\\Odd Folder\\app.exe -u", {"C:\\Odd.exe", "Folder\\app.exe -u"}},
         {"C:\\two  spaces.exe  -x ", {"C:\\two  spaces.exe", "-x "}},
         {"C:\\Tools\\remove.exe\t/all", {"C:\\Tools\\remove.exe", "/all"}},
-        // Nothing names a file: the first word, for the shell to refuse.
+        // Nothing names a file: the first word.
         {"nowhere.exe /q /r", {"nowhere.exe", "/q /r"}},
         {"", {"", ""}},
         {" \t ", {"", ""}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(SplitCommandLine(c.line, machine), c.expected) << c.line;
+        EXPECT_EQ(SplitCommandLine(c.line, findFile), c.expected) << c.line;
     }
 }
 
-TEST(UninstallCommand, StartsTheProgramWithItsParametersOrSaysWhyNot) {
-    TestMachine machine;
-    machine.programFiles = {{"MsiExec.exe", "C:\\windows\\system32\\msiexec.exe"}};
-    EXPECT_EQ(StartUninstall(machine, "Widget", "MsiExec.exe /X{1}"), std::nullopt);
-    ASSERT_EQ(machine.shellExecutes.size(), 1u);
-    EXPECT_EQ(machine.shellExecutes[0].verb, "open");
-    EXPECT_EQ(machine.shellExecutes[0].file, "C:\\windows\\system32\\msiexec.exe");
-    EXPECT_EQ(machine.shellExecutes[0].parameters, "/X{1}");
-
-    machine.shellExecuteAnswer = 2;
-    const std::optional<std::string> failed = StartUninstall(machine, "Widget", "gone.exe /u");
-    ASSERT_TRUE(failed);
-    EXPECT_NE(failed->find("\"Widget\""), std::string::npos) << *failed;
-    EXPECT_NE(failed->find("gone.exe /u"), std::string::npos) << *failed;
-    EXPECT_NE(failed->find("not found"), std::string::npos) << *failed;
-
-    machine.shellExecutes.clear();
-    const std::optional<std::string> empty = StartUninstall(machine, "Widget", "  ");
-    ASSERT_TRUE(empty);
-    EXPECT_NE(empty->find("no uninstall command"), std::string::npos) << *empty;
-    EXPECT_TRUE(machine.shellExecutes.empty());
+// Windows in C:\WINDOWS with its installer and rundll32, a program of PATH's, and files of the same
+// names put in the program's own folder (C:\Downloads), which is no place a bare name is looked for.
+void MachineWithPlantedFiles(TestMachine& machine) {
+    machine.systemDirectory = "C:\\WINDOWS\\system32";
+    machine.windowsDirectory = "C:\\WINDOWS";
+    machine.environment["PATH"] = ".;C:\\WINDOWS\\system32;C:\\Tools; ;relative\\bin;D:\\Bin\\";
+    for (const char* file : {"C:\\WINDOWS\\system32\\MsiExec.exe", "C:\\WINDOWS\\system32\\rundll32.exe",
+                             "C:\\WINDOWS\\regedit.exe", "D:\\Bin\\uninstaller.exe", "C:\\Downloads\\MsiExec.exe",
+                             "C:\\Downloads\\rundll32.exe", "C:\\Downloads\\planted.exe"}) {
+        machine.AddFile(file);
+    }
+    // The program search as process creation makes it starts in the program's folder.
+    machine.programFiles = {{"MsiExec.exe", "C:\\Downloads\\MsiExec.exe"},
+                            {"rundll32.exe", "C:\\Downloads\\rundll32.exe"},
+                            {"planted.exe", "C:\\Downloads\\planted.exe"},
+                            {"C:\\Program Files\\App\\uninst.exe", "C:\\Program Files\\App\\uninst.exe"}};
 }
 
-TEST(UninstallCommand, TheQuestionNamesTheApplicationAndItsCommand) {
-    const std::string question = UninstallQuestion("Widget Pro", "C:\\w\\un.exe /x");
-    EXPECT_EQ(question, "Uninstall \"Widget Pro\"?\r\n\r\nThis runs its uninstall command:\r\nC:\\w\\un.exe /x");
+TEST(UninstallCommand, ABareProgramNameIsLookedForInTheSystemFoldersAndPathOnly) {
+    struct Case {
+        const char* line;
+        CommandLine expected;
+    };
+    const Case cases[] = {
+        {"MsiExec.exe /X{12345678-ABCD}", {"C:\\WINDOWS\\system32\\MsiExec.exe", "/X{12345678-ABCD}"}},
+        {"RunDll32 C:\\App\\x.dll,Remove", {"C:\\WINDOWS\\system32\\RunDll32.exe", "C:\\App\\x.dll,Remove"}},
+        {"\"msiexec\" /x{1}", {"C:\\WINDOWS\\system32\\msiexec.exe", "/x{1}"}},
+        {"regedit /s undo.reg", {"C:\\WINDOWS\\regedit.exe", "/s undo.reg"}},
+        // PATH after the system folders, its entries named in full only.
+        {"uninstaller -q", {"D:\\Bin\\uninstaller.exe", "-q"}},
+        // Found only beside the program: not found, and left bare for the refusal.
+        {"planted.exe /S", {"planted.exe", "/S"}},
+        // A path is looked for as process creation looks for it.
+        {"C:\\Program Files\\App\\uninst.exe /S", {"C:\\Program Files\\App\\uninst.exe", "/S"}},
+    };
+    for (const Case& c : cases) {
+        TestMachine machine;
+        MachineWithPlantedFiles(machine);
+        EXPECT_EQ(FindUninstallProgram(machine, c.line), c.expected) << c.line;
+        for (const std::string& search : machine.programSearches) {
+            EXPECT_EQ(search.substr(0, search.find('|')),
+                      "C:\\WINDOWS\\system32;C:\\WINDOWS;C:\\WINDOWS\\system32;C:\\Tools;D:\\Bin\\")
+                << c.line << ": " << search;
+        }
+    }
+}
+
+TEST(UninstallCommand, StartsTheProgramFoundWithItsParametersOrSaysWhyNot) {
+    TestMachine machine;
+    MachineWithPlantedFiles(machine);
+    const std::string line = "MsiExec.exe /X{1}";
+    EXPECT_EQ(StartUninstall(machine, "Widget", line, FindUninstallProgram(machine, line)), std::nullopt);
+    ASSERT_EQ(machine.shellExecutes.size(), 1u);
+    EXPECT_EQ(machine.shellExecutes[0].verb, "open");
+    EXPECT_EQ(machine.shellExecutes[0].file, "C:\\WINDOWS\\system32\\MsiExec.exe");
+    EXPECT_EQ(machine.shellExecutes[0].parameters, "/X{1}");
+
+    struct Refusal {
+        const char* line;
+        const char* says;
+    };
+    const Refusal refusals[] = {
+        {"planted.exe /S", "not found"},  // never handed to the shell, which would find the planted file
+        {"\"gone\" /u", "not found"},
+        {"  ", "no uninstall command"},
+    };
+    for (const Refusal& r : refusals) {
+        machine.shellExecutes.clear();
+        const CommandLine command = FindUninstallProgram(machine, r.line);
+        const std::optional<std::string> refused = UninstallRefusal("Widget", r.line, command);
+        ASSERT_TRUE(refused) << r.line;
+        EXPECT_NE(refused->find("\"Widget\""), std::string::npos) << *refused;
+        EXPECT_NE(refused->find(r.says), std::string::npos) << *refused;
+        EXPECT_EQ(StartUninstall(machine, "Widget", r.line, command), refused) << r.line;
+        EXPECT_TRUE(machine.shellExecutes.empty()) << r.line;
+    }
+
+    machine.shellExecuteAnswer = 2;
+    const std::string gone = "C:\\Program Files\\App\\uninst.exe /u";
+    const std::optional<std::string> failed =
+        StartUninstall(machine, "Widget", gone, FindUninstallProgram(machine, gone));
+    ASSERT_TRUE(failed);
+    EXPECT_NE(failed->find(gone), std::string::npos) << *failed;
+    EXPECT_NE(failed->find("not found"), std::string::npos) << *failed;
+}
+
+TEST(UninstallCommand, TheQuestionNamesTheApplicationItsCommandAndTheProgramThatRuns) {
+    const std::string question =
+        UninstallQuestion("Widget Pro", "MsiExec.exe /x{1}", "C:\\WINDOWS\\system32\\MsiExec.exe");
+    EXPECT_EQ(question,
+              "Uninstall \"Widget Pro\"?\r\n\r\nThis runs its uninstall command:\r\nMsiExec.exe /x{1}\r\n\r\n"
+              "Program: C:\\WINDOWS\\system32\\MsiExec.exe");
+}
+
+TEST(UninstallLinks, TheHelpLinkOpensOnlyAWebAddress) {
+    struct Case {
+        const char* link;
+        std::optional<std::string> opened;  // what the shell is given; nullopt: nothing
+        bool reported;
+    };
+    const Case cases[] = {
+        {"https://example.com/help", "https://example.com/help", false},
+        {"HTTP://example.com", "HTTP://example.com", false},
+        {"  http://example.com/a b  ", "http://example.com/a b", false},
+        {"", std::nullopt, false},
+        {"   ", std::nullopt, false},
+        {"www.example.com", std::nullopt, true},
+        {"C:\\Windows\\system32\\calc.exe", std::nullopt, true},
+        {"file:///C:/x.exe", std::nullopt, true},
+        {"javascript:alert(1)", std::nullopt, true},
+        {"mailto:help@example.com", std::nullopt, true},
+        {"httpx://example.com", std::nullopt, true},
+    };
+    for (const Case& c : cases) {
+        TestMachine machine;
+        const std::optional<std::string> message = OpenHelpLink(machine, "Widget", c.link);
+        EXPECT_EQ(message.has_value(), c.reported) << c.link;
+        if (message) {
+            EXPECT_NE(message->find(c.link), std::string::npos) << *message;
+        }
+        ASSERT_EQ(machine.shellExecutes.size(), c.opened ? 1u : 0u) << c.link;
+        if (c.opened) {
+            EXPECT_EQ(machine.shellExecutes[0].file, *c.opened);
+            EXPECT_EQ(machine.shellExecutes[0].verb, "open");
+        }
+    }
+}
+
+TEST(UninstallLinks, TheInstallFoldersOpenOnlyAFolderThatExists) {
+    struct Case {
+        const char* folder;
+        std::optional<std::string> opened;
+        bool reported;
+    };
+    const Case cases[] = {
+        {"C:\\Program Files\\Widget", "C:\\Program Files\\Widget", false},
+        {"\"C:\\Program Files\\Widget\"", "C:\\Program Files\\Widget", false},  // as some installers write it
+        {"\\\\server\\share\\setup", "\\\\server\\share\\setup", false},
+        {"", std::nullopt, false},
+        {"C:\\Program Files\\Gone", std::nullopt, true},
+        {"C:\\Program Files\\Widget\\setup.exe", std::nullopt, true},  // a file, not a folder
+        {"Widget", std::nullopt, true},                                // relative: the current folder's
+        {"https://example.com", std::nullopt, true},
+    };
+    for (const Case& c : cases) {
+        TestMachine machine;
+        machine.folders = {"C:\\Program Files\\Widget", "\\\\server\\share\\setup", "Widget"};
+        machine.files["C:\\Program Files\\Widget\\setup.exe"] = "MZ";
+        const std::optional<std::string> message = OpenInstallFolder(machine, "Widget", "install location", c.folder);
+        EXPECT_EQ(message.has_value(), c.reported) << c.folder;
+        if (message) {
+            EXPECT_NE(message->find("install location"), std::string::npos) << *message;
+            EXPECT_NE(message->find(c.folder), std::string::npos) << *message;
+        }
+        ASSERT_EQ(machine.shellExecutes.size(), c.opened ? 1u : 0u) << c.folder;
+        if (c.opened) {
+            EXPECT_EQ(machine.shellExecutes[0].file, *c.opened);
+        }
+    }
 }
 
 }  // namespace

@@ -78,9 +78,15 @@ void UninstallForm::OpenSelectedCell(std::size_t cell) {
     const ui::ListView list = List(kInventoryListName);
     const int row = list.SelectedRow();
     if (row < 0) return;
+    const std::string name = list.Cell(row, 0);
     const std::string text = list.Cell(row, static_cast<int>(cell));
-    // Opening a link or a folder is fire-and-forget: the shell shows its own message where it fails.
-    if (!text.empty()) sys_.ShellOpen({.verb = "open", .file = text});
+    // Opening a link or a folder is fire-and-forget: the shell shows its own message where it fails. A
+    // text that is not what the item opens is reported instead of handed to the shell.
+    const std::optional<std::string> refused =
+        cell == kHelpLinkCell
+            ? OpenHelpLink(sys_, name, text)
+            : OpenInstallFolder(sys_, name, cell == kInstallLocationCell ? "install location" : "install source", text);
+    if (refused) ui::ShowErrorBox(Handle(), *refused);
 }
 
 void UninstallForm::BrowseHelpLink1Click() {
@@ -100,15 +106,17 @@ void UninstallForm::Uninstall1Click() {
     const int row = list.SelectedRow();
     if (row < 0) return;
     const std::string name = list.Cell(row, 0);
-    const std::string command = list.Cell(row, static_cast<int>(kUninstallCell));
-    if (!Trim(command).empty()) {
+    const std::string commandLine = list.Cell(row, static_cast<int>(kUninstallCell));
+    // The program is found once: the question names the very file that then runs.
+    const CommandLine command = FindUninstallProgram(sys_, commandLine);
+    if (!UninstallRefusal(name, commandLine, command)) {
         // Uninstalling cannot be undone: ask first.
-        if (MessageBoxA(Handle(), UninstallQuestion(name, command).c_str(), "Orvane",
+        if (MessageBoxA(Handle(), UninstallQuestion(name, commandLine, command.program).c_str(), "Orvane",
                         MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
             return;
         }
     }
-    if (const std::optional<std::string> failure = StartUninstall(sys_, name, command)) {
+    if (const std::optional<std::string> failure = StartUninstall(sys_, name, commandLine, command)) {
         ui::ShowErrorBox(Handle(), *failure);
     }
     // The uninstaller is not waited for; whatever it has removed by now is gone from the list.

@@ -11,5 +11,9 @@ add_executable(orvane_e2e ${ORVANE_E2E_SOURCES})
 target_include_directories(orvane_e2e PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(orvane_e2e PRIVATE ${ORVANE_WARNINGS})
 target_compile_definitions(orvane_e2e PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
-target_link_libraries(orvane_e2e PRIVATE orvane_core gtest_main ws2_32 ole32 oleaut32 wbemuuid advapi32 user32 gdi32 winmm)
+# The platform layer's archive too, for the suite that asks its calls directly (platform_calls_e2e.cpp),
+# without the build settings it gives the program (the driver is built for today's Windows).
+add_dependencies(orvane_e2e orvane_win)
+target_link_libraries(orvane_e2e PRIVATE $<TARGET_FILE:orvane_win> orvane_core gtest_main comdlg32 ws2_32 ole32
+                      oleaut32 uuid comctl32 wbemuuid advapi32 user32 gdi32 iphlpapi netapi32 uxtheme winspool winmm mpr)
 target_link_options(orvane_e2e PRIVATE ${ORVANE_STATIC_LINK})

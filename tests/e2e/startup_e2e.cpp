@@ -1,6 +1,9 @@
 // Start-up, batch mode, the version gate and the refresh, driven through the real exe.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <set>
+
 #include "app/summary.h"
 #include "tests/e2e/harness.h"
 
@@ -191,6 +194,62 @@ TEST(BatchMode, ANewReportOverAHiddenOneStaysHidden) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_HIDDEN) << "the replaced report is hidden as the old one was";
+}
+
+TEST(BatchMode, ASecondReportReplacesTheFirstWhateverFormItsPathTakes) {
+    // Paths as a user types them: relative, with forward slashes, and from the root of the current drive
+    // as a Linux user writes an absolute path. The second run must replace the first run's report and end
+    // by itself.
+    const std::string folder = MakeTempDir();
+    ASSERT_TRUE(CreateDirectoryA((folder + "\\sub").c_str(), nullptr));
+    std::string rooted = folder.substr(2);  // "\\users\\...": the current drive's root, then the folder
+    for (char& c : rooted) c = c == '\\' ? '/' : c;
+    std::string slashed = folder;
+    for (char& c : slashed) c = c == '\\' ? '/' : c;
+    struct Case {
+        std::string path;  // as typed, from the folder as the current one
+        std::string file;  // where it lands
+    };
+    const Case cases[] = {
+        {"sub/report.txt", folder + "\\sub\\report.txt"},
+        {"./sub/../sub/relative.txt", folder + "\\sub\\relative.txt"},
+        {rooted + "/sub/rooted.txt", folder + "\\sub\\rooted.txt"},
+        {slashed + "/sub/slashed.txt", folder + "\\sub\\slashed.txt"},
+    };
+    char previous[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof previous, previous);
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));  // the program starts in the driver's current folder
+    for (const Case& c : cases) {
+        for (int run = 1; run <= 2; ++run) {
+            Orvane orvane("/AUTO " + Quoted(c.path));
+            const std::optional<DWORD> code = orvane.WaitForExit(90s);
+            if (!code) {
+                const auto box = WaitForMessageBox(orvane.Pid(), 0ms);
+                ADD_FAILURE() << c.path << ", run " << run << ": did not end by itself"
+                              << (box ? "; it shows: " + box->text : std::string());
+                break;
+            }
+            EXPECT_EQ(code, std::optional<DWORD>(0)) << c.path << ", run " << run;
+            const std::vector<std::string> lines = SplitCrLfLines(ReadFileBytes(c.file).value_or(""));
+            EXPECT_EQ(lines.size(), 29u) << c.path << ", run " << run << ": " << c.file;
+            // What the first run wrote is marked, so the second run must have replaced it.
+            if (run == 1) {
+                std::ofstream(c.file, std::ios::binary | std::ios::trunc) << "the first report\r\n";
+            }
+        }
+    }
+    SetCurrentDirectoryA(previous);
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((folder + "\\sub\\*").c_str(), &entry);
+    std::set<std::string> names;
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.insert(entry.cFileName);
+        } while (FindNextFileA(search, &entry));
+        FindClose(search);
+    }
+    EXPECT_EQ(names, (std::set<std::string>{"report.txt", "relative.txt", "rooted.txt", "slashed.txt"}))
+        << "nothing left beside the reports";
 }
 
 TEST(VersionModes, TheWindowsRowNamesTheRelease) {
