@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/main_window_layout.h"
+#include "launcher/launcher.h"
 #include "res/toolbar_pictures.h"
 
 namespace orvane {
@@ -18,23 +19,29 @@ class MenuBuilder {
 public:
     explicit MenuBuilder(const MainMenuActions& actions) : actions_(actions) {}
 
-    MenuItem Item(const char* name, const char* caption, ui::Shortcut shortcut = {}) const {
-        return ui::Command(name, caption, actions_.command ? actions_.command(name) : std::function<void()>(),
-                           shortcut);
+    MenuItem Item(std::string_view name, std::string_view caption, ui::Shortcut shortcut = {}) const {
+        return ui::Command(std::string(name), std::string(caption),
+                           actions_.command ? actions_.command(name) : std::function<void()>(), shortcut);
     }
     MenuItem Check(const char* name, const char* caption, ui::Shortcut shortcut = {}) const {
         MenuItem item = Item(name, caption, shortcut);
         item.checkItem = true;
         return item;
     }
-    // The launcher's items: the call is found on this system each time the item's menu opens, and an
-    // item whose tool is missing is greyed.
-    MenuItem Launch(const char* name, const char* caption) const {
-        MenuItem item = ui::Command(name, caption, [launch = actions_.launch, name] {
-            if (launch) launch(name);
-        });
-        item.available = [available = actions_.available, name] { return !available || available(name); };
-        return item;
+    // One menu's launcher items as the launcher's table lists them. A launch item's call is found on this
+    // system each time its menu opens, and an item whose tool is missing is greyed; a direct item is the
+    // window's own command.
+    std::vector<MenuItem> Tools(LauncherMenu menu) const {
+        std::vector<MenuItem> items;
+        for (const LauncherItem& entry : LauncherItems()) {
+            if (entry.menu != menu) continue;
+            if (entry.marks & kAfterSeparator) items.push_back(MenuItem::Separator());
+            MenuItem item = entry.kind == LaunchKind::Direct ? Item(entry.name, entry.caption) : Launch(entry);
+            item.checkItem = (entry.marks & kCheckItem) != 0;
+            item.visible = (entry.marks & kHiddenItem) == 0;
+            items.push_back(std::move(item));
+        }
+        return items;
     }
     // An item of the first tool button's drop-down, with its picture.
     MenuItem Output(const char* name, const char* caption, res::MenuPicture picture) const {
@@ -44,8 +51,24 @@ public:
     }
 
 private:
+    MenuItem Launch(const LauncherItem& entry) const {
+        const std::string_view name = entry.name;
+        MenuItem item = ui::Command(std::string(name), std::string(entry.caption), [launch = actions_.launch, name] {
+            if (launch) launch(name);
+        });
+        item.available = [available = actions_.available, name] { return !available || available(name); };
+        return item;
+    }
+
     const MainMenuActions& actions_;
 };
+
+std::vector<MenuItem> Joined(std::vector<MenuItem> first, std::vector<MenuItem> second, std::vector<MenuItem> third) {
+    for (std::vector<MenuItem>* part : {&second, &third}) {
+        for (MenuItem& item : *part) first.push_back(std::move(item));
+    }
+    return first;
+}
 
 MenuItem Menu(const char* caption, std::vector<MenuItem> items, bool visible = true) {
     return ui::Submenu("", caption, std::move(items), visible);
@@ -56,8 +79,6 @@ MenuItem Menu(const char* caption, std::vector<MenuItem> items, bool visible = t
 ui::MenuBar BuildMainMenuBar(const MainMenuActions& actions) {
     const MenuBuilder m(actions);
     const MenuItem separator = MenuItem::Separator();
-    MenuItem controlPanel = m.Launch("ControlPanel2", "Control Panel");
-    controlPanel.visible = false;
     return {
         Menu("&File", {m.Item("Save1", "Save", Key(ui::kKeyF2)), m.Item("ExporttoHTML1", "Export to HTML"), separator,
                        m.Item("Print1", "Print", Ctrl('P')), m.Item("QuickPrint1", "Quick Print"), separator,
@@ -73,31 +94,13 @@ ui::MenuBar BuildMainMenuBar(const MainMenuActions& actions) {
                        m.Item("Startup1", "Startup"), separator,
                        m.Check("ransparentBackground1", "Transparent Background", Ctrl('T')), separator,
                        m.Item("ScrollDown1", "Scroll Down", Ctrl('D')), m.Item("ScrollUp1", "Scroll Up", Ctrl('U'))}),
-        Menu("&System",
-             {m.Launch("Run1", "Run"), m.Launch("Explorer1", "Explorer"), separator, m.Launch("FindFiles1", "Find Files"),
-              m.Launch("FindComputer1", "Find Computer"), separator, m.Launch("MinimizeAll1", "Minimize All"),
-              m.Launch("rayProperties1", "Tray Properties"), controlPanel, m.Check("HideTaskbar1", "Hide Taskbar"),
-              separator, m.Launch("ShutdownWindows1", "Shutdown System"), separator,
-              m.Launch("askManager1", "Task Manager"), separator, m.Launch("VolumeControl1", "Volume Control")}),
-        Menu("&Control Panel",
-             {m.Launch("Accessibility1", "Accessibility"), m.Launch("AddRemovePrograms1", "Add/Remove Programs"),
-              m.Launch("Display1", "Display"), m.Launch("Desktop1", "Desktop"), m.Launch("Internet1", "Internet"),
-              m.Launch("Regional1", "Regional"), m.Launch("Joystick1", "Joystick"), m.Launch("Mouse1", "Mouse"),
-              m.Launch("Multimedia1", "Multimedia"), m.Launch("Modems1", "Modems"), m.Launch("Network1", "Network"),
-              m.Launch("ODBC1", "ODBC"), m.Launch("Password1", "Password"), m.Launch("Printers1", "Printers"),
-              m.Launch("System2", "System"), m.Launch("heme1", "Theme"), m.Launch("imeDate1", "Time/Date"),
-              m.Launch("Workgroup1", "Workgroup")}),
-        Menu("Programs", {m.Launch("SystemFileChecker1", "System File Checker"), m.Launch("Scandisk1", "Scandisk"),
-                          m.Launch("Defrag1", "Defrag"), m.Launch("SysEdit1", "Sys Edit"),
-                          m.Launch("FileSignatureVerification1", "File Signature Verification"),
-                          m.Launch("DeviceManager1", "Device Manager"), m.Launch("Dxdiag1", "Dxdiag"),
-                          m.Launch("OnScreenKeyboard1", "On Screen Keyboard")}),
-        Menu("Hardware", {m.Item("StandbyMonitor1", "Standby Monitor"), m.Item("SwitchOffMonitor1", "Switch Off Monitor"),
-                          separator, m.Item("EjectCD1", "Eject CD"), m.Item("LoadCD1", "Load CD"), separator,
-                          m.Check("MuteSpeakers1", "Mute Speakers"), m.Check("MuteMicrophone1", "Mute Microphone")}),
+        Menu("&System", m.Tools(LauncherMenu::System)),
+        Menu("&Control Panel", m.Tools(LauncherMenu::ControlPanel)),
+        Menu("Programs", m.Tools(LauncherMenu::Programs)),
+        Menu("Hardware", m.Tools(LauncherMenu::Hardware)),
         Menu("Language", {m.Item("English1", "English"), m.Item("Spanish1", "Spanish")}, false),
-        Menu("&Help", {m.Item("UsingOrvane1", "Using Orvane"), m.Launch("Orvanewebpage1", "Orvane - Webpage"),
-                       separator, m.Item("About1", "About")}),
+        Menu("&Help", Joined({m.Item("UsingOrvane1", "Using Orvane")}, m.Tools(LauncherMenu::Help),
+                             {separator, m.Item("About1", "About")})),
         Menu(kOutputMenuCaption,
              {m.Output("Save2", "Save", res::MenuPicture::Save),
               m.Output("InfotoClipboard1", "Info to Clipboard", res::MenuPicture::Clipboard),

@@ -27,8 +27,16 @@ enum class Form {
     Direct,
 };
 
+// Where an item shows: its name, menu, caption and marks.
+struct Place {
+    std::string_view name;
+    LauncherMenu menu;
+    std::string_view caption;
+    unsigned marks = kPlainItem;
+};
+
 struct Command {
-    std::string_view item;
+    Place place;
     LaunchKind kind;
     Form form;
     std::string_view tool = {};                 // the designed tool, applet or method
@@ -48,7 +56,7 @@ struct Command {
 constexpr std::int32_t kFolderControlPanel = 3;
 constexpr std::int32_t kFolderDocuments = 5;
 
-Command Method(std::string_view item, std::string_view method, std::optional<std::int32_t> argument = {}) {
+Command Method(Place item, std::string_view method, std::optional<std::int32_t> argument = {}) {
     Command command{item, LaunchKind::ShellObject, Form::Method, method};
     command.argument = argument;
     return command;
@@ -56,7 +64,7 @@ Command Method(std::string_view item, std::string_view method, std::optional<std
 
 // An applet, and what took its place where it moved: another applet, or control.exe's arguments from
 // the NT release named on.
-Command Applet(std::string_view item, std::string_view applet, std::string_view successor = {},
+Command Applet(Place item, std::string_view applet, std::string_view successor = {},
                std::string_view successorControl = {}, std::uint32_t successorNtMajor = 0,
                std::string_view standardUserControl = {}) {
     Command command{item, LaunchKind::CommandLine, Form::Applet, applet};
@@ -67,82 +75,97 @@ Command Applet(std::string_view item, std::string_view applet, std::string_view 
     return command;
 }
 
-Command Program(std::string_view item, Form form, std::string_view tool, const char* verb,
+Command Program(Place item, Form form, std::string_view tool, const char* verb,
                 const char* parameters = nullptr, const char* directory = nullptr, std::string_view successor = {}) {
     Command command{item, LaunchKind::ShellExecute, form, tool, verb, parameters, directory};
     command.successor = successor;
     return command;
 }
 
-Command Direct(std::string_view item) {
+Command Direct(Place item) {
     return {item, LaunchKind::Direct, Form::Direct};
 }
 
+constexpr LauncherMenu kSystemMenu = LauncherMenu::System;
+constexpr LauncherMenu kControlPanelMenu = LauncherMenu::ControlPanel;
+constexpr LauncherMenu kProgramsMenu = LauncherMenu::Programs;
+constexpr LauncherMenu kHardwareMenu = LauncherMenu::Hardware;
+constexpr LauncherMenu kHelpMenu = LauncherMenu::Help;
+
+// The items in menu order, each with its place on the main window's menus and the tool it starts.
 const std::array kCommands{
     // System
-    Method("Run1", "FileRun"),
+    Method({"Run1", kSystemMenu, "Run"}, "FileRun"),
     // A plain Explorer window on the user's documents: the shell object's own method for it takes the folder.
-    Method("Explorer1", "Explore", kFolderDocuments),
-    Method("FindFiles1", "FindFiles"),
-    Method("FindComputer1", "FindComputer"),
-    Method("MinimizeAll1", "MinimizeAll"),
-    Method("rayProperties1", "TrayProperties"),
+    Method({"Explorer1", kSystemMenu, "Explorer"}, "Explore", kFolderDocuments),
+    Method({"FindFiles1", kSystemMenu, "Find Files", kAfterSeparator}, "FindFiles"),
+    Method({"FindComputer1", kSystemMenu, "Find Computer"}, "FindComputer"),
+    Method({"MinimizeAll1", kSystemMenu, "Minimize All", kAfterSeparator}, "MinimizeAll"),
+    Method({"rayProperties1", kSystemMenu, "Tray Properties"}, "TrayProperties"),
     // The hidden Control Panel item opens the Control Panel folder.
-    Method("ControlPanel2", "Open", kFolderControlPanel),
-    Direct("HideTaskbar1"),
-    Method("ShutdownWindows1", "ShutdownWindows"),
-    Program("askManager1", Form::Program, "taskmgr", "open", "", ""),
-    Program("VolumeControl1", Form::VolumeControl, "sndvol32.exe", "open", nullptr, nullptr, "SndVol.exe"),
+    Method({"ControlPanel2", kSystemMenu, "Control Panel", kHiddenItem}, "Open", kFolderControlPanel),
+    Direct({"HideTaskbar1", kSystemMenu, "Hide Taskbar", kCheckItem}),
+    Method({"ShutdownWindows1", kSystemMenu, "Shutdown System", kAfterSeparator}, "ShutdownWindows"),
+    Program({"askManager1", kSystemMenu, "Task Manager", kAfterSeparator}, Form::Program, "taskmgr", "open", "", ""),
+    Program({"VolumeControl1", kSystemMenu, "Volume Control", kAfterSeparator}, Form::VolumeControl, "sndvol32.exe",
+            "open", nullptr, nullptr, "SndVol.exe"),
     // Control Panel
-    Applet("Accessibility1", "Access.cpl", {}, "/name Microsoft.EaseOfAccessCenter", 6),
-    Applet("AddRemovePrograms1", "Appwiz.cpl"),
-    Applet("Display1", "Desk.cpl"),
-    Applet("Desktop1", "Desk.cpl"),
-    Applet("Internet1", "Inetcpl.cpl"),
-    Applet("Regional1", "Intl.cpl"),
-    Applet("Joystick1", "Joy.cpl"),
-    Applet("Mouse1", "Main.cpl"),
-    Applet("Multimedia1", "Mmsys.cpl"),
-    Applet("Modems1", "Modem.cpl", "telephon.cpl"),
-    Applet("Network1", "Netcpl.cpl", "ncpa.cpl"),
-    Applet("ODBC1", "Odbccp32.cpl"),
+    Applet({"Accessibility1", kControlPanelMenu, "Accessibility"}, "Access.cpl", {},
+           "/name Microsoft.EaseOfAccessCenter", 6),
+    Applet({"AddRemovePrograms1", kControlPanelMenu, "Add/Remove Programs"}, "Appwiz.cpl"),
+    Applet({"Display1", kControlPanelMenu, "Display"}, "Desk.cpl"),
+    Applet({"Desktop1", kControlPanelMenu, "Desktop"}, "Desk.cpl"),
+    Applet({"Internet1", kControlPanelMenu, "Internet"}, "Inetcpl.cpl"),
+    Applet({"Regional1", kControlPanelMenu, "Regional"}, "Intl.cpl"),
+    Applet({"Joystick1", kControlPanelMenu, "Joystick"}, "Joy.cpl"),
+    Applet({"Mouse1", kControlPanelMenu, "Mouse"}, "Main.cpl"),
+    Applet({"Multimedia1", kControlPanelMenu, "Multimedia"}, "Mmsys.cpl"),
+    Applet({"Modems1", kControlPanelMenu, "Modems"}, "Modem.cpl", "telephon.cpl"),
+    Applet({"Network1", kControlPanelMenu, "Network"}, "Netcpl.cpl", "ncpa.cpl"),
+    Applet({"ODBC1", kControlPanelMenu, "ODBC"}, "Odbccp32.cpl"),
     // The advanced user accounts dialog needs an administrator from Vista on; a standard user gets the
     // user accounts page, which manages the user's own account.
-    Applet("Password1", "Password.cpl", {}, "userpasswords2", 5, "/name Microsoft.UserAccounts"),
-    Command{"Printers1", LaunchKind::CommandLine, Form::Printers, "CONTROL.EXE"},
-    Applet("System2", "Sysdm.cpl"),
-    Applet("heme1", "Themes.cpl", {}, "/name Microsoft.Personalization", 6),
-    Applet("imeDate1", "Timedate.cpl"),
-    Applet("Workgroup1", "Wgpocpl.cpl"),
+    Applet({"Password1", kControlPanelMenu, "Password"}, "Password.cpl", {}, "userpasswords2", 5,
+           "/name Microsoft.UserAccounts"),
+    Command{{"Printers1", kControlPanelMenu, "Printers"}, LaunchKind::CommandLine, Form::Printers, "CONTROL.EXE"},
+    Applet({"System2", kControlPanelMenu, "System"}, "Sysdm.cpl"),
+    Applet({"heme1", kControlPanelMenu, "Theme"}, "Themes.cpl", {}, "/name Microsoft.Personalization", 6),
+    Applet({"imeDate1", kControlPanelMenu, "Time/Date"}, "Timedate.cpl"),
+    Applet({"Workgroup1", kControlPanelMenu, "Workgroup"}, "Wgpocpl.cpl"),
     // Programs
-    Program("SystemFileChecker1", Form::Console, "sfc.exe", "", "/scannow"),
-    Program("Scandisk1", Form::DiskChecker, "scandskw.exe", "", nullptr, nullptr, "chkdsk.exe"),
-    Program("Defrag1", Form::Program, "dfrg.msc", "", nullptr, nullptr, "dfrgui.exe"),
-    Program("SysEdit1", Form::FullPath, "sysedit.exe", ""),
-    Program("FileSignatureVerification1", Form::FullPath, "sigverif.exe", ""),
-    Program("DeviceManager1", Form::Program, "devmgmt.msc", ""),
-    Program("Dxdiag1", Form::Program, "dxdiag", "open"),
-    Program("OnScreenKeyboard1", Form::Program, "osk.exe", "open"),
+    Program({"SystemFileChecker1", kProgramsMenu, "System File Checker"}, Form::Console, "sfc.exe", "", "/scannow"),
+    Program({"Scandisk1", kProgramsMenu, "Scandisk"}, Form::DiskChecker, "scandskw.exe", "", nullptr, nullptr,
+            "chkdsk.exe"),
+    Program({"Defrag1", kProgramsMenu, "Defrag"}, Form::Program, "dfrg.msc", "", nullptr, nullptr, "dfrgui.exe"),
+    Program({"SysEdit1", kProgramsMenu, "Sys Edit"}, Form::FullPath, "sysedit.exe", ""),
+    Program({"FileSignatureVerification1", kProgramsMenu, "File Signature Verification"}, Form::FullPath,
+            "sigverif.exe", ""),
+    Program({"DeviceManager1", kProgramsMenu, "Device Manager"}, Form::Program, "devmgmt.msc", ""),
+    Program({"Dxdiag1", kProgramsMenu, "Dxdiag"}, Form::Program, "dxdiag", "open"),
+    Program({"OnScreenKeyboard1", kProgramsMenu, "On Screen Keyboard"}, Form::Program, "osk.exe", "open"),
     // Hardware
-    Direct("StandbyMonitor1"),
-    Direct("SwitchOffMonitor1"),
-    Direct("EjectCD1"),
-    Direct("LoadCD1"),
-    Direct("MuteSpeakers1"),
-    Direct("MuteMicrophone1"),
+    Direct({"StandbyMonitor1", kHardwareMenu, "Standby Monitor"}),
+    Direct({"SwitchOffMonitor1", kHardwareMenu, "Switch Off Monitor"}),
+    Direct({"EjectCD1", kHardwareMenu, "Eject CD", kAfterSeparator}),
+    Direct({"LoadCD1", kHardwareMenu, "Load CD"}),
+    Direct({"MuteSpeakers1", kHardwareMenu, "Mute Speakers", kAfterSeparator | kCheckItem}),
+    Direct({"MuteMicrophone1", kHardwareMenu, "Mute Microphone", kCheckItem}),
     // Help
-    Program("Orvanewebpage1", Form::WebPage, "", "open"),
+    Program({"Orvanewebpage1", kHelpMenu, "Orvane - Webpage"}, Form::WebPage, "", "open"),
 };
 
 const std::array<LauncherItem, kCommands.size()> kItems = [] {
     std::array<LauncherItem, kCommands.size()> items{};
-    for (std::size_t i = 0; i < kCommands.size(); ++i) items[i] = {kCommands[i].item, kCommands[i].kind};
+    for (std::size_t i = 0; i < kCommands.size(); ++i) {
+        const Place& place = kCommands[i].place;
+        items[i] = {place.name, kCommands[i].kind, place.menu, place.caption, place.marks};
+    }
     return items;
 }();
 
 const Command* FindCommand(std::string_view item) {
     for (const Command& command : kCommands) {
-        if (command.item == item) return &command;
+        if (command.place.name == item) return &command;
     }
     return nullptr;
 }

@@ -32,12 +32,27 @@ struct LaunchCall {
     bool operator==(const LaunchCall&) const = default;
 };
 
+// The menus of the main window that hold launcher items.
+enum class LauncherMenu { System, ControlPanel, Programs, Hardware, Help };
+
+// How an item shows on its menu, beside its caption.
+enum LauncherMark : unsigned {
+    kPlainItem = 0,
+    kAfterSeparator = 1,  // a separator stands before it
+    kHiddenItem = 2,      // on the menu, with its shortcut's reach, but not shown
+    kCheckItem = 4,       // carries a check mark (the direct items that stay on until cleared)
+};
+
 struct LauncherItem {
     std::string_view name;  // the menu item's name
     LaunchKind kind;
+    LauncherMenu menu;
+    std::string_view caption;
+    unsigned marks = kPlainItem;  // LauncherMark bits
 };
 
-// Every launcher item of the four menus and the Help menu, in menu order.
+// Every launcher item of the four menus and the Help menu, in menu order: the main window builds those
+// menus from it.
 std::span<const LauncherItem> LauncherItems();
 // The kind of a launcher item; nullopt for a name that is not one.
 std::optional<LaunchKind> LauncherKindOf(std::string_view item);
