@@ -134,7 +134,7 @@ TEST(RunSummaryRefresh, ABrowserVersionOfTheWrongTypeEndsTheRefreshAtRowTwo) {
 TEST(RunSummaryRefresh, PreparesEveryNamespaceTheWmiRowsQueryBeforeTheFirstRow) {
     // The preparation is there to overlap the rows before the WMI rows: it comes before row 1.
     struct FirstRowView : RecordingView {
-        FirstRowView(const TestMachine& m) : RecordingView(kSummaryRowCount), machine(m) {}
+        explicit FirstRowView(const TestMachine& m) : RecordingView(kSummaryRowCount), machine(m) {}
         void ShowValue(int row, const std::string& text) override {
             if (writes.empty()) callsAtFirstRow = machine.wmiCalls;
             RecordingView::ShowValue(row, text);

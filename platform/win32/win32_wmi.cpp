@@ -200,7 +200,10 @@ private:
 
     static DWORD WINAPI Main(void* parameter) {
         auto* helper = static_cast<QueryHelper*>(parameter);
-        const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED));
+        // A single-threaded apartment of its own, as the user-interface thread has: the scripting objects
+        // are apartment-threaded, and made from a multithreaded apartment they would live on a host
+        // thread of COM's with every call marshalled to it, several milliseconds each.
+        const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
         Session session;
         // A query handed over meanwhile waits for this within its bound.
         try {
