@@ -12,6 +12,7 @@
 
 #include "app/help_window_win.h"
 #include "app/web_addresses.h"
+#include "platform/win32/callback_guard.h"
 
 namespace orvane {
 
@@ -108,16 +109,22 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
     orvane::StartupMark("common controls");
-    int code = 0;
-    {
-        orvane::ComScope com;
-        orvane::StartupMark("COM");
-        // The parameters as the runtime splits them, the program name not counted.
-        std::vector<std::string> parameters;
-        for (int i = 1; i < __argc; ++i) parameters.emplace_back(__argv[i]);
-        orvane::Application app(orvane::ParseLaunchOptions(parameters));
-        code = app.Run();
-    }
+    // Whatever escapes the run (its windows are gone by then) is told in an error box of its own, and
+    // the program ends with code 1 the way it would have ended, not through the runtime's abort.
+    const int code = orvane::win32::GuardCallback(
+        1,
+        [] {
+            orvane::ComScope com;
+            orvane::StartupMark("COM");
+            // The parameters as the runtime splits them, the program name not counted.
+            std::vector<std::string> parameters;
+            for (int i = 1; i < __argc; ++i) parameters.emplace_back(__argv[i]);
+            orvane::Application app(orvane::ParseLaunchOptions(parameters));
+            return app.Run();
+        },
+        [](const std::exception_ptr& error) {
+            orvane::ui::ShowErrorBox(nullptr, orvane::ui::EscapedErrorText(error));
+        });
     orvane::StartupMark("windows destroyed, COM ended");
     orvane::WriteStartupTrace();
     return code;

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <exception>
+#include <stdexcept>
 
+#include "core/error.h"
 #include "core/text.h"
 #include "ui/check_list_win.h"
 #include "ui/combo_box_win.h"
@@ -191,14 +193,68 @@ void ProcessPendingMessages() {
     }
 }
 
-void RunCommand(HWND owner, const std::function<void()>& handler) {
+namespace {
+
+// Whether an error box for an escaped error is open: an error in a handler that runs while it is (a
+// repaint behind it, a timer's tick) only ends that handler, so boxes never pile up.
+bool g_errorBoxOpen = false;
+
+}  // namespace
+
+std::string EscapedErrorText(const std::exception_ptr& error) {
+    // A user error carries the message to show; any other error shows its own text.
     try {
-        handler();
-    } catch (const std::exception& error) {
-        ShowErrorBox(owner, error.what());
+        if (error) std::rethrow_exception(error);
+    } catch (const std::exception& escaped) {
+        return escaped.what();
     } catch (...) {
-        ShowErrorBox(owner, "Unknown error");
     }
+    return "Unknown error";
+}
+
+void ReportEscapedError(HWND owner, const std::exception_ptr& error) {
+    if (!owner || g_errorBoxOpen || !error) return;
+    const std::string text = EscapedErrorText(error);
+    g_errorBoxOpen = true;
+    ShowErrorBox(owner, text);
+    g_errorBoxOpen = false;
+}
+
+HWND ErrorBoxOwner(HWND window, UINT message) {
+    switch (message) {
+        case WM_PAINT:
+        case WM_NCPAINT:
+        case WM_ERASEBKGND:
+        case WM_DRAWITEM:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_DESTROY:
+        case WM_NCDESTROY:
+            return nullptr;
+        default:
+            return window ? GetAncestor(window, GA_ROOT) : nullptr;
+    }
+}
+
+void RunCommand(HWND owner, const std::function<void()>& handler) {
+    Guarded(owner, handler);
+}
+
+void ThrowPlantedFault(const std::string& control) {
+    static const std::string planted = [] {
+        char value[256] = {};
+        const DWORD length = GetEnvironmentVariableA("ORVANE_TEST_FAULT", value, sizeof value);
+        return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
+    }();
+    if (planted.empty() || control.empty()) return;
+    constexpr std::string_view kInternal = ":internal";
+    const bool internal = planted.size() > kInternal.size() && planted.ends_with(kInternal);
+    const std::string name = internal ? planted.substr(0, planted.size() - kInternal.size()) : planted;
+    if (!EqualsIgnoreCase(name, control)) return;
+    if (internal) throw std::logic_error("Planted internal fault in " + control);
+    throw UserError("Planted fault in " + control);
 }
 
 Form::Form(const FormSpec& design) : design_(design) {}
@@ -211,7 +267,12 @@ Form::~Form() {
     }
     if (hwnd_) {
         for (const auto& [name, id] : timers_) KillTimer(hwnd_, id);
+        // The window and its containers stop passing messages to this form before they go: the
+        // window's own class no longer exists here, only the toolkit's part of it.
         SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        for (const ControlEntry& control : controls_) {
+            if (TraitsOf(control.design.kind).container) DetachContainer(control.hwnd);
+        }
         DestroyWindow(hwnd_);
     }
     for (const auto& [caption, popup] : popups_) DestroyMenu(popup);
@@ -293,7 +354,8 @@ void Form::Create(Form* owner) {
     SetAccelerators({});
     CreateControls();
     ArrangeControls();
-    OnCreate();
+    // Run outside any window procedure: the window stays, with what OnCreate set up before the error.
+    Guarded(hwnd_, [this] { OnCreate(); });
 }
 
 void Form::CreateControls() {
@@ -620,6 +682,7 @@ void Form::HandleControlCommand(HWND control, WPARAM wParam) {
     const ControlEntry* entry = EntryOf(control);
     if (!entry) return;
     const std::string name = entry->design.name;
+    ThrowPlantedFault(name);
     const int code = HIWORD(wParam);
     switch (entry->design.kind) {
         case ControlKind::Link:
@@ -659,6 +722,7 @@ bool Form::HandleNotify(const NMHDR& header, LRESULT& result) {
     }
     const ControlEntry* entry = EntryOf(header.hwndFrom);
     if (!entry) return false;
+    ThrowPlantedFault(entry->design.name);
     if (entry->design.kind == ControlKind::ToolBar && header.code == TBN_DROPDOWN) {
         const auto& drop = reinterpret_cast<const NMTOOLBARA&>(header);
         const auto found = toolCommands_.find(drop.iItem);
@@ -789,15 +853,14 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     }
     auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!form) return DefWindowProcA(window, message, wParam, lParam);
-    // No exception may cross the window procedure: whatever escapes a handler reaches the error box.
-    try {
-        return form->Dispatch(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        ShowErrorBox(window, error.what());
-    } catch (...) {
-        ShowErrorBox(window, "Unknown error");
+    if (message == WM_NCDESTROY) {
+        // The window's last message (its owner took it down): the form keeps no handle to it.
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        form->hwnd_ = nullptr;
+        return DefWindowProcA(window, message, wParam, lParam);
     }
-    return 0;
+    // No exception may cross the window procedure: whatever escapes a handler reaches the error box.
+    return Guarded(ErrorBoxOwner(window, message), LRESULT{0}, [&] { return form->Dispatch(message, wParam, lParam); });
 }
 
 LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {

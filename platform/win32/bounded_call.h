@@ -11,13 +11,17 @@
 //
 // The helper touches no window and no state of the program: everything it reads is copied into its
 // own shared record, and its answer is read back only when it finished within the limit. A limit is
-// not a cancellation: the abandoned call still runs to its end inside the process.
+// not a cancellation: the abandoned call still runs to its end inside the process. An error that
+// escapes the call is thrown again to a caller that waited for it, and dropped after a time-out.
 
 #include <windows.h>
 
+#include <exception>
 #include <memory>
 #include <optional>
 #include <utility>
+
+#include "platform/win32/callback_guard.h"
 
 namespace orvane::win32 {
 
@@ -43,6 +47,8 @@ struct BoundedRecord {
     BoundedRecord& operator=(const BoundedRecord&) = delete;
     Call call;
     std::optional<Result> result;
+    // What escaped the call on the helper, handed to the caller's own thread when it waited for it.
+    std::exception_ptr error;
     HANDLE done = nullptr;
     // Keeps the record alive for the helper while it runs, however long the caller waits.
     std::shared_ptr<BoundedRecord> self;
@@ -54,7 +60,10 @@ DWORD WINAPI RunBoundedRecord(void* parameter) {
     // Take over the helper's reference: when the caller has given up, this is the last one, and the
     // call's answer (an open handle, for one) is disposed of here.
     std::shared_ptr<BoundedRecord<Result, Call>> keep = std::move(record->self);
-    keep->result.emplace(keep->call());
+    // The pool's thread has nobody to tell: an error goes to the caller with the answer, or with the
+    // record when the caller has given up.
+    GuardCallback([&] { keep->result.emplace(keep->call()); },
+                  [&](const std::exception_ptr& error) { keep->error = error; });
     SetEvent(keep->done);
     return 0;
 }
@@ -93,7 +102,8 @@ BoundedAnswer<Result> CallWithin(DWORD waitMs, Call call) {
     if (!started) return {BoundedOutcome::Finished, record->call()};
     if (WaitForSingleObject(record->done, waitMs) != WAIT_OBJECT_0) return {BoundedOutcome::TimedOut, std::nullopt};
     // The event is set after the answer is stored, and setting it orders the helper's writes before
-    // the wait's return.
+    // the wait's return. An error of the call reaches the caller as if the call had run here.
+    if (record->error) std::rethrow_exception(record->error);
     return {BoundedOutcome::Finished, std::move(record->result)};
 }
 
