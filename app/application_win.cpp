@@ -7,11 +7,13 @@
 #include <objbase.h>
 
 #include <cstdlib>
+#include <exception>
 #include <string>
 #include <vector>
 
 #include "screens/help/help_window_win.h"
 #include "core/web_addresses.h"
+#include "platform/win32/callback_guard.h"
 #include "platform/win32/system_dlls.h"
 
 namespace orvane {
@@ -130,22 +132,29 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
     orvane::StartupMark("common controls");
-    int code = 0;
-    {
-        orvane::ComScope com;
-        orvane::StartupMark("COM");
-        // The parameters as the runtime splits them, the program name not counted.
-        std::vector<std::string> parameters;
-        for (int i = 1; i < __argc; ++i) parameters.emplace_back(__argv[i]);
-        orvane::Application app(orvane::ParseLaunchOptions(parameters));
-        code = app.Run();
-        if (app.BatchReportDone()) {
-            // Destroying the windows one by one and ending COM would only delay the end.
-            orvane::StartupMark("message loop ended, the process ends");
-            orvane::WriteStartupTrace();
-            ExitProcess(static_cast<UINT>(code));
-        }
-    }
+    // Whatever escapes the run (its windows are gone by then) is told in an error box of its own, and
+    // the program ends with code 1 the way it would have ended, not through the runtime's abort.
+    const int code = orvane::win32::GuardCallback(
+        1,
+        [] {
+            orvane::ComScope com;
+            orvane::StartupMark("COM");
+            // The parameters as the runtime splits them, the program name not counted.
+            std::vector<std::string> parameters;
+            for (int i = 1; i < __argc; ++i) parameters.emplace_back(__argv[i]);
+            orvane::Application app(orvane::ParseLaunchOptions(parameters));
+            const int ended = app.Run();
+            if (app.BatchReportDone()) {
+                // Destroying the windows one by one and ending COM would only delay the end.
+                orvane::StartupMark("message loop ended, the process ends");
+                orvane::WriteStartupTrace();
+                ExitProcess(static_cast<UINT>(ended));
+            }
+            return ended;
+        },
+        [](const std::exception_ptr& error) {
+            orvane::ui::ShowErrorBox(nullptr, orvane::ui::EscapedErrorText(error));
+        });
     orvane::StartupMark("windows destroyed, COM ended");
     orvane::WriteStartupTrace();
     return code;

@@ -157,3 +157,12 @@ add_executable(startup_floor_probes WIN32 bench/startup_floor_probes.cpp)
 target_compile_options(startup_floor_probes PRIVATE ${ORVANE_WARNINGS})
 target_link_libraries(startup_floor_probes PRIVATE orvane_win)
 target_link_options(startup_floor_probes PRIVATE ${ORVANE_STATIC_LINK} -s)
+
+# On-demand soak benchmark (bench/soak.sh): the program's own entry and windows in one process with a
+# driver thread beside them, built with the exe for the same reason.
+add_executable(orvane_soak bench/soak.cpp bench/soak_entry.cpp res/orvane.rc)
+add_dependencies(orvane_soak orvane_icon)
+target_include_directories(orvane_soak PRIVATE ${CMAKE_BINARY_DIR}/res ${CMAKE_SOURCE_DIR}/res)
+target_compile_options(orvane_soak PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${ORVANE_WARNINGS}>)
+target_link_libraries(orvane_soak PRIVATE orvane_win psapi)
+target_link_options(orvane_soak PRIVATE ${ORVANE_STATIC_LINK})

@@ -1,7 +1,7 @@
 // The drive window over what the system answers about drives: GetLogicalDriveStrings's list (any
 // bytes, missing or doubled NULs), drive types above 6, cluster and byte counts whose products pass
 // 64 bits, volume labels and file-system names of any bytes, and the full and universal paths,
-// through the refresh and a choice of drive.
+// through the refresh and a choice of drive; any of the bounded queries may time out.
 
 #include <cstddef>
 #include <cstdint>
@@ -32,30 +32,40 @@ public:
     }
     std::uint32_t DriveType(std::string_view) override { return in_.Byte() % 10; }
     bool HasDiskFreeSpaceEx() override { return in_.Bool(); }
-    std::optional<platform::DiskSpace> DiskFreeSpaceEx(std::string_view) override {
-        if (in_.Byte() < 0x20) return std::nullopt;
+    // The bounded queries: a first byte below 0x10 fails the call, one below 0x20 times it out.
+    platform::DriveAnswer<platform::DiskClusters> DiskFreeSpaceWithin(std::string_view) override {
+        const std::uint8_t first = in_.Byte();
+        if (first < 0x20) return {std::nullopt, first >= 0x10};
+        return {platform::DiskClusters{in_.U32(), in_.U32(), in_.U32(), in_.U32()}, false};
+    }
+    platform::DriveAnswer<platform::DiskSpace> DiskFreeSpaceExWithin(std::string_view) override {
+        const std::uint8_t first = in_.Byte();
+        if (first < 0x20) return {std::nullopt, first >= 0x10};
         const std::uint64_t free = in_.U32() | std::uint64_t{in_.U32()} << 32;
         const std::uint64_t total = in_.U32() | std::uint64_t{in_.U32()} << 32;
-        return platform::DiskSpace{free, total, free};
+        return {platform::DiskSpace{free, total, free}, false};
     }
-    std::optional<platform::VolumeInfo> VolumeInformation(std::string_view, std::uint32_t, std::uint32_t) override {
-        if (in_.Byte() < 0x20) return std::nullopt;
+    platform::DriveAnswer<platform::VolumeInfo> VolumeInformation(std::string_view, std::uint32_t,
+                                                                  std::uint32_t) override {
+        const std::uint8_t first = in_.Byte();
+        if (first < 0x20) return {std::nullopt, first >= 0x10};
         platform::VolumeInfo info;
         info.label = in_.Text();
         info.serial = in_.U32();
         info.maxComponentLength = in_.U32();
         info.flags = in_.U32();
         info.fileSystem = in_.Text();
-        return info;
+        return {info, false};
     }
     std::optional<std::string> FullPathName(std::string_view path) override {
         if (in_.Bool()) return std::string(path) + "\\";
         if (in_.Bool()) return std::nullopt;
         return in_.Text();
     }
-    std::optional<std::string> UniversalName(std::string_view, std::uint32_t) override {
-        if (in_.Byte() < 0x80) return std::nullopt;
-        return in_.Text();
+    platform::DriveAnswer<std::string> UniversalName(std::string_view, std::uint32_t) override {
+        const std::uint8_t first = in_.Byte();
+        if (first < 0x80) return {std::nullopt, first < 0x08};
+        return {in_.Text(), false};
     }
     std::optional<std::string> ThousandSeparator() override {
         if (in_.Byte() < 0x20) return std::nullopt;

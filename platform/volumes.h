@@ -40,8 +40,17 @@ struct NetDiskResource {
     std::string remoteName;  // "\\server\share"
 };
 
-// How long the readiness query waits for a drive.
+// How long the readiness query, and each query after it, waits for a drive.
 inline constexpr std::uint32_t kDriveAnswerWaitMs = 3000;
+
+// The answer of a drive query waited for at most kDriveAnswerWaitMs. A drive that answered the
+// readiness query can still stop answering before the next call (a share whose server went away), and
+// the call would hold the window for as long as the redirector takes.
+template <typename T>
+struct DriveAnswer {
+    std::optional<T> value;  // nullopt: the call failed, or did not answer in time
+    bool timedOut = false;   // the call had not answered when the time was up
+};
 
 class Volumes {
 public:
@@ -55,14 +64,19 @@ public:
     // not answered within kDriveAnswerWaitMs (a network share whose server is gone) counts as not
     // answering: nullopt.
     virtual std::optional<DiskClusters> DiskFreeSpaceQuietly(std::string_view rootPath) = 0;
-    // GetVolumeInformationA with label and file-system buffers of those sizes; nullopt when it fails.
-    virtual std::optional<VolumeInfo> VolumeInformation(std::string_view rootPath, std::uint32_t labelChars,
-                                                        std::uint32_t fileSystemChars) = 0;
+    // GetDiskFreeSpaceA and GetDiskFreeSpaceExA (no answer where the system lacks it), each waited for
+    // as a DriveAnswer, with the readiness query's error mode.
+    virtual DriveAnswer<DiskClusters> DiskFreeSpaceWithin(std::string_view rootPath) = 0;
+    virtual DriveAnswer<DiskSpace> DiskFreeSpaceExWithin(std::string_view rootPath) = 0;
+    // GetVolumeInformationA with label and file-system buffers of those sizes, waited for as a
+    // DriveAnswer; no value when it fails.
+    virtual DriveAnswer<VolumeInfo> VolumeInformation(std::string_view rootPath, std::uint32_t labelChars,
+                                                      std::uint32_t fileSystemChars) = 0;
     // GetFullPathNameA; nullopt when it fails.
     virtual std::optional<std::string> FullPathName(std::string_view path) = 0;
-    // WNetGetUniversalNameA, UNIVERSAL_NAME_INFO_LEVEL, into a buffer of that many bytes: the universal
-    // name; nullopt when the call fails (a local path among others).
-    virtual std::optional<std::string> UniversalName(std::string_view localPath, std::uint32_t bufferBytes) = 0;
+    // WNetGetUniversalNameA, UNIVERSAL_NAME_INFO_LEVEL, into a buffer of that many bytes, waited for as
+    // a DriveAnswer: the universal name; no value when the call fails (a local path among others).
+    virtual DriveAnswer<std::string> UniversalName(std::string_view localPath, std::uint32_t bufferBytes) = 0;
     // WNetOpenEnumA(RESOURCE_CONNECTED, RESOURCETYPE_DISK), WNetEnumResourceA until the end, WNetCloseEnum:
     // the resources in enumeration order; empty when the enumeration cannot be opened.
     virtual std::vector<NetDiskResource> ConnectedDiskResources() = 0;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/common_dialogs_win.h"
+#include "ui/error_box_win.h"
 
 namespace orvane::ui {
 
@@ -38,7 +39,9 @@ UINT_PTR CALLBACK FileDialogHook(HWND hook, UINT message, WPARAM, LPARAM lParam)
     if (message != WM_NOTIFY) return 0;
     const auto* notice = reinterpret_cast<const OFNOTIFYA*>(lParam);
     // The hook's own window is a child of the dialog; the folder can change while it is open.
-    if (notice->hdr.code == CDN_INITDONE || notice->hdr.code == CDN_FOLDERCHANGE) LimitFileNameBox(GetParent(hook));
+    if (notice->hdr.code == CDN_INITDONE || notice->hdr.code == CDN_FOLDERCHANGE) {
+        Guarded(GetParent(hook), [&] { LimitFileNameBox(GetParent(hook)); });
+    }
     return 0;
 }
 

@@ -114,7 +114,12 @@ Form::~Form() {
     }
     if (hwnd_) {
         for (const auto& [name, id] : timers_) KillTimer(hwnd_, id);
+        // The window and its containers stop passing messages to this form before they go: the
+        // window's own class no longer exists here, only the toolkit's part of it.
         SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        for (const ControlEntry& control : controls_) {
+            if (TraitsOf(control.design.kind).container) DetachContainer(control.hwnd);
+        }
         DestroyWindow(hwnd_);
     }
     for (const auto& [caption, popup] : popups_) DestroyMenu(popup);
@@ -196,7 +201,8 @@ void Form::Create(Form* owner) {
     SetAccelerators({});
     CreateControls();
     ArrangeControls();
-    OnCreate();
+    // Run outside any window procedure: the window stays, with what OnCreate set up before the error.
+    Guarded(hwnd_, [this] { OnCreate(); });
 }
 
 void Form::CreateControls() {
@@ -502,6 +508,7 @@ void Form::ArrangeControls() {
 void Form::HandleControlCommand(HWND control, WPARAM wParam) {
     const ControlEntry* entry = EntryOf(control);
     if (!entry) return;
+    ThrowPlantedFault(entry->design.name);
     if (const auto command = TraitsOf(entry->design.kind).hooks.command) command(*this, entry->design, wParam);
 }
 
@@ -514,6 +521,7 @@ bool Form::HandleNotify(const NMHDR& header, LRESULT& result) {
         if (found != toolCommands_.end()) entry = EntryOf(found->second.toolBar);
     }
     if (!entry) return false;
+    ThrowPlantedFault(entry->design.name);
     const auto notify = TraitsOf(entry->design.kind).hooks.notify;
     return notify && notify(*this, entry->hwnd, entry->design, header, result);
 }
@@ -615,15 +623,14 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     }
     auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!form) return DefWindowProcA(window, message, wParam, lParam);
-    // No exception may cross the window procedure: whatever escapes a handler reaches the error box.
-    try {
-        return form->Dispatch(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        ShowErrorBox(window, error.what());
-    } catch (...) {
-        ShowErrorBox(window, "Unknown error");
+    if (message == WM_NCDESTROY) {
+        // The window's last message (its owner took it down): the form keeps no handle to it.
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        form->hwnd_ = nullptr;
+        return DefWindowProcA(window, message, wParam, lParam);
     }
-    return 0;
+    // No exception may cross the window procedure: whatever escapes a handler reaches the error box.
+    return Guarded(ErrorBoxOwner(window, message), LRESULT{0}, [&] { return form->Dispatch(message, wParam, lParam); });
 }
 
 LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -7,7 +7,9 @@
 #include <string>
 
 #include "core/text.h"
+#include "platform/win32/handles.h"
 #include "ui/colour_win.h"
+#include "ui/error_box_win.h"
 
 namespace orvane::ui {
 
@@ -72,31 +74,38 @@ void PaintBarGauge(HWND gauge, HDC dc) {
     if (oldFont) SelectObject(dc, oldFont);
 }
 
-LRESULT CALLBACK BarGaugeProc(HWND gauge, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleMessage(HWND gauge, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_NCCREATE:
             SetWindowLongPtrA(gauge, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new BarGaugeState));
             break;
-        case WM_NCDESTROY:
-            delete StateOf(gauge);
+        case WM_NCDESTROY: {
+            // The gauge's last message: its state goes here, and nothing after this may read it.
+            BarGaugeState* state = StateOf(gauge);
             SetWindowLongPtrA(gauge, GWLP_USERDATA, 0);
-            break;
+            delete state;
+            return DefWindowProcA(gauge, message, wParam, lParam);
+        }
         case WM_SETFONT:
             if (BarGaugeState* state = StateOf(gauge)) state->font = reinterpret_cast<HFONT>(wParam);
             return 0;
         case WM_ERASEBKGND:
             return TRUE;
         case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(gauge, &paint);
-            PaintBarGauge(gauge, dc);
-            EndPaint(gauge, &paint);
+            // Ended however the painting ends, so a failed paint is not asked for again at once.
+            win32::PaintDc paint(gauge);
+            PaintBarGauge(gauge, paint.Get());
             return 0;
         }
         default:
             break;
     }
     return DefWindowProcA(gauge, message, wParam, lParam);
+}
+
+LRESULT CALLBACK BarGaugeProc(HWND gauge, UINT message, WPARAM wParam, LPARAM lParam) {
+    return Guarded(ErrorBoxOwner(gauge, message), LRESULT{0},
+                   [&] { return HandleMessage(gauge, message, wParam, lParam); });
 }
 
 void ShowBarGauge(HWND gauge) {

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "ui/error_box_win.h"
+
 namespace orvane::ui {
 
 namespace {
@@ -31,10 +33,17 @@ void EraseAroundSiblings(HWND box, HDC dc) {
 
 LRESULT CALLBACK GroupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     switch (message) {
-        case WM_ERASEBKGND:
-            EraseAroundSiblings(box, reinterpret_cast<HDC>(wParam));
-            return TRUE;
+        case WM_ERASEBKGND: {
+            // A frame that could not be erased is left to the control's own drawing.
+            const bool erased = Guarded(ErrorBoxOwner(box, message), false, [&] {
+                EraseAroundSiblings(box, reinterpret_cast<HDC>(wParam));
+                return true;
+            });
+            if (erased) return TRUE;
+            break;
+        }
         case WM_NCDESTROY:
+            // The subclass holds no state; the message still goes on to the control's own procedure.
             RemoveWindowSubclass(box, GroupBoxProc, kSubclassId);
             break;
         default:

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 namespace orvane::ui {
@@ -22,8 +23,8 @@ private:
 };
 
 // The icon the shell associates with a path (a drive's root gives the drive's icon), for an image to
-// own; nullptr when there is none.
-HICON AssociatedIcon(const std::string& path);
+// own; nullptr when there is none, or when the shell has not found it within waitMs.
+HICON AssociatedIcon(const std::string& path, std::uint32_t waitMs);
 
 // Frees the icon an image still shows (when its window goes).
 void ReleaseImage(HWND control);

@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "ui/dpi_win.h"
+#include "ui/error_box_win.h"
 #include "ui/form_host_win.h"
 
 namespace orvane::ui {
@@ -27,11 +30,18 @@ std::string ItemText(HWND control, int row, int column) {
     }
 }
 
-int CALLBACK CompareItemTexts(LPARAM first, LPARAM second, LPARAM list) {
-    HWND control = reinterpret_cast<HWND>(list);
-    const std::string a = ItemText(control, static_cast<int>(first), 0);
-    const std::string b = ItemText(control, static_cast<int>(second), 0);
-    return lstrcmpA(a.c_str(), b.c_str());
+// The comparison of LVM_SORTITEMS: each row's item data is the index of its key in the table the sort
+// read before it began. Nothing is asked of the control here, since it moves its rows while it sorts.
+int CALLBACK CompareSortKeys(LPARAM first, LPARAM second, LPARAM table) {
+    return Guarded(nullptr, 0, [&] {
+        const auto& keys = *reinterpret_cast<const std::vector<std::string>*>(table);
+        const auto key = [&keys](LPARAM index) {
+            return index >= 0 && static_cast<std::size_t>(index) < keys.size()
+                       ? keys[static_cast<std::size_t>(index)].c_str()
+                       : "";
+        };
+        return lstrcmpA(key(first), key(second));
+    });
 }
 
 }  // namespace
@@ -91,11 +101,21 @@ std::string ListView::Cell(int row, int column) const {
 }
 
 void ListView::SortByItemText() {
-    // LVM_SORTITEMSEX hands the callback the rows' indexes, so the texts can be read back.
-    if (control_) {
-        SendMessageA(control_, LVM_SORTITEMSEX, reinterpret_cast<WPARAM>(control_),
-                     reinterpret_cast<LPARAM>(&CompareItemTexts));
+    if (!control_) return;
+    // The keys are read while the rows stand still, and each row carries its key's index as its item
+    // data into the sort.
+    const int count = RowCount();
+    std::vector<std::string> keys;
+    keys.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    for (int row = 0; row < count; ++row) {
+        keys.push_back(ItemText(control_, row, 0));
+        LVITEMA item{};
+        item.mask = LVIF_PARAM;
+        item.iItem = row;
+        item.lParam = row;
+        SendMessageA(control_, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
     }
+    SendMessageA(control_, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&keys), reinterpret_cast<LPARAM>(&CompareSortKeys));
 }
 
 int ListView::SelectedRow() const {

@@ -22,7 +22,8 @@ public:
     int AddRow(const std::vector<std::string>& cells);
     int RowCount() const;
     std::string Cell(int row, int column) const;
-    // Orders the rows by their item text (lstrcmpA: the user's collation, ignoring nothing).
+    // Orders the rows by their item text (lstrcmpA: the user's collation, ignoring nothing). The rows'
+    // item data is the sort's own: it holds each row's place in the keys read before the sort.
     void SortByItemText();
     // The selected row, or -1.
     int SelectedRow() const;

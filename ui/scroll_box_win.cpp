@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ui/dpi_win.h"
+#include "ui/error_box_win.h"
 #include "ui/form_host_win.h"
 
 namespace orvane::ui {
@@ -108,7 +109,7 @@ void HandleScroll(HWND box, int bar, WPARAM wParam) {
     ScrollTo(box, bar, position);
 }
 
-LRESULT CALLBACK ScrollBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     ScrollState* state = StateOf(box);
     switch (message) {
         case WM_NCCREATE: {
@@ -119,9 +120,10 @@ LRESULT CALLBACK ScrollBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPa
             break;
         }
         case WM_NCDESTROY:
-            delete state;
+            // The box's last message: its state goes here, and nothing after this may read it.
             SetWindowLongPtrA(box, GWLP_USERDATA, 0);
-            break;
+            delete state;
+            return DefWindowProcA(box, message, wParam, lParam);
         case WM_PARENTNOTIFY:
             // Sent for the box's controls and for those of the containers inside it; only its own count.
             if (state && (LOWORD(wParam) == WM_CREATE || LOWORD(wParam) == WM_DESTROY)) {
@@ -150,6 +152,14 @@ LRESULT CALLBACK ScrollBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcA(box, message, wParam, lParam);
 }
 
+LRESULT CALLBACK ScrollBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The commands, notifications, drawing and mouse messages of every control inside the box run the
+    // form's handlers from here, outside the form's own window procedure: guarded the same way. (A
+    // failed WM_NCCREATE answers 0, and the box is not made.)
+    return Guarded(ErrorBoxOwner(box, message), LRESULT{0},
+                   [&] { return HandleMessage(box, message, wParam, lParam); });
+}
+
 }  // namespace
 
 void UpdateScrollBars(HWND box) {
@@ -170,6 +180,10 @@ void UpdateScrollBars(HWND box) {
     info.nPage = static_cast<UINT>(std::max<LONG>(client.right, 0));
     info.nPos = state->x;
     SetScrollInfo(box, SB_HORZ, &info, TRUE);
+}
+
+void DetachContainer(HWND box) {
+    if (ScrollState* state = StateOf(box)) state->form = nullptr;
 }
 
 void ShiftContents(HWND box, int dx, int dy) {

@@ -11,6 +11,8 @@ inline constexpr const char* kScrollBoxClass = "TScrollBox";
 void RegisterScrollBoxClass();
 // Sets the scroll ranges from the controls the box holds.
 void UpdateScrollBars(HWND box);
+// The box passes no more messages to its form (which is going).
+void DetachContainer(HWND box);
 // Moves every control of the box by the screen pixels given, leaving the scroll position as it is.
 void ShiftContents(HWND box, int dx, int dy);
 

@@ -805,15 +805,42 @@ std::optional<platform::DiskClusters> TestMachine::DiskFreeSpaceQuietly(std::str
     return DiskFreeSpace(rootPath);
 }
 
-std::optional<platform::VolumeInfo> TestMachine::VolumeInformation(std::string_view rootPath, std::uint32_t labelChars,
-                                                                   std::uint32_t fileSystemChars) {
-    const auto found = volumes.find(std::string(rootPath));
-    if (found == volumes.end()) return std::nullopt;
-    // A name that does not fit its buffer fails the call, as ERROR_BAD_LENGTH does.
-    if (found->second.label.size() + 1 > labelChars || found->second.fileSystem.size() + 1 > fileSystemChars) {
-        return std::nullopt;
-    }
-    return found->second;
+namespace {
+
+// A drive query of the test machine: logged, stalled when the test says so, else answered.
+template <typename T, typename Answer>
+platform::DriveAnswer<T> AskTestDrive(TestMachine& machine, const char* call, std::string_view where, Answer answer) {
+    machine.driveQueries.push_back(std::string(call) + " " + std::string(where));
+    if (machine.stalledDriveQueries.count(call)) return {std::nullopt, true};
+    return {answer(), false};
+}
+
+}  // namespace
+
+platform::DriveAnswer<platform::DiskClusters> TestMachine::DiskFreeSpaceWithin(std::string_view rootPath) {
+    return AskTestDrive<platform::DiskClusters>(*this, "DiskFreeSpace", rootPath,
+                                                [&] { return DiskFreeSpace(rootPath); });
+}
+
+platform::DriveAnswer<platform::DiskSpace> TestMachine::DiskFreeSpaceExWithin(std::string_view rootPath) {
+    return AskTestDrive<platform::DiskSpace>(*this, "DiskFreeSpaceEx", rootPath, [&] {
+        return hasDiskFreeSpaceEx ? DiskFreeSpaceEx(rootPath) : std::nullopt;
+    });
+}
+
+platform::DriveAnswer<platform::VolumeInfo> TestMachine::VolumeInformation(std::string_view rootPath,
+                                                                           std::uint32_t labelChars,
+                                                                           std::uint32_t fileSystemChars) {
+    return AskTestDrive<platform::VolumeInfo>(
+        *this, "VolumeInformation", rootPath, [&]() -> std::optional<platform::VolumeInfo> {
+            const auto found = volumes.find(std::string(rootPath));
+            if (found == volumes.end()) return std::nullopt;
+            // A name that does not fit its buffer fails the call, as ERROR_BAD_LENGTH does.
+            if (found->second.label.size() + 1 > labelChars || found->second.fileSystem.size() + 1 > fileSystemChars) {
+                return std::nullopt;
+            }
+            return found->second;
+        });
 }
 
 std::optional<std::string> TestMachine::FullPathName(std::string_view path) {
@@ -821,10 +848,12 @@ std::optional<std::string> TestMachine::FullPathName(std::string_view path) {
     return found == fullPaths.end() ? std::string(path) + "\\" : found->second;
 }
 
-std::optional<std::string> TestMachine::UniversalName(std::string_view localPath, std::uint32_t bufferBytes) {
-    const auto found = universalNames.find(std::string(localPath));
-    if (found == universalNames.end() || found->second.size() + 1 > bufferBytes) return std::nullopt;
-    return found->second;
+platform::DriveAnswer<std::string> TestMachine::UniversalName(std::string_view localPath, std::uint32_t bufferBytes) {
+    return AskTestDrive<std::string>(*this, "UniversalName", localPath, [&]() -> std::optional<std::string> {
+        const auto found = universalNames.find(std::string(localPath));
+        if (found == universalNames.end() || found->second.size() + 1 > bufferBytes) return std::nullopt;
+        return found->second;
+    });
 }
 
 std::vector<platform::NetDiskResource> TestMachine::ConnectedDiskResources() {

@@ -215,6 +215,11 @@ public:
     std::map<std::string, std::string> universalNames;  // by local path; a path not listed fails
     std::vector<platform::NetDiskResource> connectedDisks;
     int diskResourceEnumerations = 0;
+    // The drive window's bounded queries ("DiskFreeSpace", "DiskFreeSpaceEx", "VolumeInformation",
+    // "UniversalName"), each logged as "<call> <root or path>" in order; a query named in
+    // stalledDriveQueries has not answered when its time is up.
+    std::vector<std::string> driveQueries;
+    std::set<std::string> stalledDriveQueries;
 
     // --- the inventory windows ---
     // Shell folders by CSIDL; a folder not listed is one the shell cannot name.
@@ -351,10 +356,12 @@ public:
     std::optional<std::string> WideToAnsi(std::u16string_view text) override;
     std::string LogicalDriveStrings(std::uint32_t bufferBytes) override;
     std::optional<platform::DiskClusters> DiskFreeSpaceQuietly(std::string_view rootPath) override;
-    std::optional<platform::VolumeInfo> VolumeInformation(std::string_view rootPath, std::uint32_t labelChars,
-                                                          std::uint32_t fileSystemChars) override;
+    platform::DriveAnswer<platform::DiskClusters> DiskFreeSpaceWithin(std::string_view rootPath) override;
+    platform::DriveAnswer<platform::DiskSpace> DiskFreeSpaceExWithin(std::string_view rootPath) override;
+    platform::DriveAnswer<platform::VolumeInfo> VolumeInformation(std::string_view rootPath, std::uint32_t labelChars,
+                                                                  std::uint32_t fileSystemChars) override;
     std::optional<std::string> FullPathName(std::string_view path) override;
-    std::optional<std::string> UniversalName(std::string_view localPath, std::uint32_t bufferBytes) override;
+    platform::DriveAnswer<std::string> UniversalName(std::string_view localPath, std::uint32_t bufferBytes) override;
     std::vector<platform::NetDiskResource> ConnectedDiskResources() override;
 
     // The tools launcher and the sound window.

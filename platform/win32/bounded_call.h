@@ -11,14 +11,18 @@
 //
 // The helper touches no window and no state of the program: everything it reads is copied into its
 // own shared record, and its answer is read back only when it finished within the limit. A limit is
-// not a cancellation: the abandoned call still runs to its end inside the process.
+// not a cancellation: the abandoned call still runs to its end inside the process. An error that
+// escapes the call is thrown again to a caller that waited for it, and dropped after a time-out.
 
 #include <windows.h>
 
 #include <cstddef>
+#include <exception>
 #include <memory>
 #include <optional>
 #include <utility>
+
+#include "platform/win32/callback_guard.h"
 
 namespace orvane::win32 {
 
@@ -40,6 +44,8 @@ struct BoundedTask {
     virtual ~BoundedTask() = default;
     virtual void Run() = 0;  // makes the call and stores its answer
     LONG state = kRunning;
+    // What escaped the call on the helper, handed to the caller's own thread when it waited for it.
+    std::exception_ptr error;
 };
 
 template <typename Result, typename Call>
@@ -95,7 +101,9 @@ private:
             // this one's end was signalled.
             std::shared_ptr<BoundedTask> task = std::move(helper->task_);
             if (!task) break;
-            task->Run();
+            // The helper has nobody to tell: an error goes to the caller with the answer, or with the
+            // task when the caller has given up.
+            GuardCallback([&] { task->Run(); }, [&](const std::exception_ptr& error) { task->error = error; });
             const bool awaited = InterlockedCompareExchange(&task->state, BoundedTask::kFinished,
                                                             BoundedTask::kRunning) == BoundedTask::kRunning;
             // When the caller has given up this is the last reference, and the call's answer (an open
@@ -134,8 +142,9 @@ BoundedAnswer<Result> CallWithin(DWORD waitMs, Call call) {
         helper->WaitDone(INFINITE);
     }
     // The helper stores the answer before it signals, and signalling orders its writes before the
-    // wait's return.
+    // wait's return. An error of the call reaches the caller as if the call had run here.
     helper->GiveBack();
+    if (task->error) std::rethrow_exception(task->error);
     return {BoundedOutcome::Finished, std::move(task->result)};
 }
 
@@ -193,6 +202,8 @@ std::size_t CallEachWithin(DWORD waitMs, std::size_t count, Step step) {
         if (helper->WaitDone(finished < count ? waitMs - spent : INFINITE)) break;
     }
     helper->GiveBack();
+    // A step that threw ended the run there; its error reaches the caller as if the steps had run here.
+    if (task->error) std::rethrow_exception(task->error);
     return count;
 }
 

@@ -141,6 +141,33 @@ private:
     T object_ = nullptr;
 };
 
+// An icon, destroyed with its owner unless it was handed on.
+class UniqueIcon {
+public:
+    UniqueIcon() = default;
+    explicit UniqueIcon(HICON icon) : icon_(icon) {}
+    UniqueIcon(UniqueIcon&& other) noexcept : icon_(std::exchange(other.icon_, nullptr)) {}
+    UniqueIcon& operator=(UniqueIcon&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            icon_ = std::exchange(other.icon_, nullptr);
+        }
+        return *this;
+    }
+    UniqueIcon(const UniqueIcon&) = delete;
+    UniqueIcon& operator=(const UniqueIcon&) = delete;
+    ~UniqueIcon() { Reset(); }
+    HICON Get() const { return icon_; }
+    HICON Release() { return std::exchange(icon_, nullptr); }
+    void Reset() {
+        if (icon_) DestroyIcon(icon_);
+        icon_ = nullptr;
+    }
+
+private:
+    HICON icon_ = nullptr;
+};
+
 // A window's device context, released with its owner.
 class WindowDc {
 public:
@@ -154,6 +181,21 @@ public:
 
 private:
     HWND window_;
+    HDC dc_;
+};
+
+// BeginPaint's device context, ended with its owner.
+class PaintDc {
+public:
+    explicit PaintDc(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+    ~PaintDc() { EndPaint(window_, &paint_); }
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
     HDC dc_;
 };
 

@@ -99,10 +99,12 @@ public:
     std::optional<std::string> WideToAnsi(std::u16string_view text) override;
     std::string LogicalDriveStrings(std::uint32_t bufferBytes) override;
     std::optional<platform::DiskClusters> DiskFreeSpaceQuietly(std::string_view rootPath) override;
-    std::optional<platform::VolumeInfo> VolumeInformation(std::string_view rootPath, std::uint32_t labelChars,
-                                                          std::uint32_t fileSystemChars) override;
+    platform::DriveAnswer<platform::DiskClusters> DiskFreeSpaceWithin(std::string_view rootPath) override;
+    platform::DriveAnswer<platform::DiskSpace> DiskFreeSpaceExWithin(std::string_view rootPath) override;
+    platform::DriveAnswer<platform::VolumeInfo> VolumeInformation(std::string_view rootPath, std::uint32_t labelChars,
+                                                                  std::uint32_t fileSystemChars) override;
     std::optional<std::string> FullPathName(std::string_view path) override;
-    std::optional<std::string> UniversalName(std::string_view localPath, std::uint32_t bufferBytes) override;
+    platform::DriveAnswer<std::string> UniversalName(std::string_view localPath, std::uint32_t bufferBytes) override;
     std::vector<platform::NetDiskResource> ConnectedDiskResources() override;
 
     // The inventory windows: win32_programs.cpp

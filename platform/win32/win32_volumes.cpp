@@ -6,6 +6,7 @@
 // clang-format on
 
 #include <cstring>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -50,6 +51,24 @@ std::string TextOf(const char* text) {
     return text ? std::string(text) : std::string();
 }
 
+// Runs a query of a drive on a helper and waits kDriveAnswerWaitMs for it, with no system dialog for
+// a drive without a medium. The helper quiets its own thread too, since an abandoned query can still
+// end after the process's mode is restored.
+template <typename Query>
+auto AskDrive(Query query) -> platform::DriveAnswer<typename std::invoke_result_t<Query>::value_type> {
+    using Value = typename std::invoke_result_t<Query>::value_type;
+    using SetThreadErrorModeEntry = BOOL(WINAPI*)(DWORD, LPDWORD);
+    static const auto setThreadErrorMode = ImportLoaded<SetThreadErrorModeEntry>("kernel32.dll", "SetThreadErrorMode");
+    const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
+    auto answer = CallWithin<std::optional<Value>>(platform::kDriveAnswerWaitMs, [query = std::move(query)] {
+        if (setThreadErrorMode) setThreadErrorMode(SEM_FAILCRITICALERRORS, nullptr);
+        return query();
+    });
+    SetErrorMode(previous);
+    if (answer.outcome == BoundedOutcome::TimedOut) return {std::nullopt, true};
+    return {answer.result ? *std::move(answer.result) : std::nullopt, false};
+}
+
 }  // namespace
 
 std::string Win32System::LogicalDriveStrings(std::uint32_t bufferBytes) {
@@ -62,43 +81,52 @@ std::string Win32System::LogicalDriveStrings(std::uint32_t bufferBytes) {
 
 std::optional<platform::DiskClusters> Win32System::DiskFreeSpaceQuietly(std::string_view rootPath) {
     // A drive that does not answer (a share whose server is gone) holds GetDiskFreeSpaceA until the
-    // redirector gives up: the query runs on a helper and is waited for a bounded time. The helper also
-    // quiets its own thread, since an abandoned query can still end after the process mode is restored.
-    using SetThreadErrorModeEntry = BOOL(WINAPI*)(DWORD, LPDWORD);
-    static const auto setThreadErrorMode = ImportLoaded<SetThreadErrorModeEntry>("kernel32.dll", "SetThreadErrorMode");
-    const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
-    auto answer = CallWithin<std::optional<platform::DiskClusters>>(
-        platform::kDriveAnswerWaitMs, [root = std::string(rootPath)]() -> std::optional<platform::DiskClusters> {
-            if (setThreadErrorMode) setThreadErrorMode(SEM_FAILCRITICALERRORS, nullptr);
-            DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
-            if (!GetDiskFreeSpaceA(root.c_str(), &sectorsPerCluster, &bytesPerSector, &freeClusters,
-                                   &totalClusters)) {
-                return std::nullopt;
-            }
-            return platform::DiskClusters{sectorsPerCluster, bytesPerSector, freeClusters, totalClusters};
-        });
-    SetErrorMode(previous);
-    if (answer.outcome == BoundedOutcome::TimedOut || !answer.result) return std::nullopt;
-    return *answer.result;
+    // redirector gives up: the query is waited for a bounded time.
+    const platform::DriveAnswer<platform::DiskClusters> answer = DiskFreeSpaceWithin(rootPath);
+    return answer.value;
 }
 
-std::optional<platform::VolumeInfo> Win32System::VolumeInformation(std::string_view rootPath, std::uint32_t labelChars,
-                                                                   std::uint32_t fileSystemChars) {
-    const std::string root(rootPath);
-    std::vector<char> label(labelChars + 1, '\0');
-    std::vector<char> fileSystem(fileSystemChars + 1, '\0');
-    DWORD serial = 0, maxComponentLength = 0, flags = 0;
-    if (!GetVolumeInformationA(root.c_str(), label.data(), labelChars, &serial, &maxComponentLength, &flags,
-                               fileSystem.data(), fileSystemChars)) {
-        return std::nullopt;
-    }
-    platform::VolumeInfo info;
-    info.label.assign(label.data(), strnlen(label.data(), labelChars));
-    info.serial = serial;
-    info.maxComponentLength = maxComponentLength;
-    info.flags = flags;
-    info.fileSystem.assign(fileSystem.data(), strnlen(fileSystem.data(), fileSystemChars));
-    return info;
+platform::DriveAnswer<platform::DiskClusters> Win32System::DiskFreeSpaceWithin(std::string_view rootPath) {
+    return AskDrive([root = std::string(rootPath)]() -> std::optional<platform::DiskClusters> {
+        DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
+        if (!GetDiskFreeSpaceA(root.c_str(), &sectorsPerCluster, &bytesPerSector, &freeClusters, &totalClusters)) {
+            return std::nullopt;
+        }
+        return platform::DiskClusters{sectorsPerCluster, bytesPerSector, freeClusters, totalClusters};
+    });
+}
+
+platform::DriveAnswer<platform::DiskSpace> Win32System::DiskFreeSpaceExWithin(std::string_view rootPath) {
+    using GetDiskFreeSpaceExFn = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
+    const auto entry = ImportLoaded<GetDiskFreeSpaceExFn>("kernel32.dll", "GetDiskFreeSpaceExA");
+    if (!entry) return {};
+    return AskDrive([entry, root = std::string(rootPath)]() -> std::optional<platform::DiskSpace> {
+        ULARGE_INTEGER freeToCaller{}, total{}, totalFree{};
+        if (!entry(root.c_str(), &freeToCaller, &total, &totalFree)) return std::nullopt;
+        return platform::DiskSpace{freeToCaller.QuadPart, total.QuadPart, totalFree.QuadPart};
+    });
+}
+
+platform::DriveAnswer<platform::VolumeInfo> Win32System::VolumeInformation(std::string_view rootPath,
+                                                                           std::uint32_t labelChars,
+                                                                           std::uint32_t fileSystemChars) {
+    return AskDrive(
+        [root = std::string(rootPath), labelChars, fileSystemChars]() -> std::optional<platform::VolumeInfo> {
+            std::vector<char> label(labelChars + 1, '\0');
+            std::vector<char> fileSystem(fileSystemChars + 1, '\0');
+            DWORD serial = 0, maxComponentLength = 0, flags = 0;
+            if (!GetVolumeInformationA(root.c_str(), label.data(), labelChars, &serial, &maxComponentLength, &flags,
+                                       fileSystem.data(), fileSystemChars)) {
+                return std::nullopt;
+            }
+            platform::VolumeInfo info;
+            info.label.assign(label.data(), strnlen(label.data(), labelChars));
+            info.serial = serial;
+            info.maxComponentLength = maxComponentLength;
+            info.flags = flags;
+            info.fileSystem.assign(fileSystem.data(), strnlen(fileSystem.data(), fileSystemChars));
+            return info;
+        });
 }
 
 std::optional<std::string> Win32System::FullPathName(std::string_view path) {
@@ -114,15 +142,16 @@ std::optional<std::string> Win32System::FullPathName(std::string_view path) {
     return std::nullopt;
 }
 
-std::optional<std::string> Win32System::UniversalName(std::string_view localPath, std::uint32_t bufferBytes) {
-    const std::string local(localPath);
-    // The answer is a UNIVERSAL_NAME_INFOA whose pointer refers into the same buffer: keep it aligned.
-    std::vector<UNIVERSAL_NAME_INFOA> storage(bufferBytes / sizeof(UNIVERSAL_NAME_INFOA) + 1);
-    DWORD size = bufferBytes;
-    if (WNetGetUniversalNameA(local.c_str(), UNIVERSAL_NAME_INFO_LEVEL, storage.data(), &size) != NO_ERROR) {
-        return std::nullopt;
-    }
-    return TextOf(storage.front().lpUniversalName);
+platform::DriveAnswer<std::string> Win32System::UniversalName(std::string_view localPath, std::uint32_t bufferBytes) {
+    return AskDrive([local = std::string(localPath), bufferBytes]() -> std::optional<std::string> {
+        // The answer is a UNIVERSAL_NAME_INFOA whose pointer refers into the same buffer: keep it aligned.
+        std::vector<UNIVERSAL_NAME_INFOA> storage(bufferBytes / sizeof(UNIVERSAL_NAME_INFOA) + 1);
+        DWORD size = bufferBytes;
+        if (WNetGetUniversalNameA(local.c_str(), UNIVERSAL_NAME_INFO_LEVEL, storage.data(), &size) != NO_ERROR) {
+            return std::nullopt;
+        }
+        return TextOf(storage.front().lpUniversalName);
+    });
 }
 
 std::vector<platform::NetDiskResource> Win32System::ConnectedDiskResources() {

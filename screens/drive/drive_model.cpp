@@ -98,14 +98,16 @@ FileSystemFlags FileSystemFlagsOf(std::uint32_t volumeFlags, std::uint32_t maxCo
     return flags;
 }
 
-std::string UniversalPath(platform::System& system, std::string_view drive) {
+std::string UniversalPath(platform::System& system, std::string_view drive, bool* stalled) {
     std::string path = system.FullPathName(drive).value_or(std::string());
     if (path.size() < 3 || path[1] != ':' || !IsAsciiLetter(path[0])) return path;
     const auto version = system.Version();
     const std::uint32_t platformId = version ? version->platformId : 0;
     const std::uint32_t major = version ? version->major : 0;
     if (platformId != platform::kPlatformWindows || major > 4) {
-        if (auto universal = system.UniversalName(path, kUniversalNameBufferBytes)) path = *std::move(universal);
+        platform::DriveAnswer<std::string> universal = system.UniversalName(path, kUniversalNameBufferBytes);
+        if (universal.timedOut && stalled) *stalled = true;
+        if (universal.value) path = *std::move(universal.value);
     } else if (path[2] == '\\') {
         // 95/98/ME answer the universal-name call for few networks: look the drive up among the
         // connections.
@@ -119,30 +121,55 @@ std::string UniversalPath(platform::System& system, std::string_view drive) {
     return path;
 }
 
-void ReadDriveDetails(platform::System& system, std::string_view entryText, DriveDetails& details) {
+namespace {
+
+// What a drive that is not ready shows: no sizes, no clusters, no volume.
+void ClearVolumeDetails(DriveDetails& details) {
     details.capacity = 0;
     details.free = 0;
-    details.drive = std::string(entryText.substr(0, 2));
-    const std::string root = details.drive + "\\";
-    details.ready = system.DiskFreeSpaceQuietly(root).has_value();
-    const std::uint32_t driveType = system.DriveType(root);
-    if (driveType <= 6) details.driveType = static_cast<std::uint8_t>(driveType);
     details.flags.reset();
-
     details.label.clear();
     details.fileSystem.clear();
     details.serial = 0;
     details.serialText.clear();
     details.sectorsPerCluster = details.bytesPerSector = details.freeClusters = details.totalClusters = 0;
+}
+
+}  // namespace
+
+void ReadDriveDetails(platform::System& system, std::string_view entryText, DriveDetails& details) {
+    details.drive = std::string(entryText.substr(0, 2));
+    const std::string root = details.drive + "\\";
+    details.stalled = false;
+    details.ready = system.DiskFreeSpaceQuietly(root).has_value();
+    const std::uint32_t driveType = system.DriveType(root);
+    if (driveType <= 6) details.driveType = static_cast<std::uint8_t>(driveType);
+    ClearVolumeDetails(details);
     if (!details.ready) return;
 
-    if (const auto clusters = system.DiskFreeSpace(root)) {
-        details.sectorsPerCluster = clusters->sectorsPerCluster;
-        details.bytesPerSector = clusters->bytesPerSector;
-        details.freeClusters = clusters->freeClusters;
-        details.totalClusters = clusters->totalClusters;
+    // Each later query is bounded as the readiness query is; the first that does not answer in time
+    // ends the reading, and the drive shows as not ready.
+    const auto stalled = [&details](bool timedOut) {
+        if (!timedOut) return false;
+        details.stalled = true;
+        details.ready = false;
+        ClearVolumeDetails(details);
+        return true;
+    };
+    const platform::DriveAnswer<platform::DiskClusters> clusters = system.DiskFreeSpaceWithin(root);
+    if (stalled(clusters.timedOut)) return;
+    if (clusters.value) {
+        details.sectorsPerCluster = clusters.value->sectorsPerCluster;
+        details.bytesPerSector = clusters.value->bytesPerSector;
+        details.freeClusters = clusters.value->freeClusters;
+        details.totalClusters = clusters.value->totalClusters;
     }
-    const auto space = system.HasDiskFreeSpaceEx() ? system.DiskFreeSpaceEx(root) : std::nullopt;
+    std::optional<platform::DiskSpace> space;
+    if (system.HasDiskFreeSpaceEx()) {
+        const platform::DriveAnswer<platform::DiskSpace> answer = system.DiskFreeSpaceExWithin(root);
+        if (stalled(answer.timedOut)) return;
+        space = answer.value;
+    }
     if (space) {
         details.capacity = static_cast<std::int64_t>(space->total);
         details.free = static_cast<std::int64_t>(space->freeToCaller);
@@ -151,12 +178,15 @@ void ReadDriveDetails(platform::System& system, std::string_view entryText, Driv
         details.capacity = static_cast<std::int64_t>(clusterBytes * details.totalClusters);
         details.free = static_cast<std::int64_t>(clusterBytes * details.freeClusters);
     }
-    if (const auto volume = system.VolumeInformation(root, kVolumeNameChars, kVolumeNameChars)) {
-        details.label = volume->label;
-        details.fileSystem = volume->fileSystem;
-        details.serial = volume->serial;
-        details.serialText = SerialText(volume->serial);
-        details.flags = FileSystemFlagsOf(volume->flags, volume->maxComponentLength);
+    const platform::DriveAnswer<platform::VolumeInfo> volume =
+        system.VolumeInformation(root, kVolumeNameChars, kVolumeNameChars);
+    if (stalled(volume.timedOut)) return;
+    if (volume.value) {
+        details.label = volume.value->label;
+        details.fileSystem = volume.value->fileSystem;
+        details.serial = volume.value->serial;
+        details.serialText = SerialText(volume.value->serial);
+        details.flags = FileSystemFlagsOf(volume.value->flags, volume.value->maxComponentLength);
     }
 }
 
@@ -175,7 +205,14 @@ void DriveWindowModel::SelectDrive(platform::System& system, int index) {
     const std::string separator = system.ThousandSeparator().value_or(",");
 
     rows_[0] = DriveTypeName(d.driveType) + " - " + d.fileSystem;
-    rows_[1] = UniversalPath(system, d.drive);
+    // A drive that stopped answering is not asked for its network name: its path stays local.
+    if (d.stalled) {
+        rows_[1] = system.FullPathName(d.drive).value_or(std::string());
+    } else {
+        bool stalled = false;
+        rows_[1] = UniversalPath(system, d.drive, &stalled);
+        if (stalled) details_.stalled = true;
+    }
     rows_[2] = d.serialText;
     // An entry keeps the first label it was given until the list is rebuilt.
     if (entry.find('[') == std::string::npos) entry += " [" + d.label + "]";

@@ -43,8 +43,9 @@ extern const char* const kFileSystemFlagCaptions[kFileSystemFlagCount];
 FileSystemFlags FileSystemFlagsOf(std::uint32_t volumeFlags, std::uint32_t maxComponentLength);
 
 // The drive's path in universal form: the current directory of the drive ("X:"), named by the network
-// where it lies on a share.
-std::string UniversalPath(platform::System& system, std::string_view drive);
+// where it lies on a share. When the network's answer does not come in time, the path stays as it is
+// and `stalled` (if given) is set.
+std::string UniversalPath(platform::System& system, std::string_view drive, bool* stalled = nullptr);
 
 // TDriveDetails: the drive last chosen.
 struct DriveDetails {
@@ -62,10 +63,14 @@ struct DriveDetails {
     std::uint32_t serial = 0;
     std::string serialText;
     FileSystemFlags flags;
+    // A query after the readiness query did not answer in time: the drive stopped answering, and
+    // nothing more is asked of it.
+    bool stalled = false;
 };
 
 // Reads the details of the drive named by the first two characters of an entry into the record. Its
-// drive type keeps the previous value when the platform answers above 6.
+// drive type keeps the previous value when the platform answers above 6. A drive that stops answering
+// on the way shows as a drive that is not ready (its type kept), and is asked nothing more.
 void ReadDriveDetails(platform::System& system, std::string_view entryText, DriveDetails& details);
 
 inline constexpr const char* kDriveComboName = "cbDrive";
@@ -104,8 +109,9 @@ public:
     int GaugePosition() const { return gauge_; }
     // clbFlags: the twelve items with their ticks, in list order (empty before the first drive).
     const std::vector<CheckItem>& FlagItems() const { return flagItems_; }
-    // The root whose associated icon imgDrive shows ("C:\"); empty when the picture is to be emptied.
-    std::string IconRoot() const { return details_.ready ? details_.drive + "\\" : std::string(); }
+    // The root whose associated icon imgDrive shows ("C:\"); empty when the picture is to be emptied,
+    // and for a drive that stopped answering, whose icon lookup would wait on it again.
+    std::string IconRoot() const { return details_.ready && !details_.stalled ? details_.drive + "\\" : std::string(); }
     const DriveDetails& Details() const { return details_; }
 
 private:

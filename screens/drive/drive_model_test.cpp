@@ -181,6 +181,61 @@ TEST(DriveWindow, ADriveThatIsNotReady) {
     EXPECT_EQ(machine.quietDiskQueries.back(), "D:\\");
 }
 
+// A drive that answered the readiness query and then stops answering (a share whose server went away):
+// each bounded query that times out ends what is asked of the drive, and the window shows it as a drive
+// that is not ready, so it waits for one bound at most, not for one per remaining call.
+TEST(DriveWindow, ADriveThatStopsAnsweringIsAskedNothingMore) {
+    const std::vector<std::string> everything = {"DiskFreeSpace C:\\", "DiskFreeSpaceEx C:\\", "VolumeInformation C:\\",
+                                                 "UniversalName C:\\users\\me"};
+    struct Case {
+        const char* stalls;
+        std::size_t asked;  // how many of the queries above were made
+        bool volumeShown;   // the figures read before the time-out stay
+    };
+    const Case cases[] = {
+        {"DiskFreeSpace", 1, false},
+        {"DiskFreeSpaceEx", 2, false},
+        {"VolumeInformation", 3, false},
+        {"UniversalName", 4, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stalls);
+        TestMachine machine;
+        ThreeDrives(machine);
+        machine.fullPaths = {{"C:", "C:\\users\\me"}};
+        machine.stalledDriveQueries = {c.stalls};
+        DriveWindowModel model;
+        model.Refresh(machine);
+
+        EXPECT_EQ(machine.driveQueries, std::vector<std::string>(everything.begin(), everything.begin() + c.asked));
+        EXPECT_EQ(model.Text("info2"), "C:\\users\\me") << "the path stays local";
+        EXPECT_EQ(model.IconRoot(), "") << "the icon lookup would wait on the drive again";
+        if (c.volumeShown) {
+            EXPECT_EQ(model.DriveItems()[1], "C: [System]");
+            EXPECT_EQ(model.Text("info1"), "Fixed - NTFS");
+            EXPECT_EQ(model.Text("info4"), "40.000.000.000 bytes");
+            EXPECT_EQ(model.GaugePosition(), 62);
+        } else {
+            EXPECT_EQ(model.DriveItems()[1], "C: []");
+            EXPECT_EQ(model.Text("info1"), "Fixed - ");
+            EXPECT_EQ(model.Text("info3"), "");
+            EXPECT_EQ(model.Text("info4"), "0 bytes");
+            EXPECT_EQ(model.Text("Info8"), "0");
+            EXPECT_EQ(model.GaugePosition(), 0);
+            for (const CheckItem& item : model.FlagItems()) EXPECT_FALSE(item.checked) << item.caption;
+        }
+
+        // Once the drive answers again, choosing it shows it whole.
+        machine.stalledDriveQueries.clear();
+        machine.driveQueries.clear();
+        model.SelectDrive(machine, 1);
+        EXPECT_EQ(machine.driveQueries, everything);
+        EXPECT_EQ(model.Text("info4"), "40.000.000.000 bytes");
+        EXPECT_EQ(model.Text("info3"), "1A2B-3C4D");
+        EXPECT_EQ(model.IconRoot(), "C:\\");
+    }
+}
+
 TEST(DriveWindow, LabelIsAppendedOnceUntilTheListIsRebuilt) {
     TestMachine machine;
     ThreeDrives(machine);

@@ -40,7 +40,8 @@ void DiskForm::ShowDrive() {
     drives.Select(selected);
 
     const std::string iconRoot = model_.IconRoot();
-    Image(kDriveImageName).SetIcon(iconRoot.empty() ? nullptr : ui::AssociatedIcon(iconRoot));
+    Image(kDriveImageName)
+        .SetIcon(iconRoot.empty() ? nullptr : ui::AssociatedIcon(iconRoot, platform::kDriveAnswerWaitMs));
     for (const ShownText& row : model_.Rows()) SetTextNow(row.control, row.text);
     GaugeOf(kDriveGaugeName).SetPosition(model_.GaugePosition());
     ui::CheckList flags = Checks(kDriveFlagListName);

@@ -458,6 +458,17 @@ PlantedValue::~PlantedValue() {
     }
 }
 
+ScopedVariable::ScopedVariable(const std::string& name, const std::string& value) : name_(name) {
+    std::vector<char> buffer(32768, '\0');
+    const DWORD length = GetEnvironmentVariableA(name.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length > 0 && length < buffer.size()) original_ = std::string(buffer.data(), length);
+    SetEnvironmentVariableA(name.c_str(), value.c_str());
+}
+
+ScopedVariable::~ScopedVariable() {
+    SetEnvironmentVariableA(name_.c_str(), original_ ? original_->c_str() : nullptr);
+}
+
 std::vector<std::string> SplitCrLfLines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;

@@ -120,6 +120,20 @@ private:
     std::optional<std::pair<DWORD, std::vector<BYTE>>> original_;
 };
 
+// An environment variable of the driver, which the programs it starts inherit, set for one test and put
+// back as it was afterwards.
+class ScopedVariable {
+public:
+    ScopedVariable(const std::string& name, const std::string& value);
+    ~ScopedVariable();
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    std::string name_;
+    std::optional<std::string> original_;
+};
+
 std::vector<std::string> SplitCrLfLines(const std::string& text);
 
 // The entries of another process's drop-down. Wine carries the text across processes as UTF-16 only.

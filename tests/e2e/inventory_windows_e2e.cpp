@@ -144,6 +144,33 @@ TEST(InventoryWindows, InstalledApplicationsComeFromBothViewsAndTheUsersKey) {
     ExpectSortedAsTheUserCompares(rows);
 }
 
+// The list sorts itself as the control reorders its rows: the keys are read before the sort, never
+// from the rows while the control moves them.
+TEST(InventoryWindows, InstalledApplicationsAreSortedByName) {
+    // Enumerated (by key name) as Zeta, Middle, Alpha: the sort has work to do.
+    PlantedEntry zeta(HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY, "OrvaneE2ESort1", "Zeta e2e sorted app", "zeta.exe /S");
+    PlantedEntry middle(HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY, "OrvaneE2ESort2", "Middle e2e sorted app", "mid.exe /S");
+    PlantedEntry alpha(HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY, "OrvaneE2ESort3", "Alpha e2e sorted app", "alpha.exe /S");
+
+    Orvane orvane("");
+    HWND main = orvane.Main();
+    ASSERT_TRUE(main);
+    PressKey(main, VK_F10);
+    HWND window = orvane.WaitForWindow("TfrmUnistall");
+    ASSERT_TRUE(window);
+    const Rows rows = FilledList(orvane, window);
+    std::vector<std::string> planted;
+    for (const auto& row : rows) {
+        if (!row.empty() && row[0].find(" e2e sorted app") != std::string::npos) planted.push_back(row[0]);
+    }
+    ASSERT_EQ(planted,
+              (std::vector<std::string>{"Alpha e2e sorted app", "Middle e2e sorted app", "Zeta e2e sorted app"}));
+    ExpectSortedAsTheUserCompares(rows);
+    // Each row keeps its own cells through the sort.
+    EXPECT_EQ(rows[static_cast<std::size_t>(RowNamed(rows, "Zeta e2e sorted app"))][8], "zeta.exe /S");
+    EXPECT_EQ(rows[static_cast<std::size_t>(RowNamed(rows, "Alpha e2e sorted app"))][8], "alpha.exe /S");
+}
+
 TEST(InventoryWindows, AnUninstallValueOfAnotherTypeIsReportedAndTheCountWaits) {
     PlantedValue name(HKEY_LOCAL_MACHINE, std::string(kUninstall) + "OrvaneE2EBroken", "DisplayName", REG_SZ,
                       Sz("Orvane E2E Broken"));
