@@ -1,6 +1,6 @@
 #pragma once
-// The check list: items with their marks, added in order, in one or more columns; the user reads it,
-// a click does not change a mark.
+// The check list: items with their marks, added in order, in one or more columns. The user may toggle
+// a mark on screen, with a click on its box or the space bar on the selected item.
 
 #include <windows.h>
 
@@ -26,8 +26,9 @@ private:
     HWND control_;
 };
 
+// The columns and item height, and the toggling by mouse and space bar.
 void PrepareCheckList(FormHost& form, HWND control, const ControlSpec& design);
-// An item: its mark and its text on the list's background.
+// An item: its mark and its text on the list's background, the selected item's text highlighted.
 void DrawCheckListItem(FormHost& form, const ControlSpec& design, const DRAWITEMSTRUCT& draw);
 
 inline constexpr KindHooks kCheckListHooks{

@@ -71,7 +71,7 @@ constexpr KindTraits kKinds[] = {
                                                                                                   0, kWindowFont,  kDeclared,             kOwn,                     false, kDropDownHooks},
     {ControlKind::ListView,      WC_LISTVIEWA,        LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | WS_TABSTOP,
                                                                                    WS_EX_CLIENTEDGE, kWindowFont,  kOwn,                  kOwn,                     false, kListViewHooks},
-    {ControlKind::CheckList,     "LISTBOX",           LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | LBS_NOSEL | WS_BORDER,
+    {ControlKind::CheckList,     "LISTBOX",           LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_BORDER | WS_TABSTOP,
                                                                                                   0, kWindowFont,  System(COLOR_INFOBK),  kOwn,                     false, kCheckListHooks},
     {ControlKind::VerticalGauge, PROGRESS_CLASSA,     PBS_VERTICAL | PBS_SMOOTH,                  0, kWindowFont,  kOwn,                  kOwn,                     false, kVerticalGaugeHooks},
     {ControlKind::BarGauge,      kBarGaugeClass,      WS_BORDER,                                  0, kRowFont,     kOwn,                  kOwn,                     false, kBarGaugeHooks},

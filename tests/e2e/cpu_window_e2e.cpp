@@ -10,7 +10,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -289,6 +288,126 @@ TEST(CpuWindow, F11ShowsThisMachinesProcessorWithStillDisplays) {
     EXPECT_EQ(measured.counter, "");
     ExpectDigitsOnScreen(FindControl(cpu, "ptBoxTotTracks"), measured.speed);
     ExpectStill(cpu, measured);
+}
+
+// An entry's place in the list, in screen pixels, as the list lays it out (Wine carries the rectangle of
+// this list-box message across processes itself).
+RECT ItemRect(HWND list, int index) {
+    RECT rect{};
+    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
+    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// The entry's check box: a square of the item's height less two (13 pixels at most), two pixels in.
+RECT MarkBox(const RECT& item) {
+    const int height = item.bottom - item.top;
+    HDC screen = GetDC(nullptr);
+    const int box = std::min(height - 2, MulDiv(13, GetDeviceCaps(screen, LOGPIXELSY), 96));
+    ReleaseDC(nullptr, screen);
+    const int top = item.top + (height - box) / 2;
+    return RECT{item.left + 2, top, item.left + 2 + box, top + box};
+}
+
+// The dark pixels inside a box's frame: the tick a checked box shows.
+int TickPixels(const RECT& box) {
+    HDC screen = GetDC(nullptr);
+    int dark = 0;
+    for (int y = box.top + 3; y < box.bottom - 3; ++y) {
+        for (int x = box.left + 3; x < box.right - 3; ++x) {
+            const COLORREF pixel = GetPixel(screen, x, y);
+            if (GetRValue(pixel) < 100 && GetGValue(pixel) < 100 && GetBValue(pixel) < 100) ++dark;
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    return dark;
+}
+
+// A click of the left button at a point of the screen; each event carries the point, so the button
+// cannot go down where the pointer was before.
+void ClickAt(HWND window, int x, int y) {
+    SetForegroundWindow(window);
+    WaitUntil([&] { return GetForegroundWindow() == window; }, 2s);
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = MulDiv(x, 65535, width - 1);
+        input.mi.dy = MulDiv(y, 65535, height - 1);
+        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    }
+    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    SendInput(1, &inputs[0], sizeof(INPUT));
+    WaitUntil([&] {
+        POINT at;
+        return GetCursorPos(&at) && at.x == x && at.y == y;
+    }, 2s);
+    SendInput(2, &inputs[1], sizeof(INPUT));
+}
+
+bool Marked(HWND list, int index) {
+    return SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(index), 0) == 1;
+}
+
+TEST(CpuWindow, TheFeatureMarksToggleWithTheMouseAndTheSpaceBarUntilTheNextRefresh) {
+    Orvane orvane("");
+    HWND main = orvane.Main();
+    ASSERT_TRUE(main);
+    PressKey(main, VK_F11);
+    HWND cpu = orvane.WaitForWindow("TfrmCPU");
+    ASSERT_TRUE(cpu);
+    HWND list = FindControl(cpu, "clbCPU");
+    ASSERT_TRUE(list);
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(list, LB_GETCOUNT, 0, 0) == 25; }));
+    const std::map<std::string, bool> expected = ExpectedFeatures();
+    std::vector<bool> designed;
+    for (int i = 0; i < 25; ++i) designed.push_back(expected.at(ListItem(list, i)));
+
+    // A click on an entry's box turns its mark over, on screen too; a second click turns it back.
+    const int clicked = 23;  // Built-In FPU
+    const RECT box = MarkBox(ItemRect(list, clicked));
+    const int before = TickPixels(box);
+    ClickAt(cpu, (box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    ASSERT_TRUE(WaitUntil([&] { return Marked(list, clicked) != designed[clicked]; }, 5s));
+    EXPECT_TRUE(WaitUntil([&] { return (TickPixels(box) > before) == !designed[clicked]; }, 5s))
+        << "tick pixels " << before << " then " << TickPixels(box);
+    Sleep(600);  // not a double click
+    ClickAt(cpu, (box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    ASSERT_TRUE(WaitUntil([&] { return Marked(list, clicked) == designed[clicked]; }, 5s));
+    EXPECT_TRUE(WaitUntil([&] { return TickPixels(box) == before; }, 5s));
+
+    // A click on an entry's caption selects it and leaves its mark; the space bar then toggles it.
+    const int spaced = 0;  // 3D Now! extensions
+    const RECT caption = ItemRect(list, spaced);
+    ClickAt(cpu, caption.left + (caption.right - caption.left) * 2 / 3, (caption.top + caption.bottom) / 2);
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(list, LB_GETCURSEL, 0, 0) == spaced; }, 5s));
+    EXPECT_EQ(Marked(list, spaced), designed[spaced]);
+    PressKey(cpu, VK_SPACE);
+    EXPECT_TRUE(WaitUntil([&] { return Marked(list, spaced) != designed[spaced]; }, 5s));
+    PressKey(cpu, VK_SPACE);
+    EXPECT_TRUE(WaitUntil([&] { return Marked(list, spaced) == designed[spaced]; }, 5s));
+    PressKey(cpu, VK_SPACE);
+    ASSERT_TRUE(WaitUntil([&] { return Marked(list, spaced) != designed[spaced]; }, 5s));
+    ClickAt(cpu, (box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    ASSERT_TRUE(WaitUntil([&] { return Marked(list, clicked) != designed[clicked]; }, 5s));
+
+    // View > Refresh writes the processor's marks again.
+    PressKey(cpu, VK_F10);
+    for (BYTE key : {BYTE{VK_RIGHT}, BYTE{VK_DOWN}, BYTE{VK_RETURN}}) {
+        keybd_event(key, 0, 0, 0);
+        keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+        Sleep(100);
+    }
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            for (int i = 0; i < 25; ++i) {
+                if (Marked(list, i) != designed[static_cast<std::size_t>(i)]) return false;
+            }
+            return true;
+        },
+        5s));
+    EXPECT_TRUE(WaitUntil([&] { return TickPixels(box) == before; }, 5s));
 }
 
 TEST(CpuWindow, TheCpuButtonRunsTheLiveDisplays) {
