@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "platform/win32/imports.h"
+
 namespace orvane::win32 {
 
 namespace {
@@ -15,10 +17,7 @@ constexpr DWORD kSearchSystem32 = 0x00000800;
 bool RestrictSearch() {
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
     // kernel32 is loaded before any code of the program runs, always from the system.
-    const HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    const auto setDefaults = kernel ? reinterpret_cast<SetDefaultDllDirectoriesFn>(
-                                          reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")))
-                                    : nullptr;
+    const auto setDefaults = ImportLoaded<SetDefaultDllDirectoriesFn>("kernel32.dll", "SetDefaultDllDirectories");
     return setDefaults && setDefaults(kSearchSystem32);
 }
 
