@@ -26,6 +26,8 @@
 #include <thread>
 #include <vector>
 
+#include "platform/win32/imports.h"
+
 // bench/soak_entry.cpp: the program's WinMain, which the system headers declare with C linkage.
 extern "C" int WINAPI OrvaneWinMain(HINSTANCE, HINSTANCE, LPSTR, int);
 
@@ -65,8 +67,7 @@ std::optional<double> HandlesInSystemList() {
         Entry entries[1];
     };
     using QueryFn = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
-    const auto query = reinterpret_cast<QueryFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+    const auto query = orvane::win32::ImportLoaded<QueryFn>("ntdll.dll", "NtQuerySystemInformation");
     if (!query) return std::nullopt;
     constexpr ULONG kSystemHandleInformation = 16;
     constexpr LONG kInfoLengthMismatch = static_cast<LONG>(0xC0000004);
@@ -112,8 +113,7 @@ std::optional<double> GdiObjectsInHandleTable() {
     };
     static_assert(sizeof(Entry) == 24);
     using QueryFn = LONG(WINAPI*)(HANDLE, ULONG, PVOID, ULONG, PULONG);
-    const auto query = reinterpret_cast<QueryFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+    const auto query = orvane::win32::ImportLoaded<QueryFn>("ntdll.dll", "NtQueryInformationProcess");
     PROCESS_BASIC_INFORMATION basic{};
     if (!query || query(GetCurrentProcess(), 0, &basic, sizeof basic, nullptr) < 0 || !basic.PebBaseAddress) {
         return std::nullopt;

@@ -9,6 +9,7 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/imports.h"
 #include "platform/win32/system_dlls.h"
+#include "platform/win32/wide_text.h"
 
 namespace orvane::win32 {
 
@@ -117,7 +118,16 @@ std::unique_ptr<platform::RegistryKey> Win32System::OpenKeyWith(platform::Hive h
     const HKEY root = hive == platform::Hive::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
     HKEY key = nullptr;
     const std::string keyPath(path);
-    if (RegOpenKeyExA(root, keyPath.c_str(), 0, KEY_READ | viewFlag, &key) != ERROR_SUCCESS) return nullptr;
+    if (RegOpenKeyExA(root, keyPath.c_str(), 0, KEY_READ | viewFlag, &key) == ERROR_SUCCESS) {
+        return std::make_unique<Win32Key>(key);
+    }
+    // Wine converts the ANSI path in a buffer of MAX_PATH characters: a path that ends in a long subkey
+    // name (255 characters, up to 510 bytes in a double-byte code page) fails there, and opens in UTF-16.
+    const std::wstring widePath = Widen(keyPath);
+    if (widePath.size() < MAX_PATH ||
+        RegOpenKeyExW(root, widePath.c_str(), 0, KEY_READ | viewFlag, &key) != ERROR_SUCCESS) {
+        return nullptr;
+    }
     return std::make_unique<Win32Key>(key);
 }
 

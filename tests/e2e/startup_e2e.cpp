@@ -202,8 +202,11 @@ TEST(BatchMode, ASecondReportReplacesTheFirstWhateverFormItsPathTakes) {
     // by itself.
     const std::string folder = MakeTempDir();
     ASSERT_TRUE(CreateDirectoryA((folder + "\\sub").c_str(), nullptr));
-    std::string rooted = folder.substr(2);  // "\\users\\...": the current drive's root, then the folder
+    // "\\users/...": the current drive's root, then the folder with forward slashes. (Wine takes a path that
+    // begins with a forward slash for a path of the Linux machine, on the Z: drive.)
+    std::string rooted = folder.substr(2);
     for (char& c : rooted) c = c == '\\' ? '/' : c;
+    rooted.front() = '\\';
     std::string slashed = folder;
     for (char& c : slashed) c = c == '\\' ? '/' : c;
     struct Case {
