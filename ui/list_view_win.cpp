@@ -62,13 +62,41 @@ bool ListViewNotify(FormHost& form, HWND, const ControlSpec& design, const NMHDR
 }
 
 void ListView::Clear() {
-    if (control_) SendMessageA(control_, LVM_DELETEALLITEMS, 0, 0);
+    if (!control_) return;
+    SendMessageA(control_, LVM_DELETEALLITEMS, 0, 0);
+    SendMessageA(control_, LVM_REMOVEALLGROUPS, 0, 0);
 }
 
 int ListView::AddRow(const std::vector<std::string>& cells) {
+    return AddRowInGroup(cells, -1);
+}
+
+bool ListView::EnableGroups() {
+    if (!control_) return false;
+    // -1: the control has no group view (before common controls 6); 0 or 1: it is on.
+    return SendMessageA(control_, LVM_ENABLEGROUPVIEW, TRUE, 0) >= 0;
+}
+
+bool ListView::AddGroup(int id, const std::string& heading) {
+    if (!control_) return false;
+    // The group record carries its heading in UTF-16 only; the headings are ASCII.
+    std::wstring wide(heading.begin(), heading.end());
+    LVGROUP group{};
+    group.cbSize = sizeof group;
+    group.mask = LVGF_HEADER | LVGF_GROUPID;
+    group.pszHeader = wide.data();
+    group.iGroupId = id;
+    return SendMessageA(control_, LVM_INSERTGROUP, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&group)) >= 0;
+}
+
+int ListView::AddRowInGroup(const std::vector<std::string>& cells, int group) {
     if (!control_) return -1;
     LVITEMA item{};
     item.mask = LVIF_TEXT;
+    if (group >= 0) {
+        item.mask |= LVIF_GROUPID;
+        item.iGroupId = group;
+    }
     item.iItem = RowCount();
     item.pszText = const_cast<char*>(cells.empty() ? "" : cells[0].c_str());
     const int row = static_cast<int>(SendMessageA(control_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));

@@ -22,6 +22,12 @@ public:
     int AddRow(const std::vector<std::string>& cells);
     int RowCount() const;
     std::string Cell(int row, int column) const;
+    // Groups (common controls 6): turns the group view on and adds a group with its heading. False where
+    // the control has no group view; rows are then added without a group.
+    bool EnableGroups();
+    bool AddGroup(int id, const std::string& heading);
+    // A row in the given group (added with AddGroup), at the end; its index.
+    int AddRowInGroup(const std::vector<std::string>& cells, int group);
     // Orders the rows by their item text (lstrcmpA: the user's collation, ignoring nothing).
     void SortByItemText();
     // The selected row, or -1.
