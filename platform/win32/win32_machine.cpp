@@ -30,14 +30,14 @@ static_assert(platform::kDxgiAdapterFlagSoftware == DXGI_ADAPTER_FLAG_SOFTWARE);
 static_assert(sizeof(DXGI_ADAPTER_DESC1::Description) == 128 * sizeof(WCHAR));
 
 // TPM_DEVICE_INFO of tbs.h, which these headers leave out: four UINT32s, the same in both widths.
-struct TpmDeviceInfo {
+struct TpmDeviceRecord {
     UINT32 structVersion;
     UINT32 tpmVersion;
     UINT32 tpmInterfaceType;
     UINT32 tpmImpRevision;
 };
-static_assert(sizeof(TpmDeviceInfo) == platform::kTpmDeviceInfoBytes);
-static_assert(offsetof(TpmDeviceInfo, tpmVersion) == 4);
+static_assert(sizeof(TpmDeviceRecord) == platform::kTpmDeviceInfoBytes);
+static_assert(offsetof(TpmDeviceRecord, tpmVersion) == 4);
 
 // A library of the system folder, loaded once and kept for the life of the process; nullptr where it is
 // missing. A name alone would let the program's own folder answer first.
@@ -225,7 +225,7 @@ std::optional<std::vector<platform::MonitorDevice>> Win32System::MonitorDevices(
         device.cbSize = sizeof device;
         if (!api.enumInfo(list.Get(), index, &device)) break;
         platform::MonitorDevice monitor;
-        char id[MAX_DEVICE_ID_LEN] = {};
+        char id[200] = {};  // MAX_DEVICE_ID_LEN of cfgmgr32.h
         if (api.instanceId(list.Get(), &device, id, sizeof id, nullptr)) monitor.instanceId = id;
         const HKEY key = api.openDevRegKey(list.Get(), &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ);
         if (key != INVALID_HANDLE_VALUE && key != nullptr) {
@@ -275,7 +275,7 @@ std::optional<platform::TpmAnswer> Win32System::TpmDeviceInfo() {
     static const HMODULE tbs = SystemLibrary("tbs.dll");
     const auto query = ImportFrom<InfoFn>(tbs, "Tbsi_GetDeviceInfo");
     if (!query) return std::nullopt;
-    TpmDeviceInfo info{};
+    TpmDeviceRecord info{};
     platform::TpmAnswer answer;
     answer.result = query(sizeof info, &info);
     answer.info.resize(sizeof info);
