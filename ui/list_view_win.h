@@ -22,8 +22,9 @@ public:
     int AddRow(const std::vector<std::string>& cells);
     int RowCount() const;
     std::string Cell(int row, int column) const;
-    // Groups (common controls 6): turns the group view on and adds a group with its heading. False where
-    // the control has no group view; rows are then added without a group.
+    // Groups (common controls 6): turns the group view on, without groups yet; AddGroup adds one with its
+    // heading. False where the list has no group view or this system draws no group headings (Wine):
+    // rows are then added without a group.
     bool EnableGroups();
     bool AddGroup(int id, const std::string& heading);
     // A row in the given group (added with AddGroup), at the end; its index.

@@ -1,5 +1,7 @@
 #include "screens/machine/machine_window_win.h"
 
+#include <vector>
+
 #include "screens/lists/list_print_win.h"
 #include "screens/machine/machine_model.h"
 #include "screens/machine/machine_window_layout.h"
@@ -25,16 +27,19 @@ void MachineForm::Refresh1Click() {
     ui::ListView list = List(kMachineListName);
     list.Clear();
     const MachineInfo info = ReadMachineInfo(sys_);
-    // Each section is a group of the list; a list without groups has a heading row for each instead.
-    const bool grouped = list.EnableGroups();
-    if (grouped) {
+    const std::vector<MachineRow> rows = MachineRows(info);
+    // Each section is a group of the list. Where the list draws no groups, each section has a heading
+    // row instead, with its items indented under it.
+    if (list.EnableGroups()) {
         for (std::size_t s = 0; s < info.sections.size(); ++s) list.AddGroup(static_cast<int>(s), info.sections[s].caption);
+        for (const MachineRow& row : rows) list.AddRowInGroup({row.item, row.details}, static_cast<int>(row.section));
+        return;
     }
     std::size_t section = info.sections.size();
-    for (const MachineRow& row : MachineRows(info)) {
-        if (!grouped && row.section != section) list.AddRow({info.sections[row.section].caption, ""});
+    for (const MachineRow& row : rows) {
+        if (row.section != section) list.AddRow({info.sections[row.section].caption, ""});
         section = row.section;
-        list.AddRowInGroup({row.item, row.details}, grouped ? static_cast<int>(row.section) : -1);
+        list.AddRow({"  " + row.item, row.details});
     }
 }
 
