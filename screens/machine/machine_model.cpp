@@ -154,11 +154,11 @@ std::optional<std::string> InstallDateText(std::optional<std::uint64_t> seconds)
 
 MachineSection WindowsSection(platform::System& sys) {
     const std::unique_ptr<platform::RegistryKey> key = sys.OpenKey(platform::Hive::LocalMachine, kCurrentVersionKey);
-    // The kernel's own record first: compatibility modes bend what GetVersionEx answers, not this.
-    std::optional<std::uint32_t> build;
-    if (const auto kernel = sys.KernelVersion(); kernel && kernel->build != 0) build = kernel->build & 0xFFFF;
-    if (!build) build = ParseDecimal(RegText(key.get(), "CurrentBuildNumber"));
+    // The build written beside ProductName, DisplayVersion and UBR, so that they describe one release;
+    // else the kernel's own record, which no compatibility mode bends (GetVersionEx's answer is).
+    std::optional<std::uint32_t> build = ParseDecimal(RegText(key.get(), "CurrentBuildNumber"));
     if (!build) build = ParseDecimal(RegText(key.get(), "CurrentBuild"));
+    if (const auto kernel = sys.KernelVersion(); !build && kernel && kernel->build != 0) build = kernel->build & 0xFFFF;
     std::optional<std::string> displayVersion = RegText(key.get(), "DisplayVersion");
     if (!displayVersion) displayVersion = RegText(key.get(), "ReleaseId");
     return {"Windows",

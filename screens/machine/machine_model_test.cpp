@@ -119,10 +119,11 @@ TEST(MachineModel, WindowsElevenIsNamedByItsBuildWhateverProductNameSays) {
     }
 }
 
-TEST(MachineModel, WindowsValuesComeFromTheKernelAndCurrentVersion) {
+TEST(MachineModel, WindowsValuesComeFromCurrentVersionAndTheKernel) {
     TestMachine machine;
     machine.SetText(kCurrentVersion, "ProductName", "Windows 10 Pro");
-    machine.SetText(kCurrentVersion, "CurrentBuildNumber", "19045");  // what an old compatibility shim left
+    machine.SetText(kCurrentVersion, "CurrentBuildNumber", "22631");
+    machine.SetText(kCurrentVersion, "CurrentBuild", "22631");
     machine.SetText(kCurrentVersion, "ReleaseId", "2009");
     machine.SetText(kCurrentVersion, "DisplayVersion", "23H2");
     machine.SetDword(kCurrentVersion, "UBR", 2861);
@@ -139,9 +140,11 @@ TEST(MachineModel, WindowsValuesComeFromTheKernelAndCurrentVersion) {
     EXPECT_EQ(Value(info, "windows", "architecture"), "x64");
     EXPECT_EQ(Value(info, "windows", "install_date"), "2023-11-14");
 
-    // Without RtlGetVersion the registry's build answers; before 20H2 ReleaseId is the version. A value
-    // of an odd type reads as absent.
-    machine.kernelVersion.reset();
+    // Without the registry's build values the kernel's record answers; before 20H2 ReleaseId is the
+    // version. A value of an odd type reads as absent.
+    machine.RemoveValue(Hive::LocalMachine, kCurrentVersion, "CurrentBuildNumber");
+    machine.SetDword(kCurrentVersion, "CurrentBuild", 22631);
+    machine.kernelVersion = testing::WindowsNt(10, 0, 19045);
     machine.RemoveValue(Hive::LocalMachine, kCurrentVersion, "DisplayVersion");
     machine.SetDword(kCurrentVersion, "EditionID", 4);
     machine.nativeArchitecture = 0xBEEF;
@@ -151,6 +154,8 @@ TEST(MachineModel, WindowsValuesComeFromTheKernelAndCurrentVersion) {
     EXPECT_EQ(Value(info, "windows", "display_version"), "2009");
     EXPECT_EQ(Value(info, "windows", "edition_id"), "null");
     EXPECT_EQ(Value(info, "windows", "architecture"), "null");
+    machine.kernelVersion.reset();
+    EXPECT_EQ(Value(ReadMachineInfo(machine), "windows", "build"), "null");
 }
 
 TEST(MachineModel, FirmwareSystemBoardAndModulesFromARecordedTable) {

@@ -114,14 +114,12 @@ TEST(MachineWindow, OpensWithF4AndItsToolButtonShowingWhatThisPrefixAnswers) {
 
 TEST(MachineWindow, BuildValuesOfWindows11NameItWindows11) {
     const auto text = [](const std::string& s) { return std::vector<BYTE>(s.begin(), s.end() + 1); };
-    // Wine takes its version from these values at a process's start: plant them before it starts.
+    // Windows 11 keeps ProductName "Windows 10 ..."; its build values say which it is.
     PlantedValue product(HKEY_LOCAL_MACHINE, kCurrentVersion, "ProductName", REG_SZ, text("Windows 10 Pro"));
     PlantedValue build(HKEY_LOCAL_MACHINE, kCurrentVersion, "CurrentBuild", REG_SZ, text("22631"));
     PlantedValue buildNumber(HKEY_LOCAL_MACHINE, kCurrentVersion, "CurrentBuildNumber", REG_SZ, text("22631"));
-    PlantedValue major(HKEY_LOCAL_MACHINE, kCurrentVersion, "CurrentMajorVersionNumber", REG_DWORD, {10, 0, 0, 0});
-    PlantedValue minor(HKEY_LOCAL_MACHINE, kCurrentVersion, "CurrentMinorVersionNumber", REG_DWORD, {0, 0, 0, 0});
     PlantedValue displayVersion(HKEY_LOCAL_MACHINE, kCurrentVersion, "DisplayVersion", REG_SZ, text("23H2"));
-    Orvane orvane("", "win10");
+    Orvane orvane("");
     HWND main = orvane.Main();
     ASSERT_TRUE(main);
     HWND window = OpenWithF4(orvane, main);
