@@ -78,6 +78,7 @@ void Application::SetRecipes() {
     recipe(uninstall_, "install / uninstall window made", [this] { return std::make_unique<UninstallForm>(system_); });
     recipe(sound_, "sound window made", [this] { return std::make_unique<SoundForm>(system_); });
     recipe(startup_, "startup window made", [this] { return std::make_unique<StartupForm>(system_); });
+    recipe(machine_, "machine window made", [this] { return std::make_unique<MachineForm>(system_); });
     recipe(help_, "help window made", [] { return std::make_unique<HelpForm>(); });
     recipe(preview_, "print preview made", [] { return std::make_unique<PrintPreviewForm>(); });
 }
@@ -105,6 +106,7 @@ int Application::Run() {
         Uninstall();
         Sound();
         Startup();
+        Machine();
         Help();
         Preview();
     }

@@ -29,6 +29,7 @@
 #include "screens/display/display_window_win.h"
 #include "screens/drive/drive_window_win.h"
 #include "screens/sound/sound_window_win.h"
+#include "screens/machine/machine_window_win.h"
 #include "screens/startup/startup_window_win.h"
 #include "screens/uninstall/uninstall_window_win.h"
 
@@ -81,6 +82,7 @@ public:
     UninstallForm& Uninstall() { return uninstall_.Get(); }
     SoundForm& Sound() { return sound_.Get(); }
     StartupForm& Startup() { return startup_.Get(); }
+    MachineForm& Machine() { return machine_.Get(); }
     HelpForm& Help() { return help_.Get(); }
     AboutBox& About() { return about_.Get(); }
     ReportLayout& SummaryReport() { return quickReport4_; }
@@ -109,6 +111,7 @@ private:
     WindowSlot<UninstallForm> uninstall_;
     WindowSlot<SoundForm> sound_;
     WindowSlot<StartupForm> startup_;
+    WindowSlot<MachineForm> machine_;
     WindowSlot<HelpForm> help_;
     // The report engine's preview, made once like the rest.
     WindowSlot<PrintPreviewForm> preview_;

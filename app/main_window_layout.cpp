@@ -28,6 +28,7 @@ std::vector<ui::ToolButtonSpec> ToolButtons() {
         {"ToolButton8", "App Info", "", PictureOf(ToolPicture::AppInfo), ""},
         {"ToolButton9", "Startup", "", PictureOf(ToolPicture::Startup), ""},
         {"ToolButton12", "Sound", "", PictureOf(ToolPicture::Sound), ""},
+        {"ToolButton14", "Machine", "Machine Info", PictureOf(ToolPicture::Machine), ""},
         separator,
         {"ToolButton13", "Exit (F12)", "Exit Program", PictureOf(ToolPicture::Exit), ""},
     };

@@ -91,7 +91,7 @@ ui::MenuBar BuildMainMenuBar(const MainMenuActions& actions) {
                        m.Item("DiskInfo1", "Disk Info", Key(ui::kKeyF9)),
                        m.Item("Uninstallers1", "App Info", Key(ui::kKeyF10)),
                        m.Item("CPUInfo1", "CPU Info", Key(ui::kKeyF11)), m.Item("Sound1", "Sound"),
-                       m.Item("Startup1", "Startup"), separator,
+                       m.Item("Startup1", "Startup"), m.Item("MachineInfo1", "Machine Info", Key(ui::kKeyF4)), separator,
                        m.Check("ransparentBackground1", "Transparent Background", Ctrl('T')), separator,
                        m.Item("ScrollDown1", "Scroll Down", Ctrl('D')), m.Item("ScrollUp1", "Scroll Up", Ctrl('U'))}),
         Menu("&System", m.Tools(LauncherMenu::System)),

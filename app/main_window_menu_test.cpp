@@ -32,7 +32,7 @@ const std::vector<MenuCase> kMainMenus = {
     {"&View", true, {"Refresh1 | System Info | F5", "PersonalInfo1 | Personal Info | F6",
                      "MemoryInfo1 | Memory Info | F7", "DisplayInfo1 | Display Info | F8",
                      "DiskInfo1 | Disk Info | F9", "Uninstallers1 | App Info | F10", "CPUInfo1 | CPU Info | F11",
-                     "Sound1 | Sound | ", "Startup1 | Startup | ", "-",
+                     "Sound1 | Sound | ", "Startup1 | Startup | ", "MachineInfo1 | Machine Info | F4", "-",
                      "ransparentBackground1 | Transparent Background | Ctrl+T | check", "-",
                      "ScrollDown1 | Scroll Down | Ctrl+D", "ScrollUp1 | Scroll Up | Ctrl+U"}},
     {"&System", true, {"Run1 | Run | ", "Explorer1 | Explorer | ", "-", "FindFiles1 | Find Files | ",

@@ -69,6 +69,7 @@ ui::MenuBar MainForm::BuildMenuBar() {
         {"Uninstallers1", [this] { app_.Uninstall().Open(); }},
         {"CPUInfo1", show(&Application::Cpu)},
         {"Sound1", show(&Application::Sound)},
+        {"MachineInfo1", show(&Application::Machine)},
         {"Startup1",
          [this] {
              app_.Startup().ShowForm();
@@ -284,6 +285,7 @@ void MainForm::OnClick(const std::string& name) {
     if (name == "ToolButton8") InvokeMenu("Uninstallers1");
     if (name == "ToolButton9") InvokeMenu("Startup1");
     if (name == "ToolButton12") InvokeMenu("Sound1");
+    if (name == "ToolButton14") InvokeMenu("MachineInfo1");
     if (name == "ToolButton13") InvokeMenu("Exit1");
     if (name == kMainLinkName) OpenAuthorSite();
 }

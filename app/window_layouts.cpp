@@ -14,6 +14,7 @@
 #include "screens/uninstall/uninstall_window_layout.h"
 #include "screens/startup/startup_window_layout.h"
 #include "screens/sound/sound_window_layout.h"
+#include "screens/machine/machine_window_layout.h"
 
 namespace orvane {
 
@@ -42,6 +43,7 @@ std::vector<ui::WindowLayout> AllWindowLayouts(const char* webSite) {
     windows.push_back(UninstallWindowLayout());
     windows.push_back(StartupWindowLayout());
     windows.push_back(SoundWindowLayout(webSite));
+    windows.push_back(MachineWindowLayout());
     return windows;
 }
 

@@ -44,6 +44,7 @@ add_library(orvane_win STATIC
     platform/win32/win32_programs.cpp
     platform/win32/win32_shell.cpp
     platform/win32/win32_sound.cpp
+    platform/win32/win32_machine.cpp
     ui/print_image_win.cpp
     ui/clipboard_win.cpp
     screens/detail/detail_form_win.cpp
@@ -86,6 +87,7 @@ add_library(orvane_win STATIC
     screens/uninstall/uninstall_window_win.cpp
     screens/sound/sound_window_win.cpp
     screens/startup/startup_window_win.cpp
+    screens/machine/machine_window_win.cpp
     app/startup_trace_win.cpp
     machine/machine_records_win.cpp
 )

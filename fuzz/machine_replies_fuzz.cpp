@@ -1,6 +1,7 @@
 // A disk's and a battery's replies, as any driver might fill them: the storage device descriptor with any
 // text offsets and declared Size, the seek-penalty and TRIM descriptors, the disk length and geometry, the
-// battery tag, BATTERY_INFORMATION and SYSTEM_BATTERY_STATE, each cut to any length.
+// battery tag, BATTERY_INFORMATION and SYSTEM_BATTERY_STATE, each cut to any length; and the processor
+// records of GetLogicalProcessorInformationEx in both pointer widths.
 
 #include <cmath>
 #include <cstddef>
@@ -11,6 +12,7 @@
 
 #include "fuzz/fuzz_input.h"
 #include "machine/battery_replies.h"
+#include "machine/processor_topology.h"
 #include "machine/storage_replies.h"
 
 namespace {
@@ -59,6 +61,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto state = ParseSystemBatteryState(reply)) {
         if (!state->batteryPresent && (state->maxCapacityMwh || state->remainingMwh)) {
             fuzz::Fail("capacities without a battery");
+        }
+    }
+    for (const std::size_t width : {std::size_t{4}, std::size_t{8}}) {
+        if (const auto topology = ParseProcessorTopology(reply, width)) {
+            if (topology->cores == 0 || topology->performanceCores == 0 ||
+                topology->performanceCores + topology->efficiencyCores != topology->cores) {
+                fuzz::Fail("core kinds that do not add up to the cores");
+            }
+            // Each core record holds at most its own bytes' worth of mask bits.
+            if (topology->logicalProcessors > size * 8) fuzz::Fail("more processors than mask bits");
         }
     }
     if (size >= 8) {

@@ -378,6 +378,13 @@ def machine_replies():
     write("machine_replies", "disk_geometry", struct.pack("<qIIII", 243201, 12, 255, 63, 512) + struct.pack("<q", 2000398934016) + b"\0" * 8)
     write("machine_replies", "battery_information",
           u32(0x80000000) + bytes([1, 0, 0, 0]) + b"LION" + u32(57000) + u32(45885) + u32(5700) + u32(2850) + u32(0) + u32(312))
+    # GetLogicalProcessorInformationEx in a 64-bit process: a performance core with two threads, an
+    # efficiency core, an L1 data cache and a package.
+    def core(efficiency, mask):
+        return u32(0) + u32(48) + bytes([1, efficiency]) + b"\0" * 20 + u16(1) + struct.pack("<Q", mask) + b"\0" * 8
+    cache = u32(2) + u32(56) + bytes([1, 12]) + u16(64) + u32(48 * 1024) + u32(2) + b"\0" * 20 + struct.pack("<Q", 3) + b"\0" * 8
+    package = u32(3) + u32(48) + b"\0" * 22 + u16(1) + struct.pack("<Q", 7) + b"\0" * 8
+    write("machine_replies", "processor_records", core(1, 3) + core(0, 4) + cache + package)
     write("machine_replies", "system_battery_state", bytes([1, 1, 1, 0, 0, 0, 0, 0]) + u32(48000) + u32(31000) + u32(0) + u32(0xFFFFFFFF) + u32(0) + u32(0))
 
 

@@ -74,3 +74,28 @@ static_assert(offsetof(SYSTEM_BATTERY_STATE, MaxCapacity) == kSystemBatteryMaxCa
 static_assert(offsetof(SYSTEM_BATTERY_STATE, RemainingCapacity) == kSystemBatteryRemainingCapacityField);
 
 }  // namespace orvane::machine
+
+// GetLogicalProcessorInformationEx's core and cache records. EfficiencyClass is the byte after Flags,
+// which these headers still call the first reserved byte.
+#include "machine/processor_topology.h"
+
+namespace orvane::machine {
+
+static_assert(RelationProcessorCore == static_cast<int>(kRelationProcessorCore));
+static_assert(RelationCache == static_cast<int>(kRelationCache));
+static_assert(RelationProcessorPackage == static_cast<int>(kRelationPackage));
+static_assert(RelationAll == static_cast<int>(kRelationAll));
+static_assert(offsetof(SYSTEM_LOGICAL_PROCESSOR_INFORMATION_EX, Processor) == kExRecordHeaderBytes);
+static_assert(offsetof(SYSTEM_LOGICAL_PROCESSOR_INFORMATION_EX, Cache) == kExRecordHeaderBytes);
+static_assert(offsetof(PROCESSOR_RELATIONSHIP, Reserved) == kCoreEfficiencyClassOffset - kExRecordHeaderBytes);
+static_assert(offsetof(PROCESSOR_RELATIONSHIP, GroupCount) == kCoreGroupCountOffset - kExRecordHeaderBytes);
+static_assert(offsetof(PROCESSOR_RELATIONSHIP, GroupMask) == kCoreGroupMaskOffset - kExRecordHeaderBytes);
+static_assert(sizeof(GROUP_AFFINITY) == GroupAffinityBytes(sizeof(void*)));
+static_assert(offsetof(GROUP_AFFINITY, Group) == sizeof(void*));
+static_assert(offsetof(CACHE_RELATIONSHIP, Level) == kCacheLevelOffset - kExRecordHeaderBytes);
+static_assert(offsetof(CACHE_RELATIONSHIP, CacheSize) == kCacheSizeOffset - kExRecordHeaderBytes);
+static_assert(offsetof(CACHE_RELATIONSHIP, Type) == kCacheTypeOffset - kExRecordHeaderBytes);
+static_assert(CacheUnified == static_cast<int>(kCacheUnified) && CacheInstruction == static_cast<int>(kCacheInstruction) &&
+              CacheData == static_cast<int>(kCacheData));
+
+}  // namespace orvane::machine

@@ -97,7 +97,12 @@ ModuleSize DecodeModuleSize(const SmbiosStructure& s) {
         if (megabytes == 0) return {true, std::nullopt};
         return {true, std::uint64_t{megabytes} * kMiB};
     }
-    if ((*word & 0x8000) != 0) return {true, std::uint64_t{*word & 0x7FFFu} * 1024};
+    if ((*word & 0x8000) != 0) {
+        // A device is there; "0 KB" is no size.
+        const std::uint64_t kilobytes = *word & 0x7FFFu;
+        if (kilobytes == 0) return {true, std::nullopt};
+        return {true, kilobytes * 1024};
+    }
     return {true, std::uint64_t{*word} * kMiB};
 }
 

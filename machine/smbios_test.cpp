@@ -240,6 +240,7 @@ TEST(SmbiosMemory, SizesSpeedsAndTypesOfEachEncoding) {
         {"128 GB through the extended size", 0x7FFF, 131072, 131072 * kMiB, 0xFFFF, 8533, 8533, 0x23, "LPDDR5"},
         {"the extended size's top bit is reserved", 0x7FFF, 0x80000000u | 65536, 65536 * kMiB, 0, 0, std::nullopt, 0x1E, "LPDDR4"},
         {"512 KB in KB units", 0x8200, 0, 512 * 1024, 0, 0, std::nullopt, 0x12, "DDR"},
+        {"0 KB in KB units is no size", 0x8000, 0, std::nullopt, 0, 0, std::nullopt, 0x12, "DDR"},
         {"unknown size", 0xFFFF, 0, std::nullopt, 1600, 0, 1600, 0x18, "DDR3"},
         {"the extended size left at 0", 0x7FFF, 0, std::nullopt, 2400, 0, 2400, 0x1D, "LPDDR3"},
         {"an extended speed of 0 is unknown", 4096, 0, 4096 * kMiB, 0xFFFF, 0, std::nullopt, 0x13, "DDR2"},

@@ -7,6 +7,7 @@
 #include "platform/hardware.h"
 #include "platform/identity.h"
 #include "platform/locale.h"
+#include "platform/machine_sources.h"
 #include "platform/network.h"
 #include "platform/nt_query.h"
 #include "platform/os_info.h"
@@ -39,6 +40,8 @@ class System : public Registry,
                public Programs,
                // The tools launcher and the sound window.
                public Shell,
-               public Sound {};
+               public Sound,
+               // The machine window.
+               public MachineSources {};
 
 }  // namespace orvane::platform

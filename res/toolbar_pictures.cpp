@@ -117,6 +117,16 @@ Picture ToolBarPicture(ToolPicture which) {
             s.push_back(L(kInk, 24, 9, 27, 16, 1.1f));
             s.push_back(L(kInk, 27, 16, 24, 23, 1.1f));
             break;
+        case ToolPicture::Machine:
+            // A tower case with its drive bays, power light and a board's chip showing through.
+            s.push_back(RR(kInk, 7, 2, 25, 30, 2));
+            s.push_back(RR(kGrey, 8.5f, 3.5f, 23.5f, 28.5f, 1.2f));
+            s.push_back(R(kInk, 10.5f, 6, 21.5f, 9));
+            s.push_back(R(kInk, 10.5f, 11, 21.5f, 14));
+            s.push_back(R(kBlue, 11.5f, 17, 20.5f, 25));
+            s.push_back(R(kLightBlue, 13.5f, 19, 18.5f, 23));
+            s.push_back(E(kGreen, 19.5f, 25.8f, 22, 28.2f));
+            break;
         case ToolPicture::Exit:
             s.push_back(E(kInk, 3, 3, 29, 29));
             s.push_back(E(kRed, 5, 5, 27, 27));

@@ -8,7 +8,7 @@
 
 namespace orvane::res {
 
-enum class ToolPicture { System, Personal, Memory, Display, Drives, Cpu, Devices, AppInfo, Startup, Sound, Exit };
+enum class ToolPicture { System, Personal, Memory, Display, Drives, Cpu, Devices, AppInfo, Startup, Sound, Machine, Exit };
 enum class MenuPicture { Save, Clipboard, Print, Html };
 
 Picture ToolBarPicture(ToolPicture which);

@@ -72,13 +72,90 @@ bool ListViewNotify(FormHost& form, HWND, const ControlSpec& design, const NMHDR
 }
 
 void ListView::Clear() {
-    if (control_) SendMessageA(control_, LVM_DELETEALLITEMS, 0, 0);
+    if (!control_) return;
+    SendMessageA(control_, LVM_DELETEALLITEMS, 0, 0);
 }
 
 int ListView::AddRow(const std::vector<std::string>& cells) {
+    return AddRowInGroup(cells, -1);
+}
+
+namespace {
+
+// Whether this system's list views draw groups: some (Wine's) take groups and draw no headings, and a
+// list that has had its group view turned on and off again there paints nothing. So a hidden list of
+// the same kind answers, once: a drawn heading puts at least half a row above its first row.
+bool SystemDrawsGroups(HWND parent) {
+    static const bool drawn = [parent] {
+        HWND probe = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 200, 200, parent, nullptr,
+                                     GetModuleHandleA(nullptr), nullptr);
+        if (!probe) return false;
+        bool answer = false;
+        LVCOLUMNA column{};
+        column.mask = LVCF_WIDTH;
+        column.cx = 100;
+        SendMessageA(probe, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+        if (SendMessageA(probe, LVM_ENABLEGROUPVIEW, TRUE, 0) >= 0) {
+            wchar_t heading[] = L"x";
+            LVGROUP group{};
+            group.cbSize = sizeof group;
+            group.mask = LVGF_HEADER | LVGF_GROUPID;
+            group.pszHeader = heading;
+            group.iGroupId = 1;
+            SendMessageA(probe, LVM_INSERTGROUP, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&group));
+            char text[] = "x";
+            LVITEMA item{};
+            item.mask = LVIF_TEXT | LVIF_GROUPID;
+            item.pszText = text;
+            item.iGroupId = 1;
+            SendMessageA(probe, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+            RECT row{};
+            row.left = LVIR_BOUNDS;
+            int headings = 0;
+            if (HWND header = reinterpret_cast<HWND>(SendMessageA(probe, LVM_GETHEADER, 0, 0))) {
+                RECT area{};
+                GetWindowRect(header, &area);
+                headings = area.bottom - area.top;
+            }
+            if (SendMessageA(probe, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row))) {
+                answer = row.top >= headings + (row.bottom - row.top) / 2;
+            }
+        }
+        DestroyWindow(probe);
+        return answer;
+    }();
+    return drawn;
+}
+
+}  // namespace
+
+bool ListView::EnableGroups() {
+    if (!control_ || !SystemDrawsGroups(GetParent(control_))) return false;
+    SendMessageA(control_, LVM_REMOVEALLGROUPS, 0, 0);
+    // -1: the control has no group view (before common controls 6).
+    return SendMessageA(control_, LVM_ENABLEGROUPVIEW, TRUE, 0) >= 0;
+}
+
+bool ListView::AddGroup(int id, const std::string& heading) {
+    if (!control_) return false;
+    // The group record carries its heading in UTF-16 only; the headings are ASCII.
+    std::wstring wide(heading.begin(), heading.end());
+    LVGROUP group{};
+    group.cbSize = sizeof group;
+    group.mask = LVGF_HEADER | LVGF_GROUPID;
+    group.pszHeader = wide.data();
+    group.iGroupId = id;
+    return SendMessageA(control_, LVM_INSERTGROUP, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&group)) >= 0;
+}
+
+int ListView::AddRowInGroup(const std::vector<std::string>& cells, int group) {
     if (!control_) return -1;
     LVITEMA item{};
     item.mask = LVIF_TEXT;
+    if (group >= 0) {
+        item.mask |= LVIF_GROUPID;
+        item.iGroupId = group;
+    }
     item.iItem = RowCount();
     item.pszText = const_cast<char*>(cells.empty() ? "" : cells[0].c_str());
     const int row = static_cast<int>(SendMessageA(control_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));

@@ -22,6 +22,13 @@ public:
     int AddRow(const std::vector<std::string>& cells);
     int RowCount() const;
     std::string Cell(int row, int column) const;
+    // Groups (common controls 6): turns the group view on, without groups yet; AddGroup adds one with its
+    // heading. False where the list has no group view or this system draws no group headings (Wine):
+    // rows are then added without a group.
+    bool EnableGroups();
+    bool AddGroup(int id, const std::string& heading);
+    // A row in the given group (added with AddGroup), at the end; its index.
+    int AddRowInGroup(const std::vector<std::string>& cells, int group);
     // Orders the rows by their item text (lstrcmpA: the user's collation, ignoring nothing). The rows'
     // item data is the sort's own: it holds each row's place in the keys read before the sort.
     void SortByItemText();

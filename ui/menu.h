@@ -17,6 +17,7 @@ struct Shortcut {
 
 // Virtual-key codes used by the program's shortcuts.
 inline constexpr std::uint16_t kKeyF2 = 0x71;
+inline constexpr std::uint16_t kKeyF4 = 0x73;
 inline constexpr std::uint16_t kKeyF5 = 0x74;
 inline constexpr std::uint16_t kKeyF6 = 0x75;
 inline constexpr std::uint16_t kKeyF7 = 0x76;

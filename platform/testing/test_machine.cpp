@@ -706,6 +706,30 @@ std::unique_ptr<platform::DeviceInterfaceList> TestMachine::PresentDeviceInterfa
     return nullptr;
 }
 
+std::optional<std::vector<std::uint8_t>> TestMachine::FirmwareTable(std::uint32_t provider, std::uint32_t id) {
+    const auto found = firmwareTables.find(provider);
+    if (id != 0 || found == firmwareTables.end()) return std::nullopt;
+    return found->second;
+}
+
+platform::DeviceOpenAnswer TestMachine::OpenDeviceOrError(const platform::DeviceOpen& how) {
+    if (const auto refused = deviceOpenErrors.find(how.path); refused != deviceOpenErrors.end()) {
+        openAttempts.push_back(how.path);
+        deviceOpens.push_back(how);
+        return {nullptr, refused->second};
+    }
+    std::unique_ptr<platform::Device> device = OpenDevice(how);
+    if (device) return {std::move(device), 0};
+    return {nullptr, devices.count(how.path) ? platform::kErrorAccessDenied : platform::kErrorFileNotFound};
+}
+
+std::optional<std::vector<std::string>> TestMachine::DeviceInterfacePaths(const platform::Guid& interfaceClass) {
+    for (const auto& [guid, paths] : interfacePaths) {
+        if (guid == interfaceClass) return paths;
+    }
+    return std::nullopt;
+}
+
 platform::NtQueryEntry TestMachine::FindNtQuerySystemInformation() {
     ++ntQueryLookups;
     return hasNtQuery ? static_cast<platform::NtQueryEntry>(this) : nullptr;

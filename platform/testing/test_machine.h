@@ -277,6 +277,20 @@ public:
     platform::EndpointMuteStep endpointAnswer = platform::EndpointMuteStep::Done;
     std::vector<bool> endpointMutes;
 
+    // --- the machine window ---
+    // Firmware tables by provider (table id 0); a provider not listed fails the call.
+    std::map<std::uint32_t, std::vector<std::uint8_t>> firmwareTables;
+    std::optional<std::uint32_t> firmwareType;          // none: the system has no GetFirmwareType
+    std::optional<platform::OsVersion> kernelVersion;   // none: RtlGetVersion is missing
+    std::optional<std::uint16_t> nativeArchitecture;
+    std::optional<std::vector<platform::GraphicsAdapterDesc>> graphicsAdapters;  // none: no DXGI
+    std::optional<std::vector<platform::MonitorDevice>> monitorDevices;          // none: no SetupAPI
+    // Why an open of a path fails; a path neither here nor among the devices is not found.
+    std::map<std::string, int> deviceOpenErrors;
+    std::vector<std::pair<platform::Guid, std::vector<std::string>>> interfacePaths;  // a class not listed fails
+    std::optional<platform::TpmAnswer> tpm;                             // none: no tbs.dll
+    std::optional<std::vector<std::uint8_t>> systemBatteryState;        // none: the call fails
+
     // --- platform::System ---
     std::unique_ptr<platform::RegistryKey> OpenKey(Hive hive, std::string_view path) override;
     // HKLM\SOFTWARE\... is read from HKLM\SOFTWARE\WOW6432Node\..., as 64-bit Windows redirects it.
@@ -392,6 +406,17 @@ public:
     bool SetMixerBoolean(platform::MixerRef mixer, std::uint32_t controlId, bool value) override;
     void CloseMixer(platform::MixerRef mixer) override;
     platform::EndpointMuteStep MuteCaptureEndpoint(bool mute) override;
+
+    std::optional<std::vector<std::uint8_t>> FirmwareTable(std::uint32_t provider, std::uint32_t id) override;
+    std::optional<std::uint32_t> FirmwareType() override { return firmwareType; }
+    std::optional<platform::OsVersion> KernelVersion() override { return kernelVersion; }
+    std::optional<std::uint16_t> NativeArchitecture() override { return nativeArchitecture; }
+    std::optional<std::vector<platform::GraphicsAdapterDesc>> GraphicsAdapters() override { return graphicsAdapters; }
+    std::optional<std::vector<platform::MonitorDevice>> MonitorDevices() override { return monitorDevices; }
+    platform::DeviceOpenAnswer OpenDeviceOrError(const platform::DeviceOpen& how) override;
+    std::optional<std::vector<std::string>> DeviceInterfacePaths(const platform::Guid& interfaceClass) override;
+    std::optional<platform::TpmAnswer> TpmDeviceInfo() override { return tpm; }
+    std::optional<std::vector<std::uint8_t>> SystemBatteryState() override { return systemBatteryState; }
 
     platform::NtQueryEntry FindNtQuerySystemInformation() override;
     std::int32_t QuerySystemInformation(platform::NtQueryEntry entry, std::uint32_t infoClass,

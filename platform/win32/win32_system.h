@@ -144,6 +144,18 @@ public:
     void CloseMixer(platform::MixerRef mixer) override;
     platform::EndpointMuteStep MuteCaptureEndpoint(bool mute) override;
 
+    // win32_machine.cpp
+    std::optional<std::vector<std::uint8_t>> FirmwareTable(std::uint32_t provider, std::uint32_t id) override;
+    std::optional<std::uint32_t> FirmwareType() override;
+    std::optional<platform::OsVersion> KernelVersion() override;
+    std::optional<std::uint16_t> NativeArchitecture() override;
+    std::optional<std::vector<platform::GraphicsAdapterDesc>> GraphicsAdapters() override;
+    std::optional<std::vector<platform::MonitorDevice>> MonitorDevices() override;
+    platform::DeviceOpenAnswer OpenDeviceOrError(const platform::DeviceOpen& how) override;
+    std::optional<std::vector<std::string>> DeviceInterfacePaths(const platform::Guid& interfaceClass) override;
+    std::optional<platform::TpmAnswer> TpmDeviceInfo() override;
+    std::optional<std::vector<std::uint8_t>> SystemBatteryState() override;
+
 private:
     std::unique_ptr<platform::RegistryKey> OpenKeyWith(platform::Hive hive, std::string_view path,
                                                        unsigned long viewFlag);

@@ -40,6 +40,8 @@ orvane_e2e_fixture(DriveWindow ${ORVANE_E2E_DIR}/drive_fixture.sh "DriveWindow.*
 orvane_e2e_fixture(ListPrinting ${ORVANE_E2E_DIR}/list_print_fixture.sh)
 # the sound window without a sound server (its tests with one run under SoundServer below),
 orvane_e2e_fixture(SoundWindow ${ORVANE_E2E_DIR}/run_driver.sh "SoundWindow.*-SoundWindow.*WithASoundServer")
+# a recorded EDID and firmware strings planted under a private /sys/class for the machine window,
+orvane_e2e_fixture(MachineWindow ${ORVANE_E2E_DIR}/machine_fixture.sh)
 # a 64 KB drive for the reports written onto a full disk,
 orvane_e2e_fixture(FileFaults ${ORVANE_E2E_DIR}/full_disk_fixture.sh "FileFaults.*")
 # and a double-byte ANSI code page for the registry's long names.

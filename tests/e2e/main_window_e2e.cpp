@@ -16,7 +16,7 @@ TEST(MainWindow, EveryViewShortcutShowsItsWindow) {
     };
     const Case cases[] = {
         {VK_F7, "TfrmMemory"}, {VK_F8, "TfrmDisplay"}, {VK_F9, "TfrmDisk"},
-        {VK_F10, "TfrmUnistall"}, {VK_F11, "TfrmCPU"},
+        {VK_F10, "TfrmUnistall"}, {VK_F11, "TfrmCPU"}, {VK_F4, "TfrmMachine"},
     };
     for (const Case& c : cases) {
         ASSERT_FALSE(orvane.FindWindowOfClass(c.windowClass)) << c.windowClass << " is hidden at start";
@@ -56,7 +56,8 @@ TEST(MainWindow, ToolBarButtonsRunTheirCommands) {
     Orvane orvane("");
     HWND main = orvane.Main();
     ASSERT_TRUE(main);
-    // Button indexes count the separators: 0 System, 1 separator, 2 Personal, 3 Memory, ... 12 Exit.
+    // Button indexes count the separators: 0 System, 1 separator, 2 Personal, 3 Memory, ... 11 Machine,
+    // 12 separator, 13 Exit.
     ASSERT_TRUE(orvane.ClickToolButton(main, 0));
 
     EXPECT_TRUE(WaitUntil([&] { return ControlText(main, "Info26") != ""; })) << "System refreshes";
@@ -64,7 +65,7 @@ TEST(MainWindow, ToolBarButtonsRunTheirCommands) {
         int index;
         const char* windowClass;
     };
-    const Case cases[] = {{3, "TfrmMemory"}, {7, "TfrmDevices"}, {9, "TfrmStartup"}, {10, "TfrmSound"}};
+    const Case cases[] = {{3, "TfrmMemory"}, {7, "TfrmDevices"}, {9, "TfrmStartup"}, {10, "TfrmSound"}, {11, "TfrmMachine"}};
     for (const Case& c : cases) {
         ASSERT_TRUE(orvane.ClickToolButton(main, c.index));
         HWND shown = orvane.WaitForWindow(c.windowClass, 10s);
@@ -72,7 +73,7 @@ TEST(MainWindow, ToolBarButtonsRunTheirCommands) {
         if (shown) PostMessageA(shown, WM_CLOSE, 0, 0);
         WaitUntil([&] { return !IsWindowVisible(shown); }, 5s);
     }
-    ASSERT_TRUE(orvane.ClickToolButton(main, 12));  // Exit (F12)
+    ASSERT_TRUE(orvane.ClickToolButton(main, 13));  // Exit (F12)
     EXPECT_EQ(orvane.WaitForExit(), std::optional<DWORD>(0));
 }
 
