@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/help_window_win.h"
+#include "app/inventory_batch_win.h"
 #include "app/web_addresses.h"
 
 namespace orvane {
@@ -115,8 +116,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         // The parameters as the runtime splits them, the program name not counted.
         std::vector<std::string> parameters;
         for (int i = 1; i < __argc; ++i) parameters.emplace_back(__argv[i]);
-        orvane::Application app(orvane::ParseLaunchOptions(parameters));
-        code = app.Run();
+        orvane::LaunchOptions options = orvane::ParseLaunchOptions(parameters);
+        if (options.inventory || options.inventoryMisread) {
+            // Unattended: no window is made at all.
+            code = orvane::RunInventoryBatch(options);
+        } else {
+            orvane::Application app(std::move(options));
+            code = app.Run();
+        }
     }
     orvane::StartupMark("windows destroyed, COM ended");
     orvane::WriteStartupTrace();

@@ -7,6 +7,7 @@
 
 #include "app/application_win.h"
 #include "app/batch.h"
+#include "app/inventory_batch_win.h"
 #include "app/launcher.h"
 #include "app/main_window_layout.h"
 #include "app/printed_report.h"
@@ -17,6 +18,7 @@
 #include "app/web_addresses.h"
 #include "core/error.h"
 #include "core/text.h"
+#include "inventory/inventory_batch.h"
 #include "res/toolbar_pictures.h"
 #include "ui/locale_win.h"
 #include "ui/clipboard_win.h"
@@ -29,6 +31,9 @@ namespace orvane {
 namespace {
 
 constexpr int kMinimumHeight = 450;
+// The full report's file types, numbered from 1 as the dialog numbers them.
+constexpr const char* kFullReportFilter = "HTML|*.htm|JSON|*.json";
+constexpr int kFullReportJsonFilter = 2;
 
 ui::PictureSource MenuPictureOf(res::MenuPicture which) {
     return [which](int pixels) { return res::Rasterise(res::OutputMenuPicture(which), pixels); };
@@ -44,7 +49,8 @@ MainForm::MainForm(Application& app)
                             .position = ui::FormPosition::ScreenCenter}),
       app_(app),
       saveDialog_(kSaveFilter, "TXT", true),
-      htmlDialog_(kHtmlFilter, "htm", true) {}
+      htmlDialog_(kHtmlFilter, "htm", true),
+      fullReportDialog_(kFullReportFilter, "htm", true) {}
 
 ui::Layout MainForm::BuildLayout() {
     return BuildMainWindowLayout(kAuthorSite);
@@ -84,7 +90,9 @@ ui::MenuBar MainForm::BuildMenuBar() {
 
     return {
         menu("&File", {item("Save1", "Save", Key(ui::kKeyF2), [this] { Save1Click(); }),
-                       item("ExporttoHTML1", "Export to HTML", {}, [this] { ExporttoHTML1Click(); }), separator,
+                       item("ExporttoHTML1", "Export to HTML", {}, [this] { ExporttoHTML1Click(); }),
+                       item("ExportFullReport1", "Export Full Report...", {}, [this] { ExportFullReport1Click(); }),
+                       separator,
                        item("Print1", "Print", Ctrl('P'), [this] { Print1Click(); }),
                        item("QuickPrint1", "Quick Print", {}, [this] { QuickPrint1Click(); }), separator,
                        item("Exit1", "Exit", Key(ui::kKeyF12), [this] { Exit1Click(); })}),
@@ -217,6 +225,15 @@ void MainForm::ExporttoHTML1Click() {
     if (!path) return;
     ExportSummaryHtml(app_.System(), *path, ReadSummaryRows(*this), app_.Personal().ComputerName(),
                       ui::LocaleShortDate() + " " + ui::LocaleLongTime());
+}
+
+void MainForm::ExportFullReport1Click() {
+    const std::optional<std::string> path = fullReportDialog_.Show(Handle());
+    if (!path) return;
+    ui::BusyCursor busy;
+    const InventoryFormat format =
+        fullReportDialog_.FilterIndex() == kFullReportJsonFilter ? InventoryFormat::Json : InventoryFormat::Html;
+    inventory::WriteInventory(app_.System(), *path, format, false, CurrentTimeRfc3339());
 }
 
 void MainForm::CopytoClipboard1Click() {

@@ -23,10 +23,12 @@ file(GLOB ORVANE_UNIT_TESTS CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/ui/*_test.cpp
     ${CMAKE_SOURCE_DIR}/report/*_test.cpp
     ${CMAKE_SOURCE_DIR}/res/*_test.cpp
-    ${CMAKE_SOURCE_DIR}/windows/*_test.cpp)
-add_executable(orvane_unit ${ORVANE_UNIT_TESTS} platform/testing/test_machine.cpp)
+    ${CMAKE_SOURCE_DIR}/windows/*_test.cpp
+    ${CMAKE_SOURCE_DIR}/inventory/*_test.cpp)
+add_executable(orvane_unit ${ORVANE_UNIT_TESTS} platform/testing/test_machine.cpp platform/testing/sample_machine.cpp)
 target_compile_options(orvane_unit PRIVATE ${ORVANE_WARNINGS})
-target_compile_definitions(orvane_unit PRIVATE ORVANE_SHARED_DIR="${CMAKE_SOURCE_DIR}/../shared")
+target_compile_definitions(orvane_unit PRIVATE ORVANE_SHARED_DIR="${CMAKE_SOURCE_DIR}/../shared"
+                           ORVANE_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 target_link_libraries(orvane_unit PRIVATE orvane_core GTest::gtest_main)
 include(GoogleTest)
 gtest_discover_tests(orvane_unit DISCOVERY_TIMEOUT 60)

@@ -38,11 +38,7 @@ ui::MenuBar PersonalForm::BuildMenuBar() {
 }
 
 void PersonalForm::Refresh1Click() {
-    try {
-        SetTextNow(kAdministratorValueName, AdministratorLine(IsAdministrator(sys_)));
-    } catch (...) {
-        SetTextNow(kAdministratorValueName, std::string());
-    }
+    SetTextNow(kAdministratorValueName, ReadAdministratorLine(sys_));
 }
 
 void PersonalForm::QuickPrint1Click() {

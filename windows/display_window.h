@@ -91,6 +91,15 @@ public:
     // One value control's text by its name (any case); empty for a name that is not a row.
     std::string Text(std::string_view control) const;
 
+    // What the last refresh gathered, for readers other than the window: the lists by adapter position
+    // (they match adapters by position only; the memory sizes are decimal byte counts), the accelerators'
+    // names and the screen's metrics.
+    const std::vector<std::string>& ChipTypes() const { return chipTypes_; }
+    const std::vector<std::string>& DacTypes() const { return dacTypes_; }
+    const std::vector<std::string>& MemorySizes() const { return memorySizes_; }
+    const std::vector<std::string>& Accelerators() const { return accelerators_; }
+    const ScreenMetrics& Metrics() const { return metrics_; }
+
 private:
     static constexpr std::size_t kRowCount = 11;  // Info2 to Info12
     std::string& Row(int info) { return rows_[static_cast<std::size_t>(info - 2)]; }
@@ -101,6 +110,7 @@ private:
     std::vector<std::string> dacTypes_;
     std::vector<std::string> memorySizes_;
     std::vector<std::string> accelerators_;
+    ScreenMetrics metrics_;
 
     std::vector<std::string> items_;
     int selected_ = -1;
