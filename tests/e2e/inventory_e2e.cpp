@@ -274,6 +274,40 @@ TEST_F(Inventory, JsonAndHtmlAreWrittenWithoutAWindowAndAgreeWithTheWindows) {
     }
 }
 
+// File > Export Full Report: the save dialog's type, not the name's extension, chooses the format.
+TEST_F(Inventory, TheMainWindowExportsTheFullReportByTheChosenType) {
+    const std::string dir = MakeTempDir();
+    Orvane orvane("");
+    HWND main = orvane.Main();
+    ASSERT_TRUE(main);
+    struct Case {
+        const char* name;
+        int typeSteps;
+        const char* starts;
+    };
+    for (const Case& c : {Case{"full-report.htm", 0, "<!DOCTYPE html>"}, Case{"json-under-a-text-name.txt", 1, "{"}}) {
+        SCOPED_TRACE(c.name);
+        const std::string path = dir + "\\" + c.name;
+        PressAltKey(main, 'F');
+        // File: Save, Export to HTML, Export Full Report...
+        for (int i = 0; i < 2; ++i) PressKey(GetForegroundWindow(), VK_DOWN);
+        PressKey(GetForegroundWindow(), VK_RETURN);
+        HWND dialog = WaitForFileDialog(orvane.Pid(), 30s);
+        ASSERT_TRUE(dialog);
+        ConfirmFileDialog(dialog, path, c.typeSteps);
+        ASSERT_TRUE(WaitUntil([&] { return FileExists(path) && !ReadFileBytes(path).value_or("").empty(); }, 90s));
+        WaitUntil([&] { return IsWindowEnabled(main) != FALSE; }, 30s);
+        const std::string bytes = ReadFileBytes(path).value_or("");
+        EXPECT_EQ(bytes.rfind(c.starts, 0), 0u) << bytes.substr(0, 40);
+        if (c.typeSteps == 1) {
+            const JsonNode doc = ReadJson(path);
+            EXPECT_TRUE(ItemNamed(doc["applications"]["items"], "name", "Orvane E2E Inventory User"));
+            EXPECT_FALSE(doc["redacted"].boolean);
+        }
+    }
+    EXPECT_EQ(ControlText(main, "Info1"), "") << "the full report leaves the summary rows as they were";
+}
+
 TEST_F(Inventory, RedactedDocumentsNameNeitherTheComputerNorTheUser) {
     const std::string dir = MakeTempDir();
     const std::string json = dir + "\\redacted.json";
