@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::uint8_t repeat = in.Byte();
         const std::string piece = in.Text();
         std::string text;
-        const std::size_t times = repeat < 0xF0 ? 1 : std::size_t{repeat - 0xEF} * 2000;
+        const std::size_t times = repeat < 0xF0 ? 1 : static_cast<std::size_t>(repeat - 0xEF) * 2000;
         while (text.size() + piece.size() <= kLongest && times > 0 && text.size() < piece.size() * times) text += piece;
         texts.push_back(text.empty() ? piece.substr(0, kLongest) : text);
     }

@@ -61,7 +61,7 @@ std::string SectionJson(const JsonNode& document, std::string_view key) {
             case JsonNode::Kind::String: return JsonString(node.string);
             case JsonNode::Kind::Object: {
                 std::string out = "{";
-                for (const auto& [name, value] : node.members) out += JsonString(name) + ":" + write(value) + ",";
+                for (const auto& member : node.members) out += JsonString(member.key) + ":" + write(member.value) + ",";
                 return out + "}";
             }
             case JsonNode::Kind::Array: {
@@ -86,7 +86,7 @@ TEST(Inventory, EverySectionHoldsWhatItsWindowShowsForTheSameMachine) {
                            "cpu",            "memory",    "display",      "drives",   "devices", "applications",
                            "startup",        "sound"};
     ASSERT_EQ(doc.members.size(), std::size(order));
-    for (std::size_t i = 0; i < std::size(order); ++i) EXPECT_EQ(doc.members[i].first, order[i]);
+    for (std::size_t i = 0; i < std::size(order); ++i) EXPECT_EQ(doc.members[i].key, order[i]);
 
     // The same machine read by the windows' own code.
     TestMachine machine;
@@ -256,7 +256,9 @@ TEST(Inventory, NumbersAndTheirTextsAgree) {
     int pairs = 0;
     std::function<void(const JsonNode&, const std::string&)> walk = [&](const JsonNode& node,
                                                                          const std::string& where) {
-        for (const auto& [key, value] : node.members) {
+        for (const auto& member : node.members) {
+            const std::string& key = member.key;
+            const JsonNode& value = member.value;
             walk(value, where + "/" + key);
             if (!key.ends_with("_text") || value.kind != JsonNode::Kind::String) continue;
             const std::string base = key.substr(0, key.size() - 5);

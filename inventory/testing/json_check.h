@@ -7,12 +7,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "inventory/text_encoding.h"
 
 namespace orvane::inventory::testing {
+
+struct JsonMember;
 
 struct JsonNode {
     enum class Kind { Null, Boolean, Number, String, Object, Array };
@@ -20,29 +21,32 @@ struct JsonNode {
     bool boolean = false;
     std::string number;  // as written
     std::string string;  // UTF-8, escapes resolved
-    std::vector<std::pair<std::string, JsonNode>> members;
+    std::vector<JsonMember> members;
     std::vector<JsonNode> items;
 
     // The member of that key, or a null node.
-    const JsonNode& operator[](std::string_view key) const {
-        static const JsonNode kNull;
-        for (const auto& [name, value] : members) {
-            if (name == key) return value;
-        }
-        return kNull;
-    }
-    const JsonNode& operator[](std::size_t index) const {
-        static const JsonNode kNull;
-        return index < items.size() ? items[index] : kNull;
-    }
-    bool Has(std::string_view key) const {
-        for (const auto& member : members) {
-            if (member.first == key) return true;
-        }
-        return false;
-    }
+    const JsonNode& operator[](std::string_view key) const;
+    const JsonNode& operator[](std::size_t index) const;
     bool IsNull() const { return kind == Kind::Null; }
 };
+
+struct JsonMember {
+    std::string key;
+    JsonNode value;
+};
+
+inline const JsonNode& JsonNode::operator[](std::string_view key) const {
+    static const JsonNode kNull;
+    for (const JsonMember& member : members) {
+        if (member.key == key) return member.value;
+    }
+    return kNull;
+}
+
+inline const JsonNode& JsonNode::operator[](std::size_t index) const {
+    static const JsonNode kNull;
+    return index < items.size() ? items[index] : kNull;
+}
 
 class JsonReader {
 public:
@@ -108,7 +112,7 @@ private:
             SkipBlanks();
             JsonNode value;
             if (!Value(value, depth + 1)) return false;
-            node.members.emplace_back(std::move(key), std::move(value));
+            node.members.push_back({std::move(key), std::move(value)});
             SkipBlanks();
             if (Peek() == ',') {
                 ++at_;
