@@ -61,7 +61,9 @@ std::string SectionJson(const JsonNode& document, std::string_view key) {
             case JsonNode::Kind::String: return JsonString(node.string);
             case JsonNode::Kind::Object: {
                 std::string out = "{";
-                for (const auto& member : node.members) out += JsonString(member.key) + ":" + write(member.value) + ",";
+                for (std::size_t i = 0; i < node.keys.size(); ++i) {
+                    out += JsonString(node.keys[i]) + ":" + write(node.values[i]) + ",";
+                }
                 return out + "}";
             }
             case JsonNode::Kind::Array: {
@@ -85,8 +87,8 @@ TEST(Inventory, EverySectionHoldsWhatItsWindowShowsForTheSameMachine) {
     const char* order[] = {"schema_version", "generator", "generated_at", "redacted", "errors",  "summary", "personal",
                            "cpu",            "memory",    "display",      "drives",   "devices", "applications",
                            "startup",        "sound"};
-    ASSERT_EQ(doc.members.size(), std::size(order));
-    for (std::size_t i = 0; i < std::size(order); ++i) EXPECT_EQ(doc.members[i].key, order[i]);
+    ASSERT_EQ(doc.keys.size(), std::size(order));
+    for (std::size_t i = 0; i < std::size(order); ++i) EXPECT_EQ(doc.keys[i], order[i]);
 
     // The same machine read by the windows' own code.
     TestMachine machine;
@@ -256,9 +258,9 @@ TEST(Inventory, NumbersAndTheirTextsAgree) {
     int pairs = 0;
     std::function<void(const JsonNode&, const std::string&)> walk = [&](const JsonNode& node,
                                                                          const std::string& where) {
-        for (const auto& member : node.members) {
-            const std::string& key = member.key;
-            const JsonNode& value = member.value;
+        for (std::size_t m = 0; m < node.keys.size(); ++m) {
+            const std::string& key = node.keys[m];
+            const JsonNode& value = node.values[m];
             walk(value, where + "/" + key);
             if (!key.ends_with("_text") || value.kind != JsonNode::Kind::String) continue;
             const std::string base = key.substr(0, key.size() - 5);

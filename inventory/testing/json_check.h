@@ -13,15 +13,15 @@
 
 namespace orvane::inventory::testing {
 
-struct JsonMember;
-
 struct JsonNode {
     enum class Kind { Null, Boolean, Number, String, Object, Array };
     Kind kind = Kind::Null;
     bool boolean = false;
     std::string number;  // as written
     std::string string;  // UTF-8, escapes resolved
-    std::vector<JsonMember> members;
+    // An object's members in order: keys[i] names values[i].
+    std::vector<std::string> keys;
+    std::vector<JsonNode> values;
     std::vector<JsonNode> items;
 
     // The member of that key, or a null node.
@@ -30,15 +30,10 @@ struct JsonNode {
     bool IsNull() const { return kind == Kind::Null; }
 };
 
-struct JsonMember {
-    std::string key;
-    JsonNode value;
-};
-
 inline const JsonNode& JsonNode::operator[](std::string_view key) const {
     static const JsonNode kNull;
-    for (const JsonMember& member : members) {
-        if (member.key == key) return member.value;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (keys[i] == key) return values[i];
     }
     return kNull;
 }
@@ -112,7 +107,8 @@ private:
             SkipBlanks();
             JsonNode value;
             if (!Value(value, depth + 1)) return false;
-            node.members.push_back({std::move(key), std::move(value)});
+            node.keys.push_back(std::move(key));
+            node.values.push_back(std::move(value));
             SkipBlanks();
             if (Peek() == ',') {
                 ++at_;
