@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/inventory_batch_win.h"
 #include "screens/help/help_window_win.h"
 #include "core/web_addresses.h"
 
@@ -134,7 +135,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         // The parameters as the runtime splits them, the program name not counted.
         std::vector<std::string> parameters;
         for (int i = 1; i < __argc; ++i) parameters.emplace_back(__argv[i]);
-        orvane::Application app(orvane::ParseLaunchOptions(parameters));
+        orvane::LaunchOptions options = orvane::ParseLaunchOptions(parameters);
+        if (options.inventory || options.inventoryMisread) {
+            // Unattended: no window is made at all.
+            code = orvane::RunInventoryBatch(options);
+            orvane::StartupMark("inventory written, the process ends");
+            orvane::WriteStartupTrace();
+            ExitProcess(static_cast<UINT>(code));
+        }
+        orvane::Application app(std::move(options));
         code = app.Run();
         if (app.BatchReportDone()) {
             // Destroying the windows one by one and ending COM would only delay the end.

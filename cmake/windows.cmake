@@ -87,6 +87,7 @@ add_library(orvane_win STATIC
     screens/startup/startup_window_win.cpp
     app/startup_trace_win.cpp
     machine/machine_records_win.cpp
+    app/inventory_batch_win.cpp
 )
 # The system libraries the platform layer calls, for every program built on it.
 target_link_libraries(orvane_win PUBLIC orvane_core iphlpapi netapi32 ws2_32 ole32 oleaut32

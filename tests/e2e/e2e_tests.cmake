@@ -40,8 +40,10 @@ orvane_e2e_fixture(DriveWindow ${ORVANE_E2E_DIR}/drive_fixture.sh "DriveWindow.*
 orvane_e2e_fixture(ListPrinting ${ORVANE_E2E_DIR}/list_print_fixture.sh)
 # the sound window without a sound server (its tests with one run under SoundServer below),
 orvane_e2e_fixture(SoundWindow ${ORVANE_E2E_DIR}/run_driver.sh "SoundWindow.*-SoundWindow.*WithASoundServer")
-# and a 64 KB drive for the reports written onto a full disk.
+# a 64 KB drive for the reports written onto a full disk,
 orvane_e2e_fixture(FileFaults ${ORVANE_E2E_DIR}/full_disk_fixture.sh "FileFaults.*")
+# and the inventory's documents checked against their schema and opened in a headless browser.
+orvane_e2e_fixture(Inventory ${ORVANE_E2E_DIR}/inventory_fixture.sh "Inventory.*")
 foreach(suite IN LISTS ORVANE_E2E_FIXTURE_SUITES)
     if(NOT suite IN_LIST ORVANE_E2E_SUITES)
         message(FATAL_ERROR "End-to-end suite ${suite} has a fixture script but no tests in ${ORVANE_E2E_DIR}")
