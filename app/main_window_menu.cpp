@@ -59,7 +59,8 @@ ui::MenuBar BuildMainMenuBar(const MainMenuActions& actions) {
     MenuItem controlPanel = m.Launch("ControlPanel2", "Control Panel");
     controlPanel.visible = false;
     return {
-        Menu("&File", {m.Item("Save1", "Save", Key(ui::kKeyF2)), m.Item("ExporttoHTML1", "Export to HTML"), separator,
+        Menu("&File", {m.Item("Save1", "Save", Key(ui::kKeyF2)), m.Item("ExporttoHTML1", "Export to HTML"),
+                       m.Item("ExportFullReport1", "Export Full Report..."), separator,
                        m.Item("Print1", "Print", Ctrl('P')), m.Item("QuickPrint1", "Quick Print"), separator,
                        m.Item("Exit1", "Exit", Key(ui::kKeyF12))}),
         Menu("&Edit", {m.Item("CopytoClipboard1", "Copy to Clipboard", Ctrl('C'))}),
