@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/inventory_batch_win.h"
 #include "screens/help/help_window_win.h"
 #include "core/web_addresses.h"
 #include "platform/win32/callback_guard.h"
@@ -144,7 +145,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
             // The parameters as the runtime splits them, the program name not counted.
             std::vector<std::string> parameters;
             for (int i = 1; i < __argc; ++i) parameters.emplace_back(__argv[i]);
-            orvane::Application app(orvane::ParseLaunchOptions(parameters));
+            orvane::LaunchOptions options = orvane::ParseLaunchOptions(parameters);
+            if (options.inventory || options.inventoryMisread) {
+                // Unattended: no window is made at all.
+                const int written = orvane::RunInventoryBatch(options);
+                orvane::StartupMark("inventory written, the process ends");
+                orvane::WriteStartupTrace();
+                ExitProcess(static_cast<UINT>(written));
+            }
+            orvane::Application app(std::move(options));
             const int ended = app.Run();
             if (app.BatchReportDone()) {
                 // Destroying the windows one by one and ending COM would only delay the end.

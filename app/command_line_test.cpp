@@ -42,6 +42,49 @@ TEST(ParseLaunchOptions, BatchModeNeedsExactlyAutoAndAPath) {
     }
 }
 
+TEST(ParseLaunchOptions, InventoryRunsNeedAFormatAPathAndAtMostRedact) {
+    struct Case {
+        std::vector<std::string> parameters;
+        bool inventory;  // an inventory command
+        bool misread;    // an unattended run that ends with the command line's exit status
+        InventoryFormat format;
+        bool redact;
+    };
+    using enum InventoryFormat;
+    const Case cases[] = {
+        {{"/JSON", "C:\\out.json"}, true, false, Json, false},
+        {{"/json", "out.json", "/Redact"}, true, false, Json, true},
+        {{"/HTML", "C:\\My Files\\out.htm"}, true, false, Html, false},
+        {{"/Html", "out.htm", "/REDACT"}, true, false, Html, true},
+        {{"/JSON"}, false, true, Json, false},
+        {{"/JSON", ""}, false, true, Json, false},
+        {{"/HTML", "/REDACT"}, false, true, Json, false},
+        {{"/JSON", "out.json", "/nocom"}, false, true, Json, false},
+        {{"/JSON", "C:\\My", "Files\\out.json"}, false, true, Json, false},  // an unquoted path with a space
+        {{"/JSON", "out.json", "/REDACT", "x"}, false, true, Json, false},
+        {{"/REDACT"}, false, true, Json, false},
+        {{"/REDACT", "/JSON", "out.json"}, false, true, Json, false},
+        // The designed switches keep their rules.
+        {{"/AUTO", "out.txt"}, false, false, Json, false},
+        {{"/AUTO", "/JSON"}, false, false, Json, false},
+        {{"out.json", "/JSON"}, false, false, Json, false},
+        {{"/nocom"}, false, false, Json, false},
+    };
+    for (const Case& c : cases) {
+        const LaunchOptions options = ParseLaunchOptions(c.parameters);
+        const std::string shown = c.parameters.empty() ? "(none)" : c.parameters[0] + " (" +
+                                                                        std::to_string(c.parameters.size()) + ")";
+        EXPECT_EQ(options.inventory.has_value(), c.inventory) << shown;
+        EXPECT_EQ(options.inventoryMisread, c.misread) << shown;
+        if (c.inventory && options.inventory) {
+            EXPECT_EQ(options.inventory->format, c.format) << shown;
+            EXPECT_EQ(options.inventory->path, c.parameters[1]) << shown;
+            EXPECT_EQ(options.inventory->redact, c.redact) << shown;
+        }
+    }
+    EXPECT_EQ(ParseLaunchOptions({"/AUTO", "out.txt"}).batchPath, "out.txt");
+}
+
 TEST(GetWin9xRelease, RefusesWindows95AndWin32sOnly) {
     using namespace orvane::testing;
     struct Case {

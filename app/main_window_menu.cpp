@@ -80,7 +80,8 @@ ui::MenuBar BuildMainMenuBar(const MainMenuActions& actions) {
     const MenuBuilder m(actions);
     const MenuItem separator = MenuItem::Separator();
     return {
-        Menu("&File", {m.Item("Save1", "Save", Key(ui::kKeyF2)), m.Item("ExporttoHTML1", "Export to HTML"), separator,
+        Menu("&File", {m.Item("Save1", "Save", Key(ui::kKeyF2)), m.Item("ExporttoHTML1", "Export to HTML"),
+                       m.Item("ExportFullReport1", "Export Full Report..."), separator,
                        m.Item("Print1", "Print", Ctrl('P')), m.Item("QuickPrint1", "Quick Print"), separator,
                        m.Item("Exit1", "Exit", Key(ui::kKeyF12))}),
         Menu("&Edit", {m.Item("CopytoClipboard1", "Copy to Clipboard", Ctrl('C'))}),

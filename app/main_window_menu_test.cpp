@@ -26,7 +26,8 @@ std::string Describe(const ui::MenuItem& item) {
 }
 
 const std::vector<MenuCase> kMainMenus = {
-    {"&File", true, {"Save1 | Save | F2", "ExporttoHTML1 | Export to HTML | ", "-", "Print1 | Print | Ctrl+P",
+    {"&File", true, {"Save1 | Save | F2", "ExporttoHTML1 | Export to HTML | ",
+                     "ExportFullReport1 | Export Full Report... | ", "-", "Print1 | Print | Ctrl+P",
                      "QuickPrint1 | Quick Print | ", "-", "Exit1 | Exit | F12"}},
     {"&Edit", true, {"CopytoClipboard1 | Copy to Clipboard | Ctrl+C"}},
     {"&View", true, {"Refresh1 | System Info | F5", "PersonalInfo1 | Personal Info | F6",

@@ -10,6 +10,7 @@
 #include "launcher/hardware_actions.h"
 #include "launcher/launcher.h"
 #include "launcher/open_address.h"
+#include "app/inventory_batch_win.h"
 #include "app/main_window_layout.h"
 #include "app/main_window_menu.h"
 #include "app/printed_report.h"
@@ -21,6 +22,7 @@
 #include "core/web_addresses.h"
 #include "core/error.h"
 #include "core/text.h"
+#include "app/inventory_batch.h"
 #include "res/toolbar_pictures.h"
 #include "ui/locale_win.h"
 #include "ui/clipboard_win.h"
@@ -33,6 +35,9 @@ namespace orvane {
 namespace {
 
 constexpr int kMinimumHeight = 450;
+// The full report's file types, numbered from 1 as the dialog numbers them.
+constexpr const char* kFullReportFilter = "HTML|*.htm|JSON|*.json";
+constexpr int kFullReportJsonFilter = 2;
 
 }  // namespace
 
@@ -44,7 +49,8 @@ MainForm::MainForm(Application& app)
                             .position = ui::FormPosition::ScreenCenter}),
       app_(app),
       saveDialog_(kSaveFilter, "TXT", true),
-      htmlDialog_(kHtmlFilter, "htm", true) {}
+      htmlDialog_(kHtmlFilter, "htm", true),
+      fullReportDialog_(kFullReportFilter, "htm", true) {}
 
 ui::Layout MainForm::BuildLayout() {
     return BuildMainWindowLayout(kAuthorSite);
@@ -57,6 +63,7 @@ ui::MenuBar MainForm::BuildMenuBar() {
     const std::map<std::string_view, std::function<void()>> handlers{
         {"Save1", [this] { Save1Click(); }},
         {"ExporttoHTML1", [this] { ExporttoHTML1Click(); }},
+        {"ExportFullReport1", [this] { ExportFullReport1Click(); }},
         {"Print1", [this] { Print1Click(); }},
         {"QuickPrint1", [this] { QuickPrint1Click(); }},
         {"Exit1", [this] { Exit1Click(); }},
@@ -170,6 +177,15 @@ void MainForm::ExporttoHTML1Click() {
     if (!path) return;
     ExportSummaryHtml(app_.System(), *path, ReadSummaryRows(*this), app_.Personal().ComputerName(),
                       ui::LocaleShortDate() + " " + ui::LocaleLongTime());
+}
+
+void MainForm::ExportFullReport1Click() {
+    const std::optional<std::string> path = fullReportDialog_.Show(Handle());
+    if (!path) return;
+    ui::BusyCursor busy;
+    const InventoryFormat format =
+        fullReportDialog_.FilterIndex() == kFullReportJsonFilter ? InventoryFormat::Json : InventoryFormat::Html;
+    inventory::WriteInventory(app_.System(), *path, format, false, CurrentTimeRfc3339());
 }
 
 void MainForm::CopytoClipboard1Click() {

@@ -26,6 +26,8 @@ public:
     // File > Save (F2), File > Export to HTML, Edit > Copy to Clipboard (Ctrl+C).
     void Save1Click();
     void ExporttoHTML1Click();
+    // File > Export Full Report: the whole inventory, as HTML or JSON by the chosen file type.
+    void ExportFullReport1Click();
     void CopytoClipboard1Click();
     // File > Print (Ctrl+P): refresh, fill the report layout, preview it. File > Quick Print.
     void Print1Click();
@@ -72,6 +74,7 @@ private:
     int wheelRemainder_ = 0;
     ui::FileDialog saveDialog_;
     ui::FileDialog htmlDialog_;
+    ui::FileDialog fullReportDialog_;
     // The status bar's own usage history, kept for the whole run.
     CPUUsageSampler usage_;
 };

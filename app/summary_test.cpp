@@ -17,6 +17,12 @@ namespace {
 
 using testing::TestMachine;
 
+LaunchOptions WithNoCom(bool noCom) {
+    LaunchOptions options;
+    options.noCom = noCom;
+    return options;
+}
+
 // A view that remembers every write, in order, and starts with a text in every row.
 class RecordingView : public SummaryView {
 public:
@@ -57,7 +63,7 @@ TEST(RunSummaryRefresh, WritesRowsInOrderWithFallbacksOnlyForEmptyResults) {
     for (bool noCom : {false, true}) {
         g_calls.clear();
         RecordingView view(4);
-        RunSummaryRefresh(machine, view, LaunchOptions{std::nullopt, noCom}, rows, {});
+        RunSummaryRefresh(machine, view, WithNoCom(noCom), rows, {});
         EXPECT_EQ(view.values[1], "answer");
         EXPECT_EQ(view.values[2], "fallback");
         EXPECT_EQ(view.values[3], noCom ? "" : "COM1 | ");
@@ -168,7 +174,7 @@ TEST(RunSummaryRefresh, HardwareRowsFallBackToTheRegistryAndToNotDetected) {
         machine.SetText("HARDWARE\\DEVICEMAP\\PARALLEL PORTS", "\\Device\\Parallel0", "\\DosDevices\\LPT1");
         machine.devices["COM1"].heldElsewhere = true;  // listed by the registry only
         RecordingView view(kSummaryRowCount);
-        RunSummaryRefresh(machine, view, LaunchOptions{std::nullopt, noCom});
+        RunSummaryRefresh(machine, view, WithNoCom(noCom));
         EXPECT_EQ(view.values[4], "x86 Family 5 Model 2 Stepping 12");
         EXPECT_EQ(view.values[6], "Not detected");
         EXPECT_EQ(view.values[13], noCom ? "" : "COM1 | ");

@@ -12,7 +12,7 @@ set(ORVANE_FUZZ_FLAGS -O1 -g -fno-omit-frame-pointer -fno-sanitize-recover=all)
 target_compile_options(orvane_core PUBLIC -fsanitize=fuzzer-no-link,${ORVANE_FUZZ_SANITIZERS} ${ORVANE_FUZZ_FLAGS})
 
 # The in-memory machine stands in for the system the probes ask.
-add_library(orvane_fuzz_machine STATIC platform/testing/test_machine.cpp)
+add_library(orvane_fuzz_machine STATIC platform/testing/test_machine.cpp platform/testing/sample_machine.cpp)
 target_link_libraries(orvane_fuzz_machine PUBLIC orvane_core)
 
 set(ORVANE_FUZZ_SECONDS 2 CACHE STRING "How long ctest runs each fuzz target")

@@ -28,10 +28,11 @@ file(GLOB ORVANE_UNIT_TESTS CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/machine/*_test.cpp)
 # Tables that only the tests walk (every registry read the program makes, every window's layout) are
 # built into the test program, not into the product's library.
-add_executable(orvane_unit ${ORVANE_UNIT_TESTS} platform/testing/test_machine.cpp
+add_executable(orvane_unit ${ORVANE_UNIT_TESTS} platform/testing/test_machine.cpp platform/testing/sample_machine.cpp
                probes/registry_catalog.cpp app/window_layouts.cpp)
 target_compile_options(orvane_unit PRIVATE ${ORVANE_WARNINGS})
-target_compile_definitions(orvane_unit PRIVATE ORVANE_SHARED_DIR="${CMAKE_SOURCE_DIR}/../shared")
+target_compile_definitions(orvane_unit PRIVATE ORVANE_SHARED_DIR="${CMAKE_SOURCE_DIR}/../shared"
+                           ORVANE_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 target_link_libraries(orvane_unit PRIVATE orvane_core GTest::gtest_main)
 include(GoogleTest)
 gtest_discover_tests(orvane_unit DISCOVERY_TIMEOUT 60)

@@ -90,6 +90,7 @@ add_library(orvane_win STATIC
     screens/machine/machine_window_win.cpp
     app/startup_trace_win.cpp
     machine/machine_records_win.cpp
+    app/inventory_batch_win.cpp
 )
 # The system libraries the platform layer calls, for every program built on it. Those that are no known
 # DLLs of the system are delay-loaded (platform/win32/system_dlls.cpp loads them from the system folder):

@@ -83,6 +83,7 @@ double CPUClockRecord::Measure(System& sys) {
     const double megahertz = MeasureCPUSpeed(sys);
     // The counter's 32-bit difference over half a second stays below 8590 MHz, well inside int.
     wholeMHz_ = static_cast<int>(megahertz);
+    lastMHz_ = megahertz;
     return megahertz;
 }
 

@@ -33,9 +33,12 @@ public:
     double Measure(System& sys);
     // The whole MHz of the most recent measurement (its fraction dropped); 0 when none was made.
     int WholeMHz() const { return wholeMHz_; }
+    // The most recent measurement in MHz; nullopt when none was made.
+    std::optional<double> LastMHz() const { return lastMHz_; }
 
 private:
     int wholeMHz_ = 0;
+    std::optional<double> lastMHz_;
 };
 
 // The "CPU Speed" row (GetCPUSpeed), measured through the record.

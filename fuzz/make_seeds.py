@@ -238,6 +238,19 @@ def firmware():
     write("firmware", "windows98_rom", w98)
 
 
+def inventory():
+    # The flag byte (redact), then per planted text a repeat byte and a sized piece, then the computer and
+    # user names.
+    places = 6
+    plain = b"\x00" + b"".join(b"\x00" + text("Contoso <b>\"Tools\"</b> & 'Co'") for _ in range(places))
+    write("inventory", "markup", plain + text("PLANTEDPC") + text("planteduser"))
+    hostile = bytes(range(1, 32)) + bytes(range(0x7F, 0x100)) + b'"\\<>&'
+    big = b"\x00" + b"".join(b"\xff" + text(hostile[:200]) for _ in range(places))
+    write("inventory", "hostile_300k", big + text("PC\x80") + text("\x93user\x94"))
+    redacted = b"\x01" + b"".join(b"\x00" + text("C:\\Users\\planteduser\\PLANTEDPC.exe") for _ in range(places))
+    write("inventory", "redacted", redacted + text("PLANTEDPC") + text("planteduser"))
+
+
 def smbios_structure(type_, handle, fields, strings=()):
     """One structure: header, formatted fields (bytes after the header), string set."""
     head = bytes([type_, 4 + len(fields)]) + u16(handle) + fields
@@ -389,5 +402,5 @@ def machine_replies():
 
 
 for make in (drive_window, firmware, cpu_id, cpu_features, hdd_serial, storage, network, wide_text, wmi, registry_reader,
-             display_registry, uninstall_split, smbios, edid, machine_replies):
+             display_registry, uninstall_split, smbios, edid, machine_replies, inventory):
     make()

@@ -16,6 +16,9 @@ public:
     // WideCharToMultiByte into the ANSI code page (characters it lacks become its default character);
     // nullopt when the call fails.
     virtual std::optional<std::string> WideToAnsi(std::u16string_view text) = 0;
+    // MultiByteToWideChar from the ANSI code page (bytes it cannot map become its default character);
+    // nullopt when the call fails.
+    virtual std::optional<std::u16string> AnsiToWide(std::string_view text) = 0;
 };
 
 }  // namespace orvane::platform

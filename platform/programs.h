@@ -14,6 +14,7 @@ namespace orvane::platform {
 // CSIDL numbers of the shell folders asked for.
 inline constexpr int kCsidlStartup = 0x0007;
 inline constexpr int kCsidlCommonStartup = 0x0018;
+inline constexpr int kCsidlProfile = 0x0028;  // the user's profile folder
 
 // File attributes, numbered as the operating system numbers them.
 inline constexpr std::uint32_t kFileAttributeDirectory = 0x10;

@@ -58,4 +58,12 @@ std::string AdministratorLine(bool administrator) {
     return administrator ? "You have Administrator Privileges" : "You Do NOT have Administrator Privileges";
 }
 
+std::string ReadAdministratorLine(System& sys) {
+    try {
+        return AdministratorLine(IsAdministrator(sys));
+    } catch (...) {
+        return std::string();
+    }
+}
+
 }  // namespace orvane

@@ -22,6 +22,8 @@ platform::SidBytes AdministratorsSid();
 
 // The personal window's administrator line.
 std::string AdministratorLine(bool administrator);
+// The line its Refresh shows: the empty text when the test fails with an error.
+std::string ReadAdministratorLine(System& sys);
 
 // TOKEN_GROUPS attributes: SE_GROUP_ENABLED, SE_GROUP_USE_FOR_DENY_ONLY.
 inline constexpr std::uint32_t kGroupEnabled = 0x4;

@@ -35,6 +35,10 @@ have import || need+=(imagemagick)
 [ -f /usr/share/i18n/locales/ja_JP ] || need+=(locales)
 # The sound row with a sound server: PulseAudio's null sink is enough for Wine to offer wave output.
 have pulseaudio || need+=(pulseaudio)
+# The inventory documents are checked against their JSON Schema by Debian's validator, under Debian's python3.
+{ [ -x /usr/bin/python3 ] && /usr/bin/python3 -c 'import jsonschema' 2>/dev/null; } || need+=(python3-jsonschema)
+# The inventory's HTML page is opened in a real browser engine, headless, and looked at.
+have chromium || need+=(chromium)
 # The fuzz targets: clang with its libFuzzer runtime, which the clang package only recommends.
 have clang++ || need+=(clang)
 compgen -G "/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a" >/dev/null || need+=(libclang-rt-dev)

@@ -818,6 +818,23 @@ std::optional<std::string> TestMachine::WideToAnsi(std::u16string_view text) {
     return ansi;
 }
 
+std::optional<std::u16string> TestMachine::AnsiToWide(std::string_view text) {
+    if (failAnsiToWide) return std::nullopt;
+    // Windows-1252's row 0x80 to 0x9F.
+    static constexpr char16_t kRow80[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    };
+    std::u16string wide;
+    wide.reserve(text.size());
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        wide += byte >= 0x80 && byte < 0xA0 ? kRow80[byte - 0x80] : static_cast<char16_t>(byte);
+    }
+    return wide;
+}
+
 std::string TestMachine::LogicalDriveStrings(std::uint32_t bufferBytes) {
     // The call needs room for the list and its closing NUL.
     if (logicalDriveStrings.size() + 1 > bufferBytes) return std::string();

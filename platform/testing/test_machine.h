@@ -206,6 +206,10 @@ public:
     // The ANSI conversion works as code page 1252 for the characters tests use: U+0000 to U+00FF keep
     // their value, the euro sign becomes 0x80, any other character the default '?'.
     bool failWideToAnsi = false;
+    // The other way the machine is code page 1252: 0x80 to 0x9F as Windows-1252 maps them (the five
+    // bytes it leaves unassigned keep their value, as MultiByteToWideChar gives them), every other byte
+    // its own value.
+    bool failAnsiToWide = false;
     std::vector<std::u16string> wideToAnsiCalls;
     std::string logicalDriveStrings;  // as GetLogicalDriveStringsA writes it: "A:\\" NUL "C:\\" ...
     std::vector<std::string> quietDiskQueries;  // roots of the readiness queries, in order
@@ -368,6 +372,7 @@ public:
     int ScreenDeviceCaps(int index) override;
     std::optional<std::string> ThousandSeparator() override { return thousandSeparator; }
     std::optional<std::string> WideToAnsi(std::u16string_view text) override;
+    std::optional<std::u16string> AnsiToWide(std::string_view text) override;
     std::string LogicalDriveStrings(std::uint32_t bufferBytes) override;
     std::optional<platform::DiskClusters> DiskFreeSpaceQuietly(std::string_view rootPath) override;
     platform::DriveAnswer<platform::DiskClusters> DiskFreeSpaceWithin(std::string_view rootPath) override;

@@ -40,4 +40,18 @@ std::optional<std::string> Win32System::WideToAnsi(std::u16string_view text) {
     return ansi;
 }
 
+std::optional<std::u16string> Win32System::AnsiToWide(std::string_view text) {
+    if (text.empty()) return std::u16string();
+    if (text.size() > INT_MAX) return std::nullopt;
+    const int ansiLength = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), ansiLength, nullptr, 0);
+    if (length <= 0) return std::nullopt;
+    std::u16string wide(static_cast<std::size_t>(length), u'\0');
+    if (MultiByteToWideChar(CP_ACP, 0, text.data(), ansiLength, reinterpret_cast<wchar_t*>(wide.data()), length) !=
+        length) {
+        return std::nullopt;
+    }
+    return wide;
+}
+
 }  // namespace orvane::win32

@@ -97,6 +97,7 @@ public:
     int ScreenDeviceCaps(int index) override;
     std::optional<std::string> ThousandSeparator() override;
     std::optional<std::string> WideToAnsi(std::u16string_view text) override;
+    std::optional<std::u16string> AnsiToWide(std::string_view text) override;
     std::string LogicalDriveStrings(std::uint32_t bufferBytes) override;
     std::optional<platform::DiskClusters> DiskFreeSpaceQuietly(std::string_view rootPath) override;
     platform::DriveAnswer<platform::DiskClusters> DiskFreeSpaceWithin(std::string_view rootPath) override;

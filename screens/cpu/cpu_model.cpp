@@ -34,6 +34,11 @@ CPUWindowInfo ReadCPUWindowInfo(System& sys, int clockMHz) {
     info.transistors = TransistorText(name.transistors);
     info.cpuId = CPUIdText(signature);
     info.features = CPUFeatureCheckList(features, fdivBug);
+    info.cacheListed = CacheLeafListsCaches(cacheLeaf);
+    info.processors = processors;
+    info.signature = signature;
+    info.busSpeedMHz = name.busSpeed;
+    info.transistorCount = name.transistors;
     return info;
 }
 

@@ -23,6 +23,12 @@ struct CPUWindowInfo {
     std::string cpuId;                     // "CPU-ID" (Info7), "0683"
     std::vector<CheckListEntry> features;  // the 25 check-list entries, "FDIV Bug" last
     TCPUCache cache;                       // not shown; the level-2 size is what the name table reads
+    // The numbers behind the texts, for whoever reads them rather than the window.
+    bool cacheListed = false;  // leaf 2 describes the caches (its sizes of 0 are then real)
+    unsigned processors = 0;
+    CPUSignature signature;
+    int busSpeedMHz = 0;  // 0 where the name table gives none
+    int transistorCount = 0;
 };
 
 // Reads the processor in the order the window's refresh does: signature (leaf 1), vendor (leaf 0),

@@ -268,6 +268,7 @@ void DisplayWindowModel::Refresh(platform::System& system) {
     if (shown(chipTypes_)) Row(3) = *chipTypes_[static_cast<std::size_t>(selected_)];
     if (shown(dacTypes_)) Row(4) = *dacTypes_[static_cast<std::size_t>(selected_)];
     if (shown(memorySizes_)) Row(5) = *memorySizes_[static_cast<std::size_t>(selected_)] + " bytes";
+    metrics_ = metrics;
     Row(7) = TechnologyName(metrics.technology);
     Row(8) = Format("%d x %d - %d bit", metrics.horizontal, metrics.vertical, metrics.bitsPerPixel);
     Row(9) = Format("%d dpi", metrics.fontResolution);

@@ -77,6 +77,10 @@ inline constexpr RowSpec kDisplayRows[] = {
 
 class DisplayWindowModel {
 public:
+    // The detail lists match adapters by position; an adapter read from its own class key may leave a gap
+    // where it has no such value.
+    using DetailList = std::vector<std::optional<std::string>>;
+
     // Refresh1Click: gathers everything again and shows it. A registry type error ("Invalid data type
     // for '%s'", a RegistryError) ends the refresh where it is: nothing new is shown, and the lists keep
     // what was gathered so far, which a later adapter change uses.
@@ -93,13 +97,20 @@ public:
     // One value control's text by its name (any case); empty for a name that is not a row.
     std::string Text(std::string_view control) const;
 
+    // What the last refresh gathered, for readers other than the window: the lists by adapter position
+    // (they match adapters by position only; the memory sizes are decimal byte counts), the accelerators'
+    // names and the screen's metrics.
+    const DetailList& ChipTypes() const { return chipTypes_; }
+    const DetailList& DacTypes() const { return dacTypes_; }
+    const DetailList& MemorySizes() const { return memorySizes_; }
+    const std::vector<std::string>& Accelerators() const { return accelerators_; }
+    const ScreenMetrics& Metrics() const { return metrics_; }
+
 private:
     static constexpr std::size_t kRowCount = 11;  // Info2 to Info12
     std::string& Row(int info) { return rows_[static_cast<std::size_t>(info - 2)]; }
 
-    // FAdapters, FChipTypes, FDacTypes, FMemorySizes, FAccelerators. The detail lists match adapters by
-    // position; an adapter read from its own class key may leave a gap where it has no such value.
-    using DetailList = std::vector<std::optional<std::string>>;
+    // FAdapters, FChipTypes, FDacTypes, FMemorySizes, FAccelerators.
     std::vector<std::string> adapters_;
     DetailList chipTypes_;
     DetailList dacTypes_;
@@ -109,6 +120,7 @@ private:
     // Set where the system keeps no video BIOS values (UEFI machines): the BIOS row then shows the
     // selected adapter's BIOS text.
     bool biosFromAdapter_ = false;
+    ScreenMetrics metrics_;
 
     std::vector<std::string> items_;
     int selected_ = -1;

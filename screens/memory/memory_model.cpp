@@ -30,8 +30,10 @@ MemoryWindowTexts ReadMemoryWindow(platform::System& sys) {
                                         status->availablePageFile, status->totalVirtual,      status->availableVirtual};
         for (std::size_t i = 0; i < std::size(counts); ++i) texts.values[i] = SizeText(counts[i], thousandsSeparator);
         texts.load = static_cast<int>(status->load);
+        texts.status = status;
     }
     const platform::MemoryLayout layout = sys.SystemMemoryLayout();
+    texts.layout = layout;
     texts.values[6] = ByteText(layout.allocationGranularity, thousandsSeparator);
     texts.values[7] = AddressRangeText(layout.minimumApplicationAddress, layout.maximumApplicationAddress);
     texts.values[8] = ByteText(layout.pageSize, thousandsSeparator);

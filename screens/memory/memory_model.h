@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,9 @@ struct MemoryWindowTexts {
     // Info1 to Info9, in that order.
     std::array<std::string, kMemoryValueCount> values;
     int load = 0;  // the gauge, in percent
+    // The counts the texts were made from: nullopt when the status call failed.
+    std::optional<platform::MemoryStatus> status;
+    platform::MemoryLayout layout;
 };
 
 // One reading of the memory status and the memory layout, with the user's digit separator. Should the

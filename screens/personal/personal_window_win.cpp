@@ -29,11 +29,7 @@ ui::Layout PersonalForm::BuildLayout() {
 }
 
 void PersonalForm::Refresh1Click() {
-    try {
-        SetTextNow(kAdministratorValueName, AdministratorLine(IsAdministrator(sys_)));
-    } catch (...) {
-        SetTextNow(kAdministratorValueName, std::string());
-    }
+    SetTextNow(kAdministratorValueName, ReadAdministratorLine(sys_));
 }
 
 std::string PersonalForm::ComputerName() const {

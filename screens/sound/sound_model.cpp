@@ -11,9 +11,11 @@ namespace orvane {
 SoundLines ReadSoundLines(platform::System& sys) {
     SoundLines lines;
     lines.soundCard = HasSoundCard(sys) ? GetSoundCardName(sys) : std::string("Not detected");
-    lines.mixers = Format("%d", static_cast<int>(sys.MixerDeviceCount()));
+    lines.mixerCount = sys.MixerDeviceCount();
+    lines.mixers = Format("%d", static_cast<int>(lines.mixerCount));
     // A multimedia driver version word: the major number in bits 8 to 15, the minor in bits 0 to 7.
     const std::uint32_t version = sys.WaveOutDriverVersion(0);
+    lines.driverVersion = version;
     lines.version =
         Format("Version : %d.%d", static_cast<int>((version >> 8) & 0xFF), static_cast<int>(version & 0xFF));
     return lines;

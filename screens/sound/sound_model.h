@@ -14,6 +14,9 @@ struct SoundLines {
     std::string soundCard;  // Info6: the first sound card, or "Not detected"
     std::string mixers;     // Info5: the number of mixer devices
     std::string version;    // info4: "Version : major.minor" of wave-output device 0's driver
+    // The numbers behind the last two.
+    std::uint32_t mixerCount = 0;
+    std::uint32_t driverVersion = 0;  // the major number in bits 8 to 15, the minor in bits 0 to 7
 };
 SoundLines ReadSoundLines(platform::System& sys);
 

@@ -48,8 +48,9 @@ std::vector<UninstallPlace> UninstallPlaces(bool windows64) {
     return {{platform::Hive::LocalMachine, false}, {platform::Hive::CurrentUser, false}};
 }
 
-ListRefresh ReadUninstallList(platform::Registry& registry, bool windows64) {
+ListRefresh ReadUninstallList(platform::Registry& registry, bool windows64, std::vector<UninstallPlace>* rowPlaces) {
     ListRefresh list;
+    if (rowPlaces) rowPlaces->clear();
     try {
         for (const UninstallPlace& place : UninstallPlaces(windows64)) {
             auto open = [&](const std::string& path) {
@@ -64,6 +65,7 @@ ListRefresh ReadUninstallList(platform::Registry& registry, bool windows64) {
                 std::string name = entry.ReadText(kUninstallValues[0]);
                 if (name.empty()) continue;
                 list.rows.push_back({std::move(name)});
+                if (rowPlaces) rowPlaces->push_back(place);
                 for (std::size_t cell = 1; cell < std::size(kUninstallValues); ++cell) {
                     list.rows.back().push_back(entry.ReadText(kUninstallValues[cell]));
                 }

@@ -40,8 +40,9 @@ std::vector<UninstallPlace> UninstallPlaces(bool windows64);
 // One row per entry with a non-empty "DisplayName", place by place in the order above and entry by
 // entry in the order enumerated; every row carries the eight sub-items (empty where a value is missing).
 // A value of a non-text type ends the walk with the error; the row being read keeps the cells read
-// before it.
-ListRefresh ReadUninstallList(platform::Registry& registry, bool windows64);
+// before it. With rowPlaces, where each row was found, one entry per row.
+ListRefresh ReadUninstallList(platform::Registry& registry, bool windows64,
+                              std::vector<UninstallPlace>* rowPlaces = nullptr);
 
 // A command line as the program it names and the parameters that follow.
 struct CommandLine {

@@ -39,6 +39,8 @@ orvane_command(probe_timings PRINTS "^21 +Manufacturer +[0-9.]+" "^total +[0-9.]
                COMMAND ${root}/bench/probe_timings.sh 1)
 orvane_command(startup_cost PRINTS "^ratio: " "^load average"
                COMMAND ${root}/bench/startup_cost.sh 1)
+orvane_command(inventory_cost PRINTS "^/JSON \\(every section\\): median [0-9]+ ms over 1 runs" "^document sizes: "
+               COMMAND ${root}/bench/inventory_cost.sh 1)
 # The situations that stage quickly; the silent resolver takes its full timeouts, and the WMI rows run in
 # the other benchmarks.
 orvane_command(probe_bounds PRINTS "^GetCOMPorts \\(256 ports\\) +[0-9.]+ ms" "^bounded readiness query +[0-9.]+ ms"

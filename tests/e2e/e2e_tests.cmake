@@ -44,8 +44,10 @@ orvane_e2e_fixture(SoundWindow ${ORVANE_E2E_DIR}/run_driver.sh "SoundWindow.*-So
 orvane_e2e_fixture(MachineWindow ${ORVANE_E2E_DIR}/machine_fixture.sh)
 # a 64 KB drive for the reports written onto a full disk,
 orvane_e2e_fixture(FileFaults ${ORVANE_E2E_DIR}/full_disk_fixture.sh "FileFaults.*")
-# and a double-byte ANSI code page for the registry's long names.
+# a double-byte ANSI code page for the registry's long names,
 orvane_e2e_fixture(LongNames ${ORVANE_E2E_DIR}/dbcs_fixture.sh "LongNames.*")
+# and the inventory's documents checked against their schema and opened in a headless browser.
+orvane_e2e_fixture(Inventory ${ORVANE_E2E_DIR}/inventory_fixture.sh "Inventory.*")
 foreach(suite IN LISTS ORVANE_E2E_FIXTURE_SUITES)
     if(NOT suite IN_LIST ORVANE_E2E_SUITES)
         message(FATAL_ERROR "End-to-end suite ${suite} has a fixture script but no tests in ${ORVANE_E2E_DIR}")

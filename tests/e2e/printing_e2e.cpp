@@ -38,8 +38,8 @@ TEST(Printing, QuickPrintPrintsThePictureAndLeavesTheWindowRestored) {
     ASSERT_TRUE(main);
     EXPECT_TRUE(IsZoomed(main));
     PressAltKey(main, 'F');
-    // File: Save, Export to HTML, Print, Quick Print.
-    for (int i = 0; i < 3; ++i) PressKey(GetForegroundWindow(), VK_DOWN);
+    // File: Save, Export to HTML, Export Full Report..., Print, Quick Print.
+    for (int i = 0; i < 4; ++i) PressKey(GetForegroundWindow(), VK_DOWN);
     PressKey(GetForegroundWindow(), VK_RETURN);
     EXPECT_TRUE(WaitUntil([&] { return PdfCount() == before + 1; }, 60s)) << "a PDF in " << PdfFolder();
     EXPECT_TRUE(WaitUntil([&] { return !IsZoomed(main); }, 5s)) << "Quick Print leaves the window restored";
