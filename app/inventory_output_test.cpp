@@ -2,12 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "app/command_line.h"
 #include "core/text.h"
 #include "inventory/inventory.h"
 #include "app/inventory_batch.h"
 #include "inventory/inventory_html.h"
+#include "inventory/inventory_value.h"
 #include "inventory/inventory_json.h"
 #include "inventory/redaction.h"
 #include "inventory/testing/html_check.h"
@@ -73,6 +75,21 @@ std::string HostileText() {
     for (int c = 0x7F; c <= 0xFF; ++c) text += static_cast<char>(c);
     while (text.size() < 300 * 1024) text += "\x93<script>alert(1)</script>\x94 ";
     return text;
+}
+
+TEST(InventoryWriters, ANumberIsWrittenInItsShortestFormThatReadsBackWhole) {
+    struct RealCase {
+        double number;
+        const char* text;
+    };
+    const RealCase cases[] = {{0.1, "0.1"},        {2400.5, "2400.5"}, {-0.25, "-0.25"}, {0.0, "0"},
+                              {1.0 / 3, nullptr}, {1e21, "1e+21"},   {5e-324, nullptr}};
+    for (const RealCase& c : cases) {
+        const std::string text = RealText(c.number);
+        if (c.text) EXPECT_EQ(text, c.text);
+        EXPECT_EQ(std::strtod(text.c_str(), nullptr), c.number) << text;
+        EXPECT_EQ(text.find(','), std::string::npos) << text;
+    }
 }
 
 TEST(InventoryWriters, AHostileRegistryTextGivesValidJsonAndEscapedHtml) {

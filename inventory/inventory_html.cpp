@@ -1,8 +1,8 @@
 #include "inventory/inventory_html.h"
 
-#include <charconv>
 #include <cmath>
 
+#include "inventory/inventory_value.h"
 #include "inventory/text_encoding.h"
 
 namespace orvane::inventory {
@@ -59,9 +59,7 @@ public:
             case Value::Kind::Unsigned: return std::to_string(value.AsUnsigned());
             case Value::Kind::Real: {
                 if (!std::isfinite(value.AsReal())) return "";
-                char digits[64];
-                const auto result = std::to_chars(digits, digits + sizeof digits, value.AsReal());
-                return std::string(digits, result.ptr);
+                return RealText(value.AsReal());
             }
             case Value::Kind::Text: return Text(value.AsText());
             case Value::Kind::List: {

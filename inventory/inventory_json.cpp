@@ -1,9 +1,9 @@
 #include "inventory/inventory_json.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "core/text.h"
+#include "inventory/inventory_value.h"
 #include "inventory/text_encoding.h"
 
 namespace orvane::inventory {
@@ -76,9 +76,7 @@ private:
             out_ += "null";
             return;
         }
-        char digits[64];
-        const auto result = std::to_chars(digits, digits + sizeof digits, number);
-        out_.append(digits, result.ptr);
+        out_ += RealText(number);
     }
 
     platform::Locale& locale_;

@@ -1,5 +1,8 @@
 #include "inventory/inventory_value.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace orvane::inventory {
 
 Value Value::Boolean(bool value) {
@@ -78,6 +81,17 @@ Value* Value::Find(std::string_view key) {
 Value& Value::Append(Value value) {
     items_.push_back(std::move(value));
     return items_.back();
+}
+
+std::string RealText(double number) {
+    // The printf family, not std::to_chars: the library's shortest-form tables would add a third of a
+    // megabyte to the exe. Fifteen digits are exact for most figures; 17 always read back whole.
+    char digits[40];
+    for (int precision = 15; precision <= 17; ++precision) {
+        std::snprintf(digits, sizeof digits, "%.*g", precision, number);
+        if (std::strtod(digits, nullptr) == number) break;
+    }
+    return digits;
 }
 
 }  // namespace orvane::inventory

@@ -79,4 +79,8 @@ void VisitValues(Value& value, Visit&& visit) {
     for (Value& item : value.Items()) VisitValues(item, visit);
 }
 
+// A finite number as the shortest decimal text that reads back as the same double ("0.1", "2400.5"), in the
+// form JSON and a page both take.
+std::string RealText(double number);
+
 }  // namespace orvane::inventory

@@ -39,6 +39,10 @@ orvane_command(probe_timings PRINTS "^21 +Manufacturer +[0-9.]+" "^total +[0-9.]
                COMMAND ${root}/bench/probe_timings.sh 1)
 orvane_command(startup_cost PRINTS "^ratio: " "^load average"
                COMMAND ${root}/bench/startup_cost.sh 1)
+# The soak on three rounds: that it runs to its end and samples; its verdict (exit 1 when a figure grew) is the
+# benchmark's finding, not the command's failure.
+orvane_command(soak PRINTS "^end: growth since round 1 " "^the program ended with code 0"
+               COMMAND sh -c "'${root}/bench/soak.sh' 3 1; [ $? -le 1 ]")
 orvane_command(inventory_cost PRINTS "^/JSON \\(every section\\): median [0-9]+ ms over 1 runs" "^document sizes: "
                COMMAND ${root}/bench/inventory_cost.sh 1)
 # The situations that stage quickly; the silent resolver takes its full timeouts, and the WMI rows run in
