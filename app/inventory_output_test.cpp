@@ -306,13 +306,14 @@ TEST(InventoryBatch, ExitStatuses) {
 TEST(InventoryBatch, TheFormatFollowsTheSwitch) {
     TestMachine machine;
     FillSampleMachine(machine);
-    ASSERT_EQ(RunInventoryCommand(machine, ParseLaunchOptions({"/json", "a.json"}), kWhen).exitStatus, 0);
-    ASSERT_EQ(RunInventoryCommand(machine, ParseLaunchOptions({"/HTML", "a.htm", "/REDACT"}), kWhen).exitStatus, 0);
-    JsonReader reader(machine.files["a.json"]);
+    ASSERT_EQ(RunInventoryCommand(machine, ParseLaunchOptions({"/json", "C:\\out\\a.json"}), kWhen).exitStatus, 0);
+    ASSERT_EQ(
+        RunInventoryCommand(machine, ParseLaunchOptions({"/HTML", "C:\\out\\a.htm", "/REDACT"}), kWhen).exitStatus, 0);
+    JsonReader reader(machine.files["C:\\out\\a.json"]);
     EXPECT_TRUE(reader.Read().has_value()) << reader.Error();
-    EXPECT_EQ(machine.files["a.htm"].substr(0, 15), "<!DOCTYPE html>");
-    EXPECT_NE(machine.files["a.htm"].find("<b>Redacted:</b>"), std::string::npos);
-    EXPECT_EQ(machine.files["a.json"].find("[redacted]"), std::string::npos);
+    EXPECT_EQ(machine.files["C:\\out\\a.htm"].substr(0, 15), "<!DOCTYPE html>");
+    EXPECT_NE(machine.files["C:\\out\\a.htm"].find("<b>Redacted:</b>"), std::string::npos);
+    EXPECT_EQ(machine.files["C:\\out\\a.json"].find("[redacted]"), std::string::npos);
 }
 
 }  // namespace
