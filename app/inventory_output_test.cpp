@@ -88,7 +88,9 @@ TEST(InventoryWriters, ANumberIsWrittenInItsShortestFormThatReadsBackWhole) {
                               {1.0 / 3, nullptr}, {1e21, "1e+21"},   {5e-324, nullptr}};
     for (const RealCase& c : cases) {
         const std::string text = RealText(c.number);
-        if (c.text) EXPECT_EQ(text, c.text);
+        if (c.text) {
+            EXPECT_EQ(text, c.text);
+        }
         EXPECT_EQ(std::strtod(text.c_str(), nullptr), c.number) << text;
         EXPECT_EQ(text.find(','), std::string::npos) << text;
     }
