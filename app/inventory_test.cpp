@@ -16,12 +16,10 @@
 #include "screens/memory/memory_model.h"
 #include "inventory/inventory_json.h"
 #include "inventory/testing/json_check.h"
-#include "inventory/testing/machine_info_sample.h"
 #include "inventory/text_encoding.h"
 #include "platform/testing/sample_machine.h"
 #include "screens/display/display_model.h"
 #include "screens/drive/drive_model.h"
-#include "screens/machine/machine_model.h"
 #include "screens/startup/startup_model.h"
 #include "screens/uninstall/uninstall_model.h"
 
@@ -82,14 +80,14 @@ std::string SectionJson(const JsonNode& document, std::string_view key) {
 
 TEST(Inventory, EverySectionHoldsWhatItsWindowShowsForTheSameMachine) {
     const JsonNode doc = SampleDocument();
-    EXPECT_EQ(doc["schema_version"].string, "1.1");
+    EXPECT_EQ(doc["schema_version"].string, "1.0");
     EXPECT_EQ(doc["generator"]["name"].string, "Orvane");
     EXPECT_EQ(doc["generated_at"].string, kWhen);
     EXPECT_FALSE(doc["redacted"].boolean);
     EXPECT_TRUE(doc["errors"].items.empty()) << SectionJson(doc, "errors");
     const char* order[] = {"schema_version", "generator", "generated_at", "redacted", "errors",  "summary", "personal",
                            "cpu",            "memory",    "display",      "drives",   "devices", "applications",
-                           "startup",        "sound",     "machine"};
+                           "startup",        "sound"};
     ASSERT_EQ(doc.keys.size(), std::size(order));
     for (std::size_t i = 0; i < std::size(order); ++i) EXPECT_EQ(doc.keys[i], order[i]);
 
@@ -377,96 +375,6 @@ TEST(Inventory, AProcessorWithoutCpuidLeavesTheCpuSectionUnread) {
     EXPECT_TRUE(doc["cpu"]["cache"]["l2_bytes"].IsNull());
 }
 
-// The Machine Info window's values, group by group, with the window's texts beside numbers and flags.
-TEST(Inventory, TheMachineSectionHoldsWhatTheMachineInfoWindowReads) {
-    TestMachine planted;
-    FillSampleMachine(planted);
-    if (!testing::PlantMachineInfo(planted)) GTEST_SKIP() << "no recorded SMBIOS tables or EDIDs in the shared fixtures";
-    const JsonNode doc = SampleDocument([](TestMachine& m) { testing::PlantMachineInfo(m); });
-    const JsonNode& machine = doc["machine"];
-    EXPECT_EQ(machine.keys,
-              (std::vector<std::string>{"windows", "firmware", "system", "board", "chassis", "memory_slots",
-                                        "memory_slots_text", "memory_modules", "graphics", "monitors", "disks",
-                                        "security", "batteries", "processor"}));
-    EXPECT_EQ(machine["windows"].keys,
-              (std::vector<std::string>{"product_name", "display_version", "build", "build_text", "ubr", "ubr_text",
-                                        "edition_id", "architecture", "install_date"}));
-
-    // Every item of the window's model is there, under its group's key, with its value or null.
-    const MachineInfo info = ReadMachineInfo(planted);
-    std::size_t items = 0;
-    for (const MachineSection& section : info.sections) {
-        for (const MachineGroup& group : section.groups) {
-            for (std::size_t r = 0; r < group.records.size(); ++r) {
-                const JsonNode& object = group.shape == MachineShape::List   ? machine[group.key][r]
-                                         : group.shape == MachineShape::Scalar ? machine
-                                                                               : machine[group.key];
-                for (const MachineItem& item : group.records[r].items) {
-                    ++items;
-                    const JsonNode& value = object[item.key];
-                    const std::string where = group.key + "/" + std::to_string(r) + "/" + item.key;
-                    if (!item.value) {
-                        EXPECT_TRUE(value.IsNull()) << where;
-                        EXPECT_TRUE(std::find(object.keys.begin(), object.keys.end(), item.key) != object.keys.end())
-                            << where;
-                        continue;
-                    }
-                    switch (item.kind) {
-                        case MachineValueKind::Text: EXPECT_EQ(value.string, *item.value) << where; break;
-                        case MachineValueKind::Number:
-                            // A fraction as a number: 60.0 may be written 60.
-                            EXPECT_EQ(value.kind, JsonNode::Kind::Number) << where;
-                            if (value.kind == JsonNode::Kind::Number) {
-                                EXPECT_EQ(std::stod(value.number), std::stod(*item.value)) << where;
-                            }
-                            break;
-                        case MachineValueKind::Flag:
-                            EXPECT_EQ(value.kind, JsonNode::Kind::Boolean) << where;
-                            EXPECT_EQ(value.boolean, *item.value == "true") << where;
-                            break;
-                    }
-                }
-            }
-        }
-    }
-    EXPECT_GT(items, 40u);
-
-    EXPECT_EQ(machine["firmware"]["bios_vendor"].string, "American Megatrends International, LLC.");
-    EXPECT_EQ(machine["firmware"]["boot_mode"].string, "uefi");
-    EXPECT_EQ(machine["system"]["serial"].string, "BN1004GH10075");
-    EXPECT_TRUE(machine["system"]["version"].IsNull()) << "a maker's placeholder is no value";
-    EXPECT_EQ(machine["memory_slots"].number, "2");
-    const JsonNode& module = machine["memory_modules"][0];
-    EXPECT_EQ(module["size_bytes"].number, "17179869184");
-    EXPECT_EQ(module["size_text"].string, "16 GB");
-    EXPECT_EQ(module["type"].string, "DDR5");
-    EXPECT_EQ(machine["monitors"][0]["serial"].string, "T4TAA0018500");
-    EXPECT_EQ(machine["monitors"][0]["product_code"].number, "1167");
-    EXPECT_EQ(machine["monitors"][0]["product_code_text"].string, "048F");
-    const JsonNode& disk = machine["disks"][0];
-    EXPECT_EQ(disk["model"].string, testing::kSampleDiskModel);
-    EXPECT_EQ(disk["bus"].string, "NVMe");
-    // Neither the seek penalty nor the length answered: null, and nothing shown for them.
-    EXPECT_TRUE(disk["ssd"].IsNull());
-    EXPECT_TRUE(disk["ssd_text"].IsNull());
-    EXPECT_TRUE(disk["size_bytes"].IsNull());
-    EXPECT_TRUE(machine["batteries"].items.empty());
-    EXPECT_TRUE(machine["security"]["tpm_present"].IsNull());
-}
-
-// A physical drive Windows refuses a standard user: its values null, its texts say why.
-TEST(Inventory, TheMachineSectionSaysWhatNeedsAnAdministrator) {
-    const JsonNode doc =
-        SampleDocument([](TestMachine& m) { m.deviceOpenErrors["\\\\.\\PhysicalDrive1"] = platform::kErrorAccessDenied; });
-    const JsonNode& disks = doc["machine"]["disks"];
-    ASSERT_EQ(disks.items.size(), 1u);
-    EXPECT_EQ(disks[0]["number"].number, "1");
-    EXPECT_TRUE(disks[0]["model"].IsNull());
-    EXPECT_TRUE(disks[0]["size_bytes"].IsNull());
-    EXPECT_EQ(disks[0]["size_text"].string, kNeedsAdministrator);
-    EXPECT_EQ(disks[0]["trim_text"].string, kNeedsAdministrator);
-}
-
 std::string PythonWithJsonSchema() {
     // Debian's interpreter, where python3-jsonschema installs, before whatever the PATH names first.
     for (const char* python : {"/usr/bin/python3", "python3"}) {
@@ -491,7 +399,6 @@ TEST(Inventory, DocumentsValidateAgainstTheSchema) {
                                            "Class", 1);
                             }),
                             locale)},
-        {"machine-info", BuildInventoryJson(ReadSample([](TestMachine& m) { testing::PlantMachineInfo(m); }), locale)},
         {"empty-machine", [&] {
              TestMachine empty;
              return BuildInventoryJson(ReadMachineInventory(empty, kWhen), empty);

@@ -18,7 +18,6 @@
 #include "screens/devices/device_model.h"
 #include "screens/display/display_model.h"
 #include "screens/drive/drive_model.h"
-#include "screens/machine/machine_model.h"
 #include "screens/lists/inventory_list.h"
 #include "screens/sound/sound_model.h"
 #include "screens/startup/startup_model.h"
@@ -414,89 +413,6 @@ void ReadSoundSection(platform::System& sys, Value& section) {
     section.Set("driver_version_text", Program(lines.version), "Version");
 }
 
-// --- machine ------------------------------------------------------------------------------------------
-
-// The key of a number's or a flag's window text: the unit goes ("size_bytes" -> "size_text").
-std::string MachineTextKey(std::string_view key) {
-    static constexpr std::string_view kUnits[] = {"_bytes", "_mts", "_mwh", "_cm", "_hz", "_inches", "_percent"};
-    for (std::string_view unit : kUnits) {
-        if (key.size() > unit.size() && key.substr(key.size() - unit.size()) == unit) {
-            key.remove_suffix(unit.size());
-            break;
-        }
-    }
-    return std::string(key) + "_text";
-}
-
-Value MachineItemValue(const MachineItem& item) {
-    if (!item.value) return Value();
-    const std::string& text = *item.value;
-    switch (item.kind) {
-        case MachineValueKind::Text: return Machine(text);
-        case MachineValueKind::Flag: return Value::Boolean(text == "true");
-        case MachineValueKind::Number: {
-            if (text.find('.') == std::string::npos) return UnsignedOrNull(ParseDecimal(text));
-            double number = 0;
-            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-            if (error != std::errc() || end != text.data() + text.size()) return Value();
-            return Value::Real(number);
-        }
-    }
-    return Value();
-}
-
-// A text as it is; a number or a flag hidden on a page for people, beside the text the window shows for
-// it ("16 GB", "SSD", "needs administrator"), null where the window shows nothing.
-void SetMachineItem(Value& object, const MachineItem& item) {
-    if (item.kind == MachineValueKind::Text) {
-        object.Set(item.key, MachineItemValue(item), item.caption);
-        return;
-    }
-    object.Set(item.key, MachineItemValue(item), item.caption, false);
-    object.Set(MachineTextKey(item.key), item.shown.empty() ? Value() : Program(item.shown), item.caption);
-}
-
-Value MachineRecordValue(const MachineRecord& record) {
-    Value object = Value::Object();
-    for (const MachineItem& item : record.items) SetMachineItem(object, item);
-    return object;
-}
-
-// "chassis" -> "Chassis": an object group is headed by its key, as a section may hold two (Board, Chassis).
-std::string ObjectCaption(std::string_view key) {
-    std::string caption(key);
-    for (char& c : caption) c = c == '_' ? ' ' : c;
-    if (!caption.empty() && caption[0] >= 'a' && caption[0] <= 'z') caption[0] = static_cast<char>(caption[0] - 'a' + 'A');
-    return caption;
-}
-
-void ReadMachineSection(platform::System& sys, Value& section) {
-    const MachineInfo info = ReadMachineInfo(sys);
-    for (const MachineSection& part : info.sections) {
-        for (const MachineGroup& group : part.groups) {
-            switch (group.shape) {
-                case MachineShape::Object: {
-                    Value object = group.records.empty() ? Value::Object() : MachineRecordValue(group.records[0]);
-                    section.Set(group.key, std::move(object), ObjectCaption(group.key));
-                    break;
-                }
-                case MachineShape::List: {
-                    Value& list = section.Set(group.key, Value::List(), group.caption);
-                    for (const MachineRecord& record : group.records) list.Append(MachineRecordValue(record));
-                    break;
-                }
-                case MachineShape::Scalar:
-                    if (!group.records.empty() && !group.records[0].items.empty()) {
-                        SetMachineItem(section, group.records[0].items[0]);
-                    } else {
-                        section.Set(group.key, Value(), group.caption);
-                    }
-                    break;
-            }
-        }
-    }
-}
-
 }  // namespace
 
 std::string Rfc3339Utc(int year, int month, int day, int hour, int minute, int second) {
@@ -520,7 +436,6 @@ Inventory ReadInventory(platform::System& sys, const InventoryRequest& request) 
         [&](Value& s) { ReadApplicationsSection(sys, request.program64, s); },
         [&](Value& s) { ReadStartupSection(sys, request.program64, s); },
         [&](Value& s) { ReadSoundSection(sys, s); },
-        [&](Value& s) { ReadMachineSection(sys, s); },
     };
     static_assert(std::size(readers) == std::size(kSections));
     for (std::size_t i = 0; i < std::size(kSections); ++i) {

@@ -16,7 +16,7 @@
 namespace orvane::inventory {
 
 // Only additions within 1.x: a key, once written, keeps its meaning.
-inline constexpr const char* kSchemaVersion = "1.1";
+inline constexpr const char* kSchemaVersion = "1.0";
 inline constexpr const char* kGeneratorName = "Orvane";
 extern const char* const kGeneratorVersion;
 
@@ -35,7 +35,6 @@ inline constexpr SectionInfo kSections[] = {
     {"applications", "Application Install / Uninstall Information"},
     {"startup", "Startup"},
     {"sound", "Sound"},
-    {"machine", "Machine Info"},  // since 1.1
 };
 
 struct SectionError {

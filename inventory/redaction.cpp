@@ -14,32 +14,6 @@ constexpr const char* kPersonalSecrets[] = {"computer_name", "user_name",  "ip_a
 // The probes' answers when they found nothing: no secret however they stand.
 constexpr std::string_view kFailureWords[] = {"unknown", "not detected", "not installed", "error!", "none", "n/a"};
 
-// The Machine Info section's identifiers: each group's keys, in an object or in every entry of a list.
-struct MachineSecret {
-    const char* group;
-    const char* key;
-};
-constexpr MachineSecret kMachineSecrets[] = {
-    {"system", "serial"},         {"system", "uuid"},     {"board", "serial"},
-    {"memory_modules", "serial"}, {"monitors", "serial"}, {"disks", "serial"},
-};
-
-// The values that hold one of the machine section's identifiers.
-template <typename InventoryT, typename Visit>
-void ForEachMachineSecret(InventoryT& inventory, Visit&& visit) {
-    auto* machine = inventory.sections.Find("machine");
-    if (!machine) return;
-    for (const MachineSecret& secret : kMachineSecrets) {
-        auto* group = machine->Find(secret.group);
-        if (!group) continue;
-        if (group->GetKind() == Value::Kind::List) {
-            for (auto& entry : group->Items()) visit(entry.Find(secret.key));
-        } else {
-            visit(group->Find(secret.key));
-        }
-    }
-}
-
 bool IsWordCharacter(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
@@ -116,7 +90,6 @@ std::vector<std::string> CollectSecrets(const Inventory& inventory, const std::o
     if (const Value* drives = sections.Find("drives"); drives && drives->Find("drives")) {
         for (const Value& drive : drives->Find("drives")->Items()) AddSecret(secrets, drive.Find("serial_text"));
     }
-    ForEachMachineSecret(inventory, [&](const Value* value) { AddSecret(secrets, value); });
     if (profileFolder) {
         std::string folder = Trim(*profileFolder);
         while (!folder.empty() && folder.back() == '\\') folder.pop_back();
@@ -149,7 +122,6 @@ void RedactInventory(Inventory& inventory, const std::optional<std::string>& pro
             RedactText(drive.Find("serial_text"));
         }
     }
-    ForEachMachineSecret(inventory, [](Value* value) { RedactText(value); });
 
     // The longest first, so that a folder holding the user's name goes as a whole.
     std::sort(secrets.begin(), secrets.end(), [](const std::string& a, const std::string& b) { return a.size() > b.size(); });

@@ -13,8 +13,7 @@ namespace orvane::inventory {
 inline constexpr const char* kRedactedText = "[redacted]";
 
 // The texts that identify: the computer and user names, the IP and MAC addresses, the product ID, every
-// serial number (the disk's, the BIOS's, the processor's, each volume's; the machine's system, board,
-// memory module, monitor and physical disk serials and its UUID) and the user's profile folder.
+// serial number (the disk's, the BIOS's, the processor's, each volume's) and the user's profile folder.
 std::vector<std::string> CollectSecrets(const Inventory& inventory, const std::optional<std::string>& profileFolder);
 
 // Their fields become "[redacted]" (a volume's serial number null), and every text read from the machine
