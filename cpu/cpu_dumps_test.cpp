@@ -1,6 +1,6 @@
 // The CPU window's identification over CPUID dumps recorded on real processors. Every expected row
 // was checked by hand against the processor its dump came from: names and code names from the
-// vendors' model numbers, the design table's rows where the extended fields are 0, the brand string
+// vendors' model numbers, the name table's own rows where the extended fields are 0, the brand string
 // where neither table knows the processor.
 #include <gtest/gtest.h>
 

@@ -129,7 +129,7 @@ std::optional<std::uint32_t> DecodeMemorySlots(const SmbiosTable& table);
 std::vector<MemoryModule> DecodeMemoryModules(const SmbiosTable& table);
 SmbiosInfo DecodeSmbios(const SmbiosTable& table);
 
-// The names of the codes, absent for codes the specification leaves unnamed.
+// The names of the codes, absent for codes the SMBIOS tables define no name for.
 std::optional<std::string> ChassisTypeName(std::uint8_t code);
 std::optional<std::string> MemoryTypeName(std::uint8_t code);
 std::optional<std::string> MemoryFormFactorName(std::uint8_t code);

@@ -37,7 +37,7 @@ constexpr Shortcut Ctrl(char letter) {
 std::string ShortcutText(Shortcut shortcut);
 
 struct MenuItem {
-    std::string name;     // the design's item name ("Refresh1"); other controls invoke it by name
+    std::string name;     // the item's name ("Refresh1"); other controls invoke it by name
     std::string caption;  // "-" is a separator; "&" marks the access key
     Shortcut shortcut;
     std::function<void()> onClick;  // may be empty: the item exists without an action
